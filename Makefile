@@ -1,0 +1,69 @@
+# Rillo: open-channel hydraulics. `make run` and `make test` work on a fresh Debian 12 machine.
+
+PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev \
+            libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
+            fonts-liberation xvfb xauth
+FUZZ_PACKAGES := clang libclang-rt-14-dev
+
+JOBS ?= $(shell nproc)
+BUILD := build
+ASAN_BUILD := build-asan
+BENCH_BUILD := build-bench
+FUZZ_BUILD := build-fuzz
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+FUZZ_SECONDS ?= 600
+
+.PHONY: deps build run test test-plain test-sanitized bench fuzz clean
+
+# Installs only what is missing, so a machine that has everything is left alone.
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:" $$missing; \
+	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -n "$$DISPLAY" ] || [ -n "$$WAYLAND_DISPLAY" ] || [ -n "$$QT_QPA_PLATFORM" ]; then \
+	  ./$(BUILD)/app/rillo; \
+	else \
+	  echo "No display found; starting Rillo under Xvfb (xvfb-run)."; \
+	  xvfb-run -a ./$(BUILD)/app/rillo; \
+	fi
+
+test: test-plain test-sanitized
+
+test-plain: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+test-sanitized: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DRILLO_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0 \
+	  UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
+
+bench: deps
+	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DRILLO_BUILD_BENCH=ON -DRILLO_BUILD_TESTS=OFF -DRILLO_BUILD_GUI=OFF
+	cmake --build $(BENCH_BUILD) -j $(JOBS) --target rillo_bench
+	./$(BENCH_BUILD)/bench/rillo_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# libFuzzer on the profile-file reader; FUZZ_SECONDS sets how long it runs.
+fuzz: deps
+	@missing=$$(for p in $(FUZZ_PACKAGES); do dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; done); \
+	if [ -n "$$missing" ]; then $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; fi
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	  -DRILLO_FUZZ=ON -DRILLO_BUILD_TESTS=OFF -DRILLO_BUILD_GUI=OFF
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target profile_file_fuzzer
+	mkdir -p $(FUZZ_BUILD)/corpus
+	./$(FUZZ_BUILD)/fuzz/profile_file_fuzzer $(FUZZ_BUILD)/corpus fuzz/seeds \
+	  -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(BENCH_BUILD) $(FUZZ_BUILD)

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace rillo {
+
+// How a shape's normal-depth bisection moves its bounds and when it stops.
+enum class NormalDepthRule {
+    // Exactly 50 halvings; a positive residual lowers the upper bound,
+    // anything else raises the lower bound.
+    FiftyHalvings,
+    // At most 50 midpoints; a negative residual raises the lower bound, a
+    // positive one lowers the upper bound, an exact zero ends the search.
+    StopOnExactZero,
+};
+
+// The operations every channel shape offers. y is the flow depth from the
+// invert; the shape's own dimensions are held by the object. Each shape
+// supplies its geometry; the hydraulic quantities built on it are the common
+// formulas below. Values that the shapes keep in single precision are float,
+// those formed and returned in double precision are double.
+//
+// The operations do not check their arguments: a division by zero, an overflow
+// or a square root of a negative number raises the floating-point flags that
+// the caller's FloatGuard turns into a ComputationError.
+class ChannelSection {
+public:
+    virtual ~ChannelSection() = default;
+
+    virtual float FlowArea(float y) const = 0;
+    virtual double TopWidth(float y) const = 0;
+    virtual float WettedPerimeter(float y) const = 0;
+    virtual double HydraulicRadius(float y) const = 0;
+    // Specific force: Q^2/(g A) plus the first moment of the flow area about
+    // the water surface.
+    virtual double Momentum(float y, float q, float g) const = 0;
+
+    // y + Q^2 / (2 g A^2)
+    float SpecificEnergy(float y, float q, float g) const;
+    // Q^2 T / (g A^3): the square of the Froude number; critical flow is 1.
+    double FroudeNumber(float y, float q, float g) const;
+    // 1 - Q^2 T / (g A^3)
+    float CriticalFlowResidual(float y, float q, float g) const;
+    // (n/k)^2 Q^2 P^1.333 / A^3.333
+    double FrictionSlope(float y, float q, float n, float k) const;
+    // 1 - K Q^2 P^1.333 / A^3.333, that is 1 - Sf/S0 with K = (n/k)^2 / S0.
+    float NormalFlowResidual(float y, float q, float uniformFlowFactor) const;
+    // dx/dy of gradually varied flow: CriticalFlowResidual / (S0 NormalFlowResidual).
+    float ProfileIntegrand(float y, float q, float g, float uniformFlowFactor, float s0) const;
+
+    // Bisection on CriticalFlowResidual over [0, SearchCeiling()]: at most 50
+    // halvings, stopping early on an exact zero.
+    float CriticalDepth(float q, float g) const;
+    // Bisection on NormalFlowResidual over [0, SearchCeiling()] by the shape's rule.
+    float NormalDepth(float q, float uniformFlowFactor) const;
+
+    // Top of the depth searches' bracket.
+    virtual float SearchCeiling() const = 0;
+    virtual NormalDepthRule NormalRule() const = 0;
+    // The depth of the crown of a closed conduit; none for an open channel.
+    virtual std::optional<float> CrownDepth() const = 0;
+    // Text of the "Invalid Channel Geometry" message of this shape's profile.
+    virtual std::string ProfileFailureText() const;
+};
+
+// V^2 / (2 g); the same for every shape.
+double VelocityHead(double velocity, double g);
+
+// The uniform-flow factor K = (n / k)^2 / S0, formed once per computation.
+float UniformFlowFactor(float n, float k, float s0);
+
+// The decimal Manning exponents, not 4/3 and 10/3.
+inline constexpr double kPerimeterExponent = 1.333;
+inline constexpr double kAreaExponent = 3.333;
+
+// The profile failure texts: the open channels' short one and the closed
+// conduits' long one.
+extern const char* const kOpenChannelFailureText;
+extern const char* const kClosedConduitFailureText;
+inline constexpr const char* kInvalidGeometryTitle = "Invalid Channel Geometry";
+
+}  // namespace rillo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace rillo {
+
+// A run-time error of a computation: division by zero, a value past the
+// single-precision range, a square root or fractional power of a negative
+// number, or a number that cannot be read. Commands turn it into their message.
+class ComputationError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Watches the floating-point exception flags over a computation. The
+// constructor clears them; Check() throws ComputationError when a division by
+// zero, an overflow or an invalid operation has happened since.
+class FloatGuard {
+public:
+    FloatGuard();
+    void Check() const;
+};
+
+// Returns v unchanged after making sure that no floating-point fault has been
+// raised and that v is a finite number.
+double Checked(double v);
+
+// Rounds a double to single precision; a value past the float range is an
+// overflow, as is any non-finite value.
+float ToSingle(double v);
+
+}  // namespace rillo

@@ -1,0 +1,159 @@
+#include "engine/profile_computation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/float_guard.h"
+#include "engine/numeric_text.h"
+#include "engine/profile_classification.h"
+#include "engine/stationing.h"
+
+namespace rillo {
+
+namespace {
+
+// One run of the computation; writes into `out` as it goes, so that a failure
+// leaves exactly what was written before it.
+class ProfileRun {
+public:
+    ProfileRun(const ChannelSection& section, const ProfileRunInputs& in, ProfileResult& out)
+        : section_(section), in_(in), out_(out) {}
+
+    void Run();
+
+private:
+    // The depth limited to the crown of a closed conduit.
+    float LimitToCrown(float y) const {
+        std::optional<float> crown = section_.CrownDepth();
+        return crown && y > *crown ? *crown : y;
+    }
+
+    float Integrand(float y) const {
+        return ToSingle(section_.ProfileIntegrand(y, q_, g_, k_, s0_));
+    }
+
+    // Computes the row set at depth y, then writes the row cell by cell.
+    void WriteRow(const std::string& stationText, float y);
+
+    const ChannelSection& section_;
+    const ProfileRunInputs& in_;
+    ProfileResult& out_;
+    float q_ = 0.0f, g_ = 0.0f, k_ = 0.0f, s0_ = 0.0f;
+};
+
+void ProfileRun::WriteRow(const std::string& stationText, float y) {
+    // The row set comes first; a failure there writes no row at all.
+    const float e = section_.SpecificEnergy(y, q_, g_);
+    const float a = section_.FlowArea(y);
+    const float v = ToSingle(double(q_) / a);
+    const float m = ToSingle(section_.Momentum(y, q_, g_));
+    const float froude = ToSingle(section_.FroudeNumber(y, q_, g_));
+    const float velocityHead = ToSingle(VelocityHead(v, g_));
+    const float r = ToSingle(section_.HydraulicRadius(y));
+    const float p = section_.WettedPerimeter(y);
+
+    // Area and top width are evaluated while the row is written, so a failure
+    // there leaves a row cut short.
+    auto& cells = out_.table.emplace_back().cells;
+    cells[kStationColumn] = stationText;
+    cells[kDepthColumn] = FormatFixed3(y);
+    cells[kSpecificEnergyColumn] = FormatFixed3(e);
+    cells[kAreaColumn] = FormatFixed3(ToSingle(section_.FlowArea(y)));
+    cells[kVelocityColumn] = FormatFixed3(v);
+    cells[kTopWidthColumn] = FormatFixed3(ToSingle(section_.TopWidth(y)));
+    cells[kMomentumColumn] = FormatFixed3(m);
+    cells[kFroudeColumn] = FormatFixed3(froude);
+    cells[kVelocityHeadColumn] = FormatFixed3(velocityHead);
+    cells[kHydraulicRadiusColumn] = FormatFixed3(r);
+    cells[kWettedPerimeterColumn] = FormatFixed3(p);
+}
+
+void ProfileRun::Run() {
+    // Stations: the numbers for the running station, the parsed texts for the
+    // row that lands exactly on a reach end.
+    const double startValue = StationValue(in_.startStation);
+    const double endValue = StationValue(in_.endStation);
+    const float xStart = ToSingle(startValue);
+    const float xEnd = ToSingle(endValue);
+
+    const UnitConstants units = ProfileConstants(in_.unitSystem);
+    q_ = in_.flowrate;
+    g_ = units.g;
+    s0_ = in_.bottomSlope;
+    k_ = UniformFlowFactor(in_.manningN, units.k, s0_);
+
+    const float yc = section_.CriticalDepth(q_, g_);
+    float y0 = in_.controlDepth == 0.0f ? yc : in_.controlDepth;
+
+    ProfileSummary& summary = out_.summary;
+    float yn;
+    if (s0_ > 0.0f) {
+        yn = section_.NormalDepth(q_, k_);
+        summary.normalDepth = FormatFixed3(yn);
+        summary.normalArea = FormatFixed3(section_.FlowArea(yn));
+    } else {
+        yn = ToSingle(3.0 * yc);
+        summary.normalDepth = "----";
+        summary.normalArea = "----";
+    }
+    summary.criticalDepth = FormatFixed3(yc);
+    summary.criticalArea = FormatFixed3(section_.FlowArea(yc));
+
+    const FlowRegime regime = DecideFlowRegime(y0, yn, yc);
+    summary.flowType = FlowTypeText(regime.subcritical);
+    out_.controlDepthText = FormatFixed3(y0);
+
+    const float d = regime.direction;
+    const float dy = regime.depthStep;
+    float x = regime.subcritical ? xEnd : xStart;
+    float y = y0;
+    {
+        FormattedStation station = FormatStation(x);
+        x = ToSingle(station.roundedValue);
+        WriteRow(station.text, y);
+    }
+    summary.profileType = ClassifyProfile(y0, yn, yc, s0_);
+
+    for (int i = 1; i <= regime.increments; i += 2) {
+        const float y1 = y;
+        const float ym = ToSingle(double(y0) + double(d) * dy * i);
+        const float y2 = LimitToCrown(ToSingle(double(y0) + double(d) * dy * (i + 1)));
+        const double f1 = Integrand(y1);
+        const double fm = Integrand(ym);
+        const double f2 = Integrand(y2);
+        const float dx = ToSingle(std::fabs((f1 + 4.0 * fm + f2) * dy / 3.0));
+        x = ToSingle(double(x) + double(d) * dx);
+
+        const bool passedEnd = (d > 0.0f && x > xEnd) || (d < 0.0f && x < xStart);
+        if (passedEnd) {
+            // Interpolate the depth back to the reach end within this step.
+            const float over = ToSingle(d > 0.0f ? double(x) - xEnd : double(xStart) - x);
+            const float yLast = LimitToCrown(
+                ToSingle(double(y2) - double(over) * (2.0 * d * dy) / dx));
+            const double endOfReach = d > 0.0f ? endValue : startValue;
+            WriteRow(FormatStation(endOfReach).text, yLast);
+            return;
+        }
+        y = y2;
+        FormattedStation station = FormatStation(x);
+        x = ToSingle(station.roundedValue);
+        WriteRow(station.text, y);
+    }
+    // The depth range is used up before the far end of the reach.
+}
+
+}  // namespace
+
+ProfileResult ComputeProfile(const ChannelSection& section, const ProfileRunInputs& inputs) {
+    ProfileResult result;
+    FloatGuard guard;
+    try {
+        ProfileRun(section, inputs, result).Run();
+        guard.Check();
+    } catch (const std::exception&) {
+        result.failure = ProfileFailure{kInvalidGeometryTitle, section.ProfileFailureText()};
+    }
+    return result;
+}
+
+}  // namespace rillo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include "engine/channel_section.h"
+#include "engine/profile_records.h"
+
+namespace rillo {
+
+// A trapezoidal channel: horizontal bottom of width b, both sides rising with
+// side slope z (z horizontal per 1 vertical). b = 0 is a triangle, z = 0 a
+// rectangle. Depth searches run on [0, 100] in the length unit.
+class TrapezoidalSection final : public ChannelSection {
+public:
+    TrapezoidalSection(float bottomWidth, float sideSlope) : b_(bottomWidth), z_(sideSlope) {}
+
+    float FlowArea(float y) const override;
+    double TopWidth(float y) const override;
+    float WettedPerimeter(float y) const override;
+    double HydraulicRadius(float y) const override;
+    double Momentum(float y, float q, float g) const override;
+
+    float SearchCeiling() const override { return 100.0f; }
+    NormalDepthRule NormalRule() const override { return NormalDepthRule::FiftyHalvings; }
+    std::optional<float> CrownDepth() const override { return std::nullopt; }
+
+private:
+    float b_;
+    float z_;
+};
+
+namespace trapzoid {
+
+// The profile of a trapezoidal channel: width from `widthOrDiameter`, side
+// slope from `sideSlopeOrHeight`.
+ProfileResult ComputeProfile(const ProfileInputs& inputs);
+
+}  // namespace trapzoid
+
+}  // namespace rillo
