@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class QWidget;
+class QLineEdit;
+
+namespace rillo {
+
+enum class MessageIcon { Information, Warning };
+enum class MessageButtons { Ok, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
+
+// What a file dialog is preset with.
+struct FileDialogRequest {
+    QString fileName;          // preset file name or path
+    QString filter;            // "Flow Profile (*.flo)|*.flo"
+    QString defaultExtension;  // "flo", or empty
+};
+
+// Every service of the windowing platform that the commands use. The program
+// installs QtPlatformServices; tests install a scripted fake, so each command
+// can be driven end to end without a person.
+class PlatformServices {
+public:
+    virtual ~PlatformServices() = default;
+
+    // Modal message box; returns the button chosen (closing the box counts as
+    // Cancel where there is one). An empty title shows the application title.
+    virtual MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+
+    // Application-wide wait cursor; RestoreCursor undoes one ShowWaitCursor.
+    virtual void ShowWaitCursor() = 0;
+    virtual void RestoreCursor() = 0;
+    // Lets pending window events run.
+    virtual void ProcessPendingEvents() = 0;
+    virtual void Beep() = 0;
+
+    // Keyboard focus and text selection.
+    virtual void SetFocus(QWidget* widget) = 0;
+    virtual void SelectText(QLineEdit* field, int start, int length) = 0;
+
+    // Per-user settings store of the application "Rillo2"; every value is text.
+    virtual QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) = 0;
+    virtual void WriteSetting(const QString& section, const QString& key, const QString& value) = 0;
+
+    // Common file dialogs; nothing when the user cancels.
+    virtual std::optional<QString> AskOpenPath(const FileDialogRequest& request) = 0;
+    virtual std::optional<QString> AskSavePath(const FileDialogRequest& request) = 0;
+
+    // Help file, its keyword search and its closing; a web page in the browser.
+    virtual void ShowHelpContents() = 0;
+    virtual void ShowHelpSearch() = 0;
+    virtual void CloseHelp() = 0;
+    virtual void OpenWebPage(const QString& url) = 0;
+};
+
+// Shows the wait cursor for the life of the object, so that the normal cursor
+// comes back on every path, failures included.
+class WaitCursor {
+public:
+    explicit WaitCursor(PlatformServices& services) : services_(services) { services_.ShowWaitCursor(); }
+    ~WaitCursor() { services_.RestoreCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+
+private:
+    PlatformServices& services_;
+};
+
+// The application title, shown by a message box given no title.
+inline const QString kApplicationTitle = QStringLiteral("Rillo 2.1");
+
+}  // namespace rillo

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QMap>
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+#include <deque>
+#include <optional>
+#include <vector>
+
+#include "shell/platform_services.h"
+
+namespace rillo::testing {
+
+// One message box that a command showed.
+struct ShownMessage {
+    QString text;
+    QString title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+// Records every service call and answers from a script: message boxes take the
+// next scripted answer (Ok when the script is empty), file dialogs the next
+// scripted path (cancel when empty). Settings live in memory.
+class FakePlatformServices : public PlatformServices {
+public:
+    MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                              MessageButtons buttons) override {
+        messages.push_back({text, title.isEmpty() ? kApplicationTitle : title, icon, buttons});
+        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    void ShowWaitCursor() override { ++waitDepth; ++waitCursorShown; }
+    void RestoreCursor() override { --waitDepth; }
+    void ProcessPendingEvents() override { ++pendingEventRuns; }
+    void Beep() override { ++beeps; }
+    void SetFocus(QWidget* widget) override {
+        focused = widget;
+        if (widget) widget->setFocus();
+    }
+    void SelectText(QLineEdit* field, int start, int length) override;
+    QString ReadSetting(const QString& section, const QString& key, const QString& defaultValue) override {
+        auto it = settings.find(section + "/" + key);
+        return it == settings.end() ? defaultValue : *it;
+    }
+    void WriteSetting(const QString& section, const QString& key, const QString& value) override {
+        settings[section + "/" + key] = value;
+    }
+    std::optional<QString> AskOpenPath(const FileDialogRequest& request) override {
+        openRequests.push_back(request);
+        return NextPath();
+    }
+    std::optional<QString> AskSavePath(const FileDialogRequest& request) override {
+        saveRequests.push_back(request);
+        return NextPath();
+    }
+    void ShowHelpContents() override { ++helpContents; }
+    void ShowHelpSearch() override { ++helpSearches; }
+    void CloseHelp() override { ++helpCloses; }
+    void OpenWebPage(const QString& url) override { webPages.push_back(url); }
+
+    // Script
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<QString>> paths;
+    // Record
+    std::vector<ShownMessage> messages;
+    std::vector<FileDialogRequest> openRequests, saveRequests;
+    QMap<QString, QString> settings;  // "Section/Key" -> value
+    QPointer<QWidget> focused;
+    int waitDepth = 0, waitCursorShown = 0, pendingEventRuns = 0, beeps = 0;
+    int helpContents = 0, helpSearches = 0, helpCloses = 0;
+    std::vector<QString> webPages;
+
+private:
+    std::optional<QString> NextPath() {
+        if (paths.empty()) return std::nullopt;
+        auto p = paths.front();
+        paths.pop_front();
+        return p;
+    }
+};
+
+}  // namespace rillo::testing
