@@ -1,0 +1,32 @@
+#include "cli/cli_app.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+
+#include "cli/profile_command.h"
+
+namespace rillo::cli {
+
+int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    CLI::App app{"Rillo 2.1: hydraulic design of open channels, from the command line.", "rillo-cli"};
+    app.require_subcommand(1);
+    ProfileOptions profile;
+    CLI::App* profileCommand = AddProfileCommand(app, profile);
+
+    // CLI11 takes the arguments last to first.
+    std::vector<std::string> reversed(args.rbegin(), args.rend());
+    try {
+        app.parse(reversed);
+    } catch (const CLI::CallForHelp&) {
+        // Help on the whole program lists every subcommand's options too.
+        out << (profileCommand->parsed() ? profileCommand->help() : app.help("", CLI::AppFormatMode::All));
+        return kExitOk;
+    } catch (const CLI::ParseError& e) {
+        err << e.what() << "\nRun with --help for the options.\n";
+        return kExitUsage;
+    }
+    if (profileCommand->parsed()) return RunProfileCommand(profile, out, err);
+    return kExitUsage;
+}
+
+}  // namespace rillo::cli

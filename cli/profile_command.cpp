@@ -1,0 +1,99 @@
+#include "cli/profile_command.h"
+
+#include <CLI/CLI.hpp>
+#include <map>
+
+#include "sections/profile_dispatch.h"
+
+namespace rillo::cli {
+
+namespace {
+
+const std::map<std::string, ChannelType> kShapes = {
+    {"trapezoidal", ChannelType::Trapezoidal},
+    {"circular", ChannelType::Circular},
+    {"u-shaped", ChannelType::UShaped},
+    {"elongated", ChannelType::ElongatedCircular},
+};
+
+const std::map<std::string, UnitSystem> kUnits = {
+    {"english", UnitSystem::English},
+    {"si", UnitSystem::SI},
+};
+
+}  // namespace
+
+const char* OptionName(InputField field) {
+    switch (field) {
+        case InputField::StartStation: return "--start";
+        case InputField::EndStation: return "--end";
+        case InputField::Flowrate: return "--flow";
+        case InputField::WidthOrDiameter: return "--width";
+        case InputField::ManningN: return "--n";
+        case InputField::BottomSlope: return "--slope";
+        case InputField::ControlDepth: return "--control";
+        case InputField::SideSlopeOrHeight: return "--side";
+    }
+    return "";
+}
+
+CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
+    CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
+    o.texts.startStation = "0+00.000";
+    cmd->add_option("--shape", o.shape, "Channel shape: trapezoidal, circular, u-shaped or elongated")
+        ->transform(CLI::CheckedTransformer(kShapes, CLI::ignore_case))
+        ->default_str("trapezoidal");
+    cmd->add_option("--units", o.units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
+        ->transform(CLI::CheckedTransformer(kUnits, CLI::ignore_case))
+        ->default_str("english");
+    cmd->add_option("--start", o.texts.startStation, "Start (upstream) station, e.g. 0+00.000")
+        ->capture_default_str();
+    cmd->add_option("--end", o.texts.endStation, "End (downstream) station, e.g. 10+00.000")->required();
+    cmd->add_option("--flow", o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s")->required();
+    cmd->add_option("--width", o.texts.widthOrDiameter,
+                    "Bottom width (trapezoidal; 0 or absent for a triangle) or diameter (other shapes)");
+    cmd->add_option("--n", o.texts.manningN, "Manning's roughness coefficient n")->required();
+    cmd->add_option("--slope", o.texts.bottomSlope, "Bottom slope S0 (length per length; may be negative)")
+        ->required();
+    cmd->add_option("--side", o.texts.sideSlopeOrHeight,
+                    "Side slope z (trapezoidal, horizontal per 1 vertical) or side height (elongated)");
+    cmd->add_option("--control", o.texts.controlDepth, "Control depth; absent: the critical depth");
+    cmd->add_option("--format", o.format, "Output: text (summary and table) or tsv")
+        ->check(CLI::IsMember({"text", "tsv"}))
+        ->capture_default_str();
+    return cmd;
+}
+
+int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& err) {
+    InputCheckResult check = CheckProfileInputs(o.texts, o.shape, o.units, false);
+    if (check.outcome == InputCheckOutcome::ManningWarning) {
+        // A script cannot answer the question: warn and go on with the value given.
+        err << "Warning: " << check.title << ": " << OneLine(check.text) << "\n";
+        check = CheckProfileInputs(o.texts, o.shape, o.units, true);
+    }
+    switch (check.outcome) {
+        case InputCheckOutcome::Ready: break;
+        case InputCheckOutcome::EqualStations:
+            err << "--end: the start and end stations are equal, so the reach has no length.\n";
+            return kExitUsage;
+        case InputCheckOutcome::Unreadable:
+            err << "--start/--end: a station is not a number in stationing notation (" << check.text << ").\n";
+            return kExitUsage;
+        default: {
+            std::string title = check.title.empty() ? "Rillo 2.1" : check.title;
+            err << OptionName(check.field) << ": " << title << ": " << OneLine(check.text) << "\n";
+            return kExitUsage;
+        }
+    }
+
+    ProfileResult result = ComputeProfileFor(check.inputs);
+    ProfileReport report{"", o.units, result.summary, result.controlDepthText, result.table};
+    PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
+    if (!result.ok()) {
+        err << result.failure->title << ": " << OneLine(result.failure->text) << "\n";
+        return kExitComputationFailed;
+    }
+    return kExitOk;
+}
+
+}  // namespace rillo::cli

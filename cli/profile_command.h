@@ -1,0 +1,41 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "cli/profile_printer.h"
+#include "engine/channel_type.h"
+#include "engine/input_checks.h"
+#include "engine/units.h"
+
+namespace CLI {
+class App;
+}
+
+namespace rillo::cli {
+
+// The profile command's options, as the texts an engineer would type into the
+// inputs view.
+struct ProfileOptions {
+    ChannelType shape = ChannelType::Trapezoidal;
+    UnitSystem units = UnitSystem::English;
+    ProfileInputTexts texts;
+    std::string format = "text";
+};
+
+// Exit statuses.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitComputationFailed = 1;
+inline constexpr int kExitUsage = 2;
+
+// Adds the "profile" subcommand and its options to the application.
+CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& options);
+
+// Checks the inputs as the Compute command does and computes the profile.
+// Writes the result to `out`, messages to `err`; returns the exit status.
+int RunProfileCommand(const ProfileOptions& options, std::ostream& out, std::ostream& err);
+
+// The option that holds a field, for messages: "--flow" for the flowrate.
+const char* OptionName(InputField field);
+
+}  // namespace rillo::cli
