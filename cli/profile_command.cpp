@@ -9,6 +9,7 @@ namespace rillo::cli {
 
 namespace {
 
+// Option words, in lower case.
 const std::map<std::string, ChannelType> kShapes = {
     {"trapezoidal", ChannelType::Trapezoidal},
     {"circular", ChannelType::Circular},
@@ -22,6 +23,10 @@ const std::map<std::string, UnitSystem> kUnits = {
 };
 
 }  // namespace
+
+ChannelType ShapeFromName(const std::string& name) { return kShapes.at(name); }
+
+UnitSystem UnitsFromName(const std::string& name) { return kUnits.at(name); }
 
 const char* OptionName(InputField field) {
     switch (field) {
@@ -40,12 +45,12 @@ const char* OptionName(InputField field) {
 CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
     o.texts.startStation = "0+00.000";
-    cmd->add_option("--shape", o.shape, "Channel shape: trapezoidal, circular, u-shaped or elongated")
-        ->transform(CLI::CheckedTransformer(kShapes, CLI::ignore_case))
-        ->default_str("trapezoidal");
+    cmd->add_option("--shape", o.shape, "Channel shape")
+        ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
+        ->capture_default_str();
     cmd->add_option("--units", o.units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
-        ->transform(CLI::CheckedTransformer(kUnits, CLI::ignore_case))
-        ->default_str("english");
+        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
+        ->capture_default_str();
     cmd->add_option("--start", o.texts.startStation, "Start (upstream) station, e.g. 0+00.000")
         ->capture_default_str();
     cmd->add_option("--end", o.texts.endStation, "End (downstream) station, e.g. 10+00.000")->required();
@@ -65,11 +70,13 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
 }
 
 int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& err) {
-    InputCheckResult check = CheckProfileInputs(o.texts, o.shape, o.units, false);
+    const ChannelType shape = ShapeFromName(o.shape);
+    const UnitSystem units = UnitsFromName(o.units);
+    InputCheckResult check = CheckProfileInputs(o.texts, shape, units, false);
     if (check.outcome == InputCheckOutcome::ManningWarning) {
         // A script cannot answer the question: warn and go on with the value given.
         err << "Warning: " << check.title << ": " << OneLine(check.text) << "\n";
-        check = CheckProfileInputs(o.texts, o.shape, o.units, true);
+        check = CheckProfileInputs(o.texts, shape, units, true);
     }
     switch (check.outcome) {
         case InputCheckOutcome::Ready: break;
@@ -87,7 +94,7 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
     }
 
     ProfileResult result = ComputeProfileFor(check.inputs);
-    ProfileReport report{"", o.units, result.summary, result.controlDepthText, result.table};
+    ProfileReport report{"", units, result.summary, result.controlDepthText, result.table};
     PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
     if (!result.ok()) {
         err << result.failure->title << ": " << OneLine(result.failure->text) << "\n";

@@ -17,8 +17,8 @@ namespace rillo::cli {
 // The profile command's options, as the texts an engineer would type into the
 // inputs view.
 struct ProfileOptions {
-    ChannelType shape = ChannelType::Trapezoidal;
-    UnitSystem units = UnitSystem::English;
+    std::string shape = "trapezoidal";  // trapezoidal, circular, u-shaped, elongated
+    std::string units = "english";      // english or si
     ProfileInputTexts texts;
     std::string format = "text";
 };
@@ -34,6 +34,9 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& options);
 // Checks the inputs as the Compute command does and computes the profile.
 // Writes the result to `out`, messages to `err`; returns the exit status.
 int RunProfileCommand(const ProfileOptions& options, std::ostream& out, std::ostream& err);
+
+ChannelType ShapeFromName(const std::string& name);
+UnitSystem UnitsFromName(const std::string& name);
 
 // The option that holds a field, for messages: "--flow" for the flowrate.
 const char* OptionName(InputField field);
