@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+
+#include "engine/float_guard.h"
+#include "engine/numeric_text.h"
+
+namespace rillo {
+namespace {
+
+struct LeadingCase {
+    const char* text;
+    double value;
+};
+
+class LeadingNumber : public ::testing::TestWithParam<LeadingCase> {};
+
+TEST_P(LeadingNumber, ReadsTheLongestLeadingNumber) {
+    EXPECT_DOUBLE_EQ(ReadLeadingNumber(GetParam().text), GetParam().value) << GetParam().text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, LeadingNumber,
+                         ::testing::Values(LeadingCase{"", 0}, LeadingCase{"abc", 0}, LeadingCase{"-", 0},
+                                           LeadingCase{".", 0}, LeadingCase{"-.", 0}, LeadingCase{"12.5", 12.5},
+                                           LeadingCase{"12.5ft", 12.5}, LeadingCase{"1.2.3", 1.2},
+                                           LeadingCase{" 1 2 ", 12}, LeadingCase{"\t-0.002", -0.002},
+                                           LeadingCase{".5", 0.5}, LeadingCase{"5.", 5}, LeadingCase{"+7", 7},
+                                           LeadingCase{"1E3", 1000}, LeadingCase{"2.5e-4", 0.00025},
+                                           LeadingCase{"1e", 1}, LeadingCase{"1e+", 1}, LeadingCase{"1,5", 1},
+                                           LeadingCase{"1e-400", 0}));
+
+TEST(LeadingNumberRule, IgnoresTheProcessLocale) {
+    // Qt programs run with the user's locale; a comma locale must not change reading.
+    const char* previous = std::setlocale(LC_NUMERIC, "de_DE.UTF-8");
+    EXPECT_DOUBLE_EQ(ReadLeadingNumber("0.013"), 0.013);
+    EXPECT_EQ(FormatFixed3(1.5), "1.500");
+    if (previous) std::setlocale(LC_NUMERIC, "C");
+}
+
+TEST(LeadingNumberRule, ANumberPastTheSingleRangeIsAnOverflow) {
+    EXPECT_THROW(ReadLeadingSingle("1e39"), ComputationError);
+    EXPECT_THROW(ReadLeadingNumber("1e400"), ComputationError);
+    EXPECT_FLOAT_EQ(ReadLeadingSingle("3e38"), 3e38f);
+}
+
+TEST(WholeNumber, AcceptsOnlyACompleteNumber) {
+    EXPECT_EQ(ParseWholeNumber(" 1234.500 "), 1234.5);
+    EXPECT_EQ(ParseWholeNumber("-005.000"), -5.0);
+    EXPECT_FALSE(ParseWholeNumber(""));
+    EXPECT_FALSE(ParseWholeNumber("1 00"));
+    EXPECT_FALSE(ParseWholeNumber("12a"));
+    EXPECT_THROW(ReadWholeNumber("abc"), ComputationError);
+}
+
+struct FixedCase {
+    double value;
+    const char* text;
+};
+
+class FixedThreeDecimals : public ::testing::TestWithParam<FixedCase> {};
+
+TEST_P(FixedThreeDecimals, RoundsHalfAwayFromZero) {
+    EXPECT_EQ(FormatFixed3(GetParam().value), GetParam().text) << GetParam().value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FixedThreeDecimals,
+    ::testing::Values(FixedCase{0.0625, "0.063"}, FixedCase{-0.0625, "-0.063"}, FixedCase{0, "0.000"},
+                      FixedCase{1.0, "1.000"}, FixedCase{0.0005, "0.001"}, FixedCase{0.00049, "0.000"},
+                      FixedCase{999.9996, "1000.000"}, FixedCase{123456789.12345, "123456789.123"},
+                      FixedCase{1.3285, "1.329"}, FixedCase{2.675, "2.675"}, FixedCase{1e-9, "0.000"},
+                      // A single-precision value is rounded by its own value: 16.8165f is 16.81649971.
+                      FixedCase{double(16.8165f), "16.816"}, FixedCase{1e20, "100000000000000000000.000"}));
+
+TEST(FixedDecimals, OtherCountsOfDecimals) {
+    EXPECT_EQ(FormatFixed(0.000123456, 5), "0.00012");
+    EXPECT_EQ(FormatFixed(0.000125, 5), "0.00013");
+    EXPECT_EQ(FormatFixed(2.5, 0), "3");
+}
+
+TEST(FixedDecimals, NeverWritesInfOrNan) {
+    EXPECT_THROW(FormatFixed3(std::numeric_limits<double>::infinity()), ComputationError);
+    EXPECT_THROW(FormatFixed3(std::numeric_limits<double>::quiet_NaN()), ComputationError);
+}
+
+TEST(ShortestNumberText, SevenSignificantDigitsWithoutTrailingZeros) {
+    EXPECT_EQ(ShortestNumber(1000.0f), "1000");
+    EXPECT_EQ(ShortestNumber(0.013f), "0.013");
+    EXPECT_EQ(ShortestNumber(-0.5f), "-0.5");
+    EXPECT_EQ(ShortestNumber(0.0f), "0");
+    EXPECT_EQ(ShortestNumber(1.3285f), "1.3285");
+    EXPECT_EQ(ShortestNumber(87.655f), "87.655");
+    EXPECT_EQ(ShortestNumber(1.5e8f), "1.5E+08");
+    EXPECT_EQ(ShortestNumber(1e-7f), "1E-07");
+    // Reads back to the same single-precision value.
+    EXPECT_EQ(ReadLeadingSingle(ShortestNumber(0.1234567f)), 0.1234567f);
+}
+
+}  // namespace
+}  // namespace rillo

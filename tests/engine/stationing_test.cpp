@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "engine/float_guard.h"
+#include "engine/stationing.h"
+
+namespace rillo {
+namespace {
+
+TEST(ParseStationText, RemovesTheFirstPlus) {
+    EXPECT_EQ(ParseStation("12+34.500"), "1234.500");
+    EXPECT_EQ(ParseStation("2+00.000"), "200.000");
+    EXPECT_EQ(ParseStation("+50"), "50");
+    EXPECT_DOUBLE_EQ(StationValue("0+00.000"), 0.0);
+    EXPECT_DOUBLE_EQ(StationValue("+50"), 50.0);
+    // Only the standard form reads as hundreds and remainder.
+    EXPECT_DOUBLE_EQ(StationValue("1+5"), 15.0);
+    EXPECT_THROW(ParseStation("200"), ComputationError);
+    EXPECT_THROW(StationValue("1 +00"), ComputationError);
+    EXPECT_THROW(StationValue("a+00"), ComputationError);
+}
+
+struct FormatCase {
+    double value;
+    const char* text;
+};
+
+class FormatStationCases : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatStationCases, WritesStationingNotation) {
+    EXPECT_EQ(FormatStation(GetParam().value).text, GetParam().text) << GetParam().value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatStationCases,
+    ::testing::Values(FormatCase{0, "0+00.000"}, FormatCase{5.25, "0+05.250"}, FormatCase{12.5, "0+12.500"},
+                      FormatCase{123.4567, "1+23.457"}, FormatCase{1234.5, "12+34.500"},
+                      FormatCase{99.9996, "1+00.000"}, FormatCase{-150, "-1+50.000"},
+                      FormatCase{-1000, "-10+00.000"}, FormatCase{1000, "10+00.000"},
+                      FormatCase{528.1285, "5+28.129"},
+                      // Between -100 and 0 the sign stands in front, so the text reads back as written.
+                      FormatCase{-5, "-0+05.000"}, FormatCase{-50.5, "-0+50.500"},
+                      FormatCase{-99.9996, "-1+00.000"}));
+
+TEST(FormatStationRoundTrip, EveryTextReadsBackAsItsRoundedValue) {
+    for (double v : {-1234.5678, -150.0, -99.5, -5.0, -0.25, 0.0, 0.0625, 7.0, 99.9996, 528.1285, 123456.789}) {
+        FormattedStation s = FormatStation(v);
+        EXPECT_DOUBLE_EQ(StationValue(s.text), s.roundedValue) << s.text;
+        EXPECT_LE(std::fabs(s.roundedValue - v), 0.0005 + 1e-12) << s.text;
+    }
+}
+
+TEST(ReachLengthOfStations, IsTheDistanceEitherWay) {
+    EXPECT_DOUBLE_EQ(ReachLength("2+00.000", "0+00.000").length, 200.0);
+    EXPECT_DOUBLE_EQ(ReachLength("0+00.000", "2+00.000").length, 200.0);
+    EXPECT_DOUBLE_EQ(ReachLength("1+00.000", "1+00.000").length, 0.0);
+}
+
+TEST(ReachLengthOfStations, NamesTheStationWithoutItsPlus) {
+    ReachLengthResult start = ReachLength("200", "2+00.000");
+    EXPECT_EQ(start.problem, StationProblem::StartWithoutPlus);
+    EXPECT_EQ(start.length, 0.0);
+    // The end station is not examined once the start is refused.
+    EXPECT_EQ(ReachLength("200", "junk").problem, StationProblem::StartWithoutPlus);
+    EXPECT_EQ(ReachLength("0+00.000", "200").problem, StationProblem::EndWithoutPlus);
+    EXPECT_THROW(ReachLength("0+0a", "1+00"), ComputationError);
+}
+
+TEST(StationNotationText, FiveLinesJoinedByCrLf) {
+    EXPECT_EQ(StationNotationMessage(StationProblem::EndWithoutPlus),
+              "The end station needs to be entered in standard \r\n"
+              "stationing notation, without spaces. \r\n\r\n"
+              "For example, a 200 meter channel would start at station 0+00.000 \r\n"
+              "and end at station 2+00.000");
+    EXPECT_EQ(StationNotationMessage(StationProblem::StartWithoutPlus).rfind("The start station needs", 0), 0u);
+}
+
+}  // namespace
+}  // namespace rillo
