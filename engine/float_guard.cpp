@@ -16,7 +16,11 @@ void ThrowIfFloatFault() {
 
 }  // namespace
 
-FloatGuard::FloatGuard() { std::feclearexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID); }
+constexpr int kFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
+
+FloatGuard::FloatGuard() { std::feclearexcept(kFaults); }
+
+FloatGuard::~FloatGuard() { std::feclearexcept(kFaults); }
 
 void FloatGuard::Check() const { ThrowIfFloatFault(); }
 

@@ -15,10 +15,15 @@ public:
 
 // Watches the floating-point exception flags over a computation. The
 // constructor clears them; Check() throws ComputationError when a division by
-// zero, an overflow or an invalid operation has happened since.
+// zero, an overflow or an invalid operation has happened since. The flags are
+// cleared again when the guard goes, so a fault never leaks into later work.
+// Every computation that calls section operations runs under a guard.
 class FloatGuard {
 public:
     FloatGuard();
+    ~FloatGuard();
+    FloatGuard(const FloatGuard&) = delete;
+    FloatGuard& operator=(const FloatGuard&) = delete;
     void Check() const;
 };
 
