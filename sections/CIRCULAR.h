@@ -1,0 +1,55 @@
+#pragma once
+
+#include "engine/channel_section.h"
+#include "engine/profile_records.h"
+
+namespace rillo {
+
+// The angle at the centre of a circle of radius r between the downward
+// vertical and the radius to either edge of a water surface at depth y:
+// arccos(1 - y/r), written with the arctangent and the decimal 1.5708.
+// At the invert (y = 0) it is 1.5708, not 0, and at the crown (y = 2r) 3.1416.
+// Below the invert or above the crown it takes the square root of a negative
+// number, which the caller's FloatGuard reports as a ComputationError.
+float CentralHalfAngle(float y, float r);
+
+// A closed circular conduit of radius r flowing partly full. Depth searches
+// run on [0, D], D = 2r; the profile's depths are limited to the crown D.
+class CircularSection final : public ChannelSection {
+   public:
+    explicit CircularSection(float radius) : r_(radius) {}
+
+    // 0 at or below the invert, the full area 3.141593 r^2 at or above the crown.
+    float FlowArea(float y) const override;
+    // 2 r sin(theta), kept in single precision.
+    double TopWidth(float y) const override;
+    // 2 r theta
+    float WettedPerimeter(float y) const override;
+    // (D/4) (1 - sin(theta) cos(theta) / theta) in closed form, double precision.
+    double HydraulicRadius(float y) const override;
+    double Momentum(float y, float q, float g) const override;
+
+    float SearchCeiling() const override { return Diameter(); }
+    NormalDepthRule NormalRule() const override { return NormalDepthRule::StopOnExactZero; }
+    std::optional<float> CrownDepth() const override { return Diameter(); }
+
+    float Radius() const { return r_; }
+    float Diameter() const { return 2.0f * r_; }
+
+   private:
+    float r_;
+};
+
+// The first moment about the water surface of a circular segment of depth y
+// (central half-angle theta, area a) in a circle of radius r:
+// r ((D^2 / 6) sin^3(theta) - a cos(theta)).
+double CircularSegmentMoment(float r, float theta, float a);
+
+namespace circular {
+
+// The profile of a circular pipe: diameter from `widthOrDiameter`.
+ProfileResult ComputeProfile(const ProfileInputs& inputs);
+
+}  // namespace circular
+
+}  // namespace rillo

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "engine/channel_section.h"
+#include "engine/profile_records.h"
+#include "sections/CIRCULAR.h"
+#include "sections/USHAPED.h"
+
+namespace rillo {
+
+// A closed conduit made of a circle of radius r cut along its horizontal
+// diameter, the halves moved apart by the side height h and joined by
+// vertical walls. Three zones by depth: the lower half circle (y < r), the
+// straight part 2r wide (r <= y <= r + h) and the upper half circle up to the
+// crown at 2r + h. With h = 0 it is the circular section. Depth searches run
+// on [0, D + h]; the profile's depths are limited to the crown D + h.
+class ElongatedSection final : public ChannelSection {
+   public:
+    ElongatedSection(float radius, float sideHeight)
+        : r_(radius), h_(sideHeight), circle_(radius), uShape_(radius) {}
+
+    // Defined for every depth: 0 at or below the invert, 3.141593 r^2 + 2 r h
+    // at or above the crown.
+    float FlowArea(float y) const override;
+    double TopWidth(float y) const override;
+    float WettedPerimeter(float y) const override;
+    // Circular up to the springline, A/P in between, the full value at and
+    // above the crown.
+    double HydraulicRadius(float y) const override;
+    // The U-shaped value up to the top of the straight part, a three-piece sum
+    // in the upper half circle.
+    double Momentum(float y, float q, float g) const override;
+
+    float SearchCeiling() const override { return CrownHeight(); }
+    NormalDepthRule NormalRule() const override { return NormalDepthRule::StopOnExactZero; }
+    std::optional<float> CrownDepth() const override { return CrownHeight(); }
+
+    float CrownHeight() const { return 2.0f * r_ + h_; }
+
+   private:
+    // The top of the straight part.
+    float StraightTop() const { return r_ + h_; }
+
+    float r_;
+    float h_;
+    CircularSection circle_;
+    UShapedSection uShape_;
+};
+
+namespace elngated {
+
+// The profile of an elongated circular conduit: diameter from
+// `widthOrDiameter`, side height from `sideSlopeOrHeight`.
+ProfileResult ComputeProfile(const ProfileInputs& inputs);
+
+}  // namespace elngated
+
+}  // namespace rillo

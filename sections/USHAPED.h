@@ -1,0 +1,45 @@
+#pragma once
+
+#include "engine/channel_section.h"
+#include "engine/profile_records.h"
+#include "sections/CIRCULAR.h"
+
+namespace rillo {
+
+// An open channel whose bottom is a half circle of radius r and whose sides
+// are vertical walls of unlimited height, 2r apart. Below the springline
+// (y = r) it is the lower half of a circular section. Depth searches run on
+// [0, 100] in the length unit whatever the width; depths are not limited.
+class UShapedSection final : public ChannelSection {
+   public:
+    explicit UShapedSection(float radius) : r_(radius), circle_(radius) {}
+
+    // Zero at or below the invert; the half circle 1.5707965 r^2 plus the
+    // rectangle above the springline.
+    float FlowArea(float y) const override;
+    // 2r at and above the springline.
+    double TopWidth(float y) const override;
+    float WettedPerimeter(float y) const override;
+    // The circular value up to the springline, A/P above it.
+    double HydraulicRadius(float y) const override;
+    // Zero at or below the invert.
+    double Momentum(float y, float q, float g) const override;
+
+    float SearchCeiling() const override { return 100.0f; }
+    NormalDepthRule NormalRule() const override { return NormalDepthRule::StopOnExactZero; }
+    std::optional<float> CrownDepth() const override { return std::nullopt; }
+
+   private:
+    float r_;
+    CircularSection circle_;
+};
+
+namespace ushaped {
+
+// The profile of a U-shaped channel: width (the half circle's diameter) from
+// `widthOrDiameter`.
+ProfileResult ComputeProfile(const ProfileInputs& inputs);
+
+}  // namespace ushaped
+
+}  // namespace rillo

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "engine/float_guard.h"
+
+namespace rillo::testing {
+
+// Runs one section operation under a fresh FloatGuard and reports whether it
+// ended in a run-time error (a raised floating-point flag or a non-finite
+// value). The flags are cleared again afterwards, so that the failure does not
+// leak into the checks that follow.
+template <class Operation>
+bool OperationFails(Operation operation) {
+    bool failed = false;
+    {
+        FloatGuard guard;
+        try {
+            Checked(double(operation()));
+            guard.Check();
+        } catch (const ComputationError&) {
+            failed = true;
+        }
+    }
+    FloatGuard clearFlags;
+    return failed;
+}
+
+// The value of one section operation, which must not fail.
+template <class Operation>
+double ValueOf(Operation operation) {
+    FloatGuard guard;
+    double value = 0.0;
+    EXPECT_NO_THROW({
+        value = Checked(double(operation()));
+        guard.Check();
+    });
+    return value;
+}
+
+// The messages the profile computations end with, spelled out here so that a
+// changed text fails the tests.
+inline const std::string kExpectedConduitMessage =
+    "A water-surface profile cannot be computed \rfrom the geometry provided.\r\r"
+    "The depth in the channel may be greater\rthan the height of the channel, or was\r"
+    "computed to be greater at some point during\rthe profile iterations.\r\r"
+    "Try adjusting the values you entered.";
+inline const std::string kExpectedOpenChannelMessage =
+    "A water-surface profile cannot be computed from the geometry provided.  "
+    "Recheck the values you entered.";
+
+}  // namespace rillo::testing
