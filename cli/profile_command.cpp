@@ -45,6 +45,8 @@ const char* OptionName(InputField field) {
 CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
     o.texts.startStation = "0+00.000";
+    // As in most command lines, an option given twice takes its last value.
+    cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     cmd->add_option("--shape", o.shape, "Channel shape")
         ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
         ->capture_default_str();

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+
+namespace rillo::testing {
+
+// One in-process run of the command-line front end.
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+inline CliRun RunRilloCli(const std::vector<std::string>& args) {
+    std::ostringstream out, err;
+    CliRun run;
+    run.status = rillo::cli::RunCli(args, out, err);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+}
+
+// The lines of a text, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+// The tab-separated fields of a line.
+inline std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> fields;
+    std::string field;
+    std::istringstream in(line);
+    while (std::getline(in, field, '\t')) fields.push_back(field);
+    if (!line.empty() && line.back() == '\t') fields.push_back("");
+    return fields;
+}
+
+}  // namespace rillo::testing

@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "engine/stationing.h"
+#include "tests/cli/cli_runner.h"
+
+namespace rillo::testing {
+namespace {
+
+const std::vector<std::string> kWorkedExample = {
+    "profile", "--shape", "trapezoidal", "--units", "english", "--start", "0+00.000", "--end", "10+00.000",
+    "--flow", "100", "--width", "10", "--n", "0.013", "--slope", "0.001", "--side", "2"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
+TEST(ProfileCommand, WorkedExampleAsTsv) {
+    CliRun run = RunRilloCli(With(kWorkedExample, {"--format", "tsv"}));
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err, "");
+    std::vector<std::string> lines = Lines(run.out);
+    ASSERT_EQ(lines.size(), 7u + 1u + 16u);
+    const std::vector<std::string> summary = {
+        "normal_depth\t1.721",   "normal_area\t23.138",     "critical_depth\t1.329", "critical_area\t16.817",
+        "flow_type\tsubcritical", "profile_type\tmild, M-2", "control_depth\t1.329"};
+    for (std::size_t i = 0; i < summary.size(); ++i) EXPECT_EQ(lines[i], summary[i]);
+    EXPECT_EQ(lines[7], "");
+    EXPECT_EQ(lines[8], "10+00.000\t1.329\t1.878\t16.817\t5.946\t15.315\t28.857\t1.000\t0.549\t1.055\t15.942");
+    EXPECT_EQ(lines[23], "0+00.000\t1.702\t2.000\t22.808\t4.384\t16.807\t31.379\t0.440\t0.299\t1.295\t17.610");
+
+    std::vector<std::string> row2 = Fields(lines[9]);
+    ASSERT_EQ(row2.size(), 11u);
+    EXPECT_NEAR(StationValue(row2[0]), 999.417, 0.002);
+    EXPECT_EQ(Fields(lines[9]), (std::vector<std::string>{row2[0], "1.355", "1.879", "17.218", "5.808", "15.419",
+                                                           "28.871", "0.938", "0.524", "1.072", "16.059"}));
+    std::vector<std::string> row15 = Fields(lines[22]);
+    EXPECT_NEAR(StationValue(row15[0]), 528.128, 0.002);
+    EXPECT_EQ(row15[1], "1.694");
+    EXPECT_EQ(row15[10], "17.577");
+}
+
+TEST(ProfileCommand, TextLayoutShowsHeadingsUnitsAndSummary) {
+    CliRun run = RunRilloCli(kWorkedExample);
+    ASSERT_EQ(run.status, 0);
+    EXPECT_NE(run.out.find("Normal depth, ft:     1.721"), std::string::npos) << run.out;
+    EXPECT_NE(run.out.find("Profile type:         mild, M-2"), std::string::npos);
+    EXPECT_NE(run.out.find("Energy, ft"), std::string::npos);
+    EXPECT_NE(run.out.find("10+00.000  1.329"), std::string::npos);
+
+    CliRun si = RunRilloCli(With(kWorkedExample, {"--units", "si"}));
+    EXPECT_NE(si.out.find("Normal depth, m:"), std::string::npos);
+    EXPECT_NE(si.out.find("Width, m"), std::string::npos);
+    EXPECT_NE(si.out.find("cms"), std::string::npos);
+}
+
+TEST(ProfileCommand, RefusedInputsExitTwoNamingTheOption) {
+    struct Case {
+        std::vector<std::string> extra;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {{"--flow", "0"}, "--flow: Insufficient Input Data: You must enter all of the required inputs"},
+        {{"--slope", "0"}, "--slope: Slope Error: The bottom slope is used in the denominator"},
+        {{"--start", "0"}, "--start: Rillo 2.1: The start station needs to be entered in standard"},
+        {{"--start", "20+00.000"}, "--end: Station Error: The start station must be less than the end station."},
+        {{"--end", "0+00.000"}, "--end: the start and end stations are equal"},
+        {{"--end", "1 +00"}, "--start/--end: a station is not a number"},
+        {{"--shape", "oval"}, "--shape: oval not in"},
+        {{"--bogus", "1"}, "--bogus"},
+        {{"--format", "csv"}, "--format"},
+    };
+    for (const Case& c : cases) {
+        CliRun run = RunRilloCli(With(kWorkedExample, c.extra));
+        EXPECT_EQ(run.status, 2) << c.message;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "") << c.message;
+    }
+}
+
+TEST(ProfileCommand, ACircularPipeNeedsItsDiameter) {
+    CliRun run = RunRilloCli({"profile", "--shape", "circular", "--end", "1+00.000", "--flow", "5", "--n", "0.013",
+                              "--slope", "0.001"});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_NE(run.err.find("--width: Insufficient Input Data"), std::string::npos) << run.err;
+}
+
+TEST(ProfileCommand, ALargeManningsNWarnsAndGoesOn) {
+    CliRun run = RunRilloCli(With(kWorkedExample, {"--n", "0.15", "--format", "tsv"}));
+    EXPECT_EQ(run.status, 0);
+    EXPECT_NE(run.err.find("Manning's coefficient error: Manning's roughness coefficient is usually less than "
+                           "0.15, which is used"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find('\r'), std::string::npos);
+    EXPECT_EQ(Lines(run.out)[0].rfind("normal_depth\t", 0), 0u);
+}
+
+TEST(ProfileCommand, AFailedComputationExitsOneWithItsMessageAndWhatWasComputed) {
+    CliRun run = RunRilloCli(With(kWorkedExample, {"--width", "0", "--side", "0", "--format", "tsv"}));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err,
+              "Invalid Channel Geometry: A water-surface profile cannot be computed from the geometry provided.  "
+              "Recheck the values you entered.\n");
+    EXPECT_EQ(run.out,
+              "normal_depth\t\nnormal_area\t\ncritical_depth\t\ncritical_area\t\nflow_type\t\nprofile_type\t\n"
+              "control_depth\t\n\n");
+}
+
+TEST(ProfileCommand, AnAdverseSlopeShowsDashes) {
+    CliRun run = RunRilloCli(With(kWorkedExample, {"--slope", "-0.001", "--format", "tsv"}));
+    ASSERT_EQ(run.status, 0);
+    std::vector<std::string> lines = Lines(run.out);
+    EXPECT_EQ(lines[0], "normal_depth\t----");
+    EXPECT_EQ(lines[1], "normal_area\t----");
+    EXPECT_EQ(lines[5], "profile_type\tadverse, A-2");
+}
+
+TEST(ProfileCommand, HelpDocumentsEveryOption) {
+    CliRun run = RunRilloCli({"--help"});
+    EXPECT_EQ(run.status, 0);
+    for (const char* option : {"--shape", "--units", "--start", "--end", "--flow", "--width", "--n", "--slope",
+                               "--side", "--control", "--format"}) {
+        EXPECT_NE(run.out.find(option), std::string::npos) << option;
+    }
+    EXPECT_EQ(RunRilloCli({}).status, 2);
+}
+
+}  // namespace
+}  // namespace rillo::testing
