@@ -1,0 +1,22 @@
+#include <QApplication>
+
+#include "shell/error_messages.h"
+#include "shell/mdi_main.h"
+#include "shell/qt_platform_services.h"
+
+// The program takes no command line and reads no environment variables.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Rillo2");
+
+    rillo::QtPlatformServices services;
+    rillo::MDIMain window(services);
+    QObject::connect(&window, &rillo::MDIMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    try {
+        window.Start();
+    } catch (...) {
+        rillo::ShowStartupFailure(services);
+        return 1;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,118 @@
+#include "documents/frm_main_grid.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QHeaderView>
+#include <QScrollBar>
+
+#include "documents/grid_columns.h"
+#include "documents/twips.h"
+#include "engine/table_headings.h"
+
+namespace rillo {
+
+namespace {
+
+// At this inner width or less the grid keeps the width it has.
+constexpr int kNarrowestSpreadTwips = 2745;
+
+}  // namespace
+
+FrmMainGrid::FrmMainGrid(std::function<UnitSystem()> currentUnits, QWidget* parent)
+    : QWidget(parent), currentUnits_(std::move(currentUnits)) {
+    setObjectName("frmMainGrid");
+    setWindowTitle("Water Surface Profile Data");
+
+    picGridBack = new QWidget(this);
+    picGridBack->setObjectName("picGridBack");
+
+    grdFlowData = new QTableWidget(kRowCount, kColumnCount, picGridBack);
+    grdFlowData->setObjectName("grdFlowData");
+    // A compact face, so that every heading and station fits the column widths
+    // the table's rule gives.
+    QFont tableFont("Liberation Sans");
+    tableFont.setStyleHint(QFont::SansSerif);
+    tableFont.setPointSizeF(8.0);
+    grdFlowData->setFont(tableFont);
+    grdFlowData->horizontalHeader()->setFont(tableFont);
+    grdFlowData->horizontalHeader()->setStyleSheet("QHeaderView::section { padding: 1px 0px; }");
+    grdFlowData->verticalHeader()->setDefaultSectionSize(QFontMetrics(tableFont).height() + 6);
+    grdFlowData->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grdFlowData->verticalHeader()->hide();
+    grdFlowData->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grdFlowData->horizontalHeader()->setHighlightSections(false);
+    grdFlowData->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    grdFlowData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grdFlowData->viewport()->setMouseTracking(true);
+    grdFlowData->viewport()->installEventFilter(this);
+
+    for (int row = 0; row < kRowCount; ++row) {
+        for (int col = 0; col < kColumnCount; ++col) {
+            auto* cell = new QTableWidgetItem;
+            cell->setTextAlignment(Qt::AlignCenter);
+            grdFlowData->setItem(row, col, cell);
+        }
+    }
+    for (int col = 0; col < kColumnCount; ++col) {
+        grdFlowData->setHorizontalHeaderItem(col, new QTableWidgetItem);
+    }
+    // The heading rows are shown by the fixed header above the data rows.
+    for (int row = 0; row < kHeadingRows; ++row) grdFlowData->setRowHidden(row, true);
+}
+
+void FrmMainGrid::WriteGridHeadings() {
+    const UnitSystem units = currentUnits_ ? currentUnits_() : UnitSystem::English;
+    for (int col = 0; col < kColumnCount; ++col) {
+        const QString quantity = QString::fromUtf8(TableHeading(col, 0, units));
+        const QString unit = QString::fromUtf8(TableHeading(col, 1, units));
+        SetCellText(0, col, quantity);
+        SetCellText(1, col, unit);
+        grdFlowData->horizontalHeaderItem(col)->setText(quantity + "\n" + unit);
+    }
+    SizeGridColumns(*grdFlowData, kColumnCount);
+}
+
+void FrmMainGrid::ClearProfileTable() {
+    for (int row = kFirstDataRow; row < grdFlowData->rowCount(); ++row) {
+        for (int col = 0; col < grdFlowData->columnCount(); ++col) SetCellText(row, col, QString());
+    }
+}
+
+void FrmMainGrid::ShowFirstDataRow() {
+    grdFlowData->scrollToTop();
+    grdFlowData->horizontalScrollBar()->setValue(0);
+    grdFlowData->setCurrentCell(kFirstDataRow, 0, QItemSelectionModel::NoUpdate);
+}
+
+QString FrmMainGrid::CellText(int row, int column) const {
+    const QTableWidgetItem* cell = grdFlowData->item(row, column);
+    return cell ? cell->text() : QString();
+}
+
+void FrmMainGrid::SetCellText(int row, int column, const QString& text) {
+    QTableWidgetItem* cell = grdFlowData->item(row, column);
+    if (!cell) {
+        cell = new QTableWidgetItem;
+        cell->setTextAlignment(Qt::AlignCenter);
+        grdFlowData->setItem(row, column, cell);
+    }
+    cell->setText(text);
+}
+
+void FrmMainGrid::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    if (PixelsToTwips(width()) > kNarrowestSpreadTwips) {
+        picGridBack->resize(width(), picGridBack->height());
+        grdFlowData->resize(picGridBack->contentsRect().width(), grdFlowData->height());
+    }
+    picGridBack->resize(picGridBack->width(), height());
+    grdFlowData->resize(grdFlowData->width(), picGridBack->contentsRect().height());
+    WriteGridHeadings();
+}
+
+bool FrmMainGrid::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grdFlowData->viewport() && event->type() == QEvent::MouseMove) emit gridHovered();
+    return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace rillo

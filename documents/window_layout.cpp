@@ -1,0 +1,73 @@
+#include "documents/window_layout.h"
+
+#include <QWidget>
+#include <cmath>
+#include <limits>
+
+#include "documents/twips.h"
+#include "engine/numeric_text.h"
+#include "shell/platform_services.h"
+
+namespace rillo {
+
+namespace {
+
+const QString kSection = QStringLiteral("Dlgs");
+
+// Twips far past any screen; larger stored values are treated as damaged.
+constexpr double kLargestPlacementTwips = 1.0e7;
+
+}  // namespace
+
+int ReadPlacementTwips(PlatformServices& services, const QString& key, int defaultTwips) {
+    const QString text = services.ReadSetting(kSection, key, QString::number(defaultTwips));
+    const std::optional<double> value = ParseWholeNumber(text.toStdString());
+    if (!value || !std::isfinite(*value) || std::fabs(*value) > kLargestPlacementTwips) return defaultTwips;
+    return static_cast<int>(std::lround(*value));
+}
+
+void WritePlacementTwips(PlatformServices& services, const QString& key, int twips) {
+    services.WriteSetting(kSection, key, QString::number(twips));
+}
+
+void ApplyWindowLayout(QWidget& window, const QString& viewName, PlatformServices& services,
+                       int inputsViewWidthTwips) {
+    auto read = [&](const char* key, int defaultTwips) {
+        return TwipsToPixels(ReadPlacementTwips(services, key, defaultTwips));
+    };
+    if (viewName == "frmMainInputs") {
+        const int top = read("InputsT", 0);
+        const int left = read("InputsL", 0);
+        window.move(left, top);
+    } else if (viewName == "frmMainResults") {
+        const int top = read("OutputsT", 3420);
+        const int left = read("OutputsL", 0);
+        window.move(left, top);
+    } else if (viewName == "frmMainGrid") {
+        const int top = read("GridT", 0);
+        const int left = read("GridL", inputsViewWidthTwips);
+        const int width = read("GridW", 9255);
+        const int height = read("GridH", 6030);
+        window.move(left, top);
+        window.resize(width, height);
+    }
+}
+
+void StoreWindowLayout(const QWidget& window, const QString& viewName, PlatformServices& services) {
+    const int left = PixelsToTwips(window.x());
+    const int top = PixelsToTwips(window.y());
+    if (viewName == "frmMainInputs") {
+        WritePlacementTwips(services, "InputsL", left);
+        WritePlacementTwips(services, "InputsT", top);
+    } else if (viewName == "frmMainResults") {
+        WritePlacementTwips(services, "OutputsL", left);
+        WritePlacementTwips(services, "OutputsT", top);
+    } else if (viewName == "frmMainGrid") {
+        WritePlacementTwips(services, "GridL", left);
+        WritePlacementTwips(services, "GridT", top);
+        WritePlacementTwips(services, "GridH", PixelsToTwips(window.height()));
+        WritePlacementTwips(services, "GridW", PixelsToTwips(window.width()));
+    }
+}
+
+}  // namespace rillo

@@ -1,0 +1,198 @@
+#include "shell/main_menus.h"
+
+#include <QActionGroup>
+#include <QIcon>
+#include <QMainWindow>
+#include <QMenuBar>
+
+#include "shell/channel_type_commands.h"
+#include "shell/compute_command.h"
+#include "shell/mdi_main.h"
+#include "shell/new_profile_command.h"
+#include "shell/unit_commands.h"
+
+namespace rillo {
+
+namespace {
+
+QMenu* AddMenu(QMenuBar& bar, const char* name, const char* caption) {
+    QMenu* menu = bar.addMenu(caption);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    return menu;
+}
+
+QAction* AddItem(QMenu& menu, const char* name, const char* caption, const QKeySequence& key = {}) {
+    QAction* action = menu.addAction(caption);
+    action->setObjectName(name);
+    if (!key.isEmpty()) action->setShortcut(key);
+    return action;
+}
+
+QAction* AddSeparator(QMenu& menu, const char* name) {
+    QAction* separator = menu.addSeparator();
+    separator->setObjectName(name);
+    return separator;
+}
+
+struct ToolbarButton {
+    const char* key;
+    const char* tooltip;
+    const char* icon;
+};
+
+constexpr ToolbarButton kToolbarButtons[12] = {
+    {"New", "New", ":/icons/new.png"},
+    {"Open", "Open", ":/icons/open.png"},
+    {"Save", "Save", ":/icons/save.png"},
+    {"Print", "Print", ":/icons/print.png"},
+    {"Compute", "Compute water surface profile", ":/icons/compute.png"},
+    {"Plot", "Plot water surface profile", ":/icons/plot.png"},
+    {"Critical", "Critical depth and slope", ":/icons/critical.png"},
+    {"Mannings", "Depth, flowrate, and channel characteristics", ":/icons/mannings.png"},
+    {"Orifices", "Orifices", ":/icons/orifices.png"},
+    {"Gates", "Underflow gates", ":/icons/gates.png"},
+    {"Weirs", "Weirs", ":/icons/weirs.png"},
+    {"Help", "Help", ":/icons/help.png"},
+};
+
+// The menu item whose command a toolbar button runs.
+QAction* ItemOfButton(const MainMenus& m, const QString& key) {
+    if (key == "New") return m.mnuNewProfile;
+    if (key == "Open") return m.mnuOpen;
+    if (key == "Save") return m.mnuSave;
+    if (key == "Print") return m.mnuPrint;
+    if (key == "Compute") return m.mnuCompute;
+    if (key == "Plot") return m.mnuPlot;
+    if (key == "Critical") return m.mnuCritical;
+    if (key == "Mannings") return m.mnuMannings1;
+    if (key == "Orifices") return m.mnuOrifices;
+    if (key == "Gates") return m.mnuGates;
+    if (key == "Weirs") return m.mnuWeirs;
+    if (key == "Help") return m.mnuHelpContents;
+    return nullptr;
+}
+
+}  // namespace
+
+MainMenus BuildMainMenus(QMainWindow& window) {
+    MainMenus m;
+    QMenuBar& bar = *window.menuBar();
+
+    m.mnuFile = AddMenu(bar, "mnuFile", "&File");
+    m.mnuNewProfile = AddItem(*m.mnuFile, "mnuNewProfile", "&New", QKeySequence("Ctrl+N"));
+    m.mnuOpen = AddItem(*m.mnuFile, "mnuOpen", "&Open", QKeySequence("Ctrl+O"));
+    m.mnuSave = AddItem(*m.mnuFile, "mnuSave", "&Save", QKeySequence("Ctrl+S"));
+    m.mnuPrint = AddItem(*m.mnuFile, "mnuPrint", "&Print", QKeySequence("Ctrl+P"));
+    m.mnuPageSetup = AddItem(*m.mnuFile, "mnuPageSetup", "Page Set&up");
+    m.mnuSeparator1 = AddSeparator(*m.mnuFile, "mnuSeparator1");
+    for (int i = 0; i < 4; ++i) {
+        QAction* recent = AddItem(*m.mnuFile, "mnuLastFileUsed", "");
+        recent->setText(QString("&%1").arg(i + 1));
+        recent->setProperty("index", i + 1);
+        recent->setVisible(false);
+        m.mnuLastFileUsed[static_cast<size_t>(i)] = recent;
+    }
+    m.mnuSeparator2 = AddSeparator(*m.mnuFile, "mnuSeparator2");
+    m.mnuExit = AddItem(*m.mnuFile, "mnuExit", "E&xit");
+
+    m.mnuChannels = AddMenu(bar, "mnuChannels", "&Channel Type");
+    auto* channelGroup = new QActionGroup(m.mnuChannels);
+    const char* channelCaptions[4] = {"&Trapezoidal", "&Circular", "&Ushaped", "&Elongated Circular"};
+    for (int i = 0; i < 4; ++i) {
+        QAction* item = AddItem(*m.mnuChannels, "mnuChannelType", channelCaptions[i]);
+        item->setProperty("index", i + 1);
+        item->setCheckable(true);
+        channelGroup->addAction(item);
+        m.mnuChannelType[static_cast<size_t>(i)] = item;
+    }
+    m.mnuChannelName = AddItem(*m.mnuChannels, "mnuChannelName", "Channel Type and &Name");
+
+    m.mnuUnits = AddMenu(bar, "mnuUnits", "&Units");
+    auto* unitGroup = new QActionGroup(m.mnuUnits);
+    m.mnuEnglish = AddItem(*m.mnuUnits, "mnuEnglish", "&English");
+    m.mnuSI = AddItem(*m.mnuUnits, "mnuSI", "&SI (Metric)");
+    for (QAction* item : {m.mnuEnglish, m.mnuSI}) {
+        item->setCheckable(true);
+        unitGroup->addAction(item);
+    }
+
+    m.mnuTools = AddMenu(bar, "mnuTools", "&Tools");
+    m.mnuCritical = AddItem(*m.mnuTools, "mnuCritical", "Critical &Depth and Slope");
+    m.mnuMannings1 = AddItem(*m.mnuTools, "mnuMannings1", "Depth, &Flowrate, Slope, and Roughness");
+    m.mnuOrifices = AddItem(*m.mnuTools, "mnuOrifices", "&Orifices");
+    m.mnuGates = AddItem(*m.mnuTools, "mnuGates", "Underflow &Gates");
+    m.mnuProfile = m.mnuTools->addMenu("Water Surface &Profile");
+    m.mnuProfile->setObjectName("mnuProfile");
+    m.mnuProfile->menuAction()->setObjectName("mnuProfile");
+    m.mnuCompute = AddItem(*m.mnuProfile, "mnuCompute", "&Compute");
+    m.mnuPlot = AddItem(*m.mnuProfile, "mnuPlot", "&Plot");
+    m.mnuWeirs = AddItem(*m.mnuTools, "mnuWeirs", "&Weirs");
+
+    m.mnuHelp = AddMenu(bar, "mnuHelp", "&Help");
+    m.mnuHelpContents = AddItem(*m.mnuHelp, "mnuHelpContents", "&Contents                   F1");
+    m.mnuHelpSearch = AddItem(*m.mnuHelp, "mnuHelpSearch", "&Search for Help On");
+    m.mnuHelpTechSupport = AddItem(*m.mnuHelp, "mnuHelpTechSupport", "Obtaining &Technical Support");
+    m.mnuAbout = AddItem(*m.mnuHelp, "mnuAbout", "&About Rillo");
+
+    m.Toolbar = window.addToolBar("Toolbar");
+    m.Toolbar->setObjectName("Toolbar");
+    m.Toolbar->setMovable(false);
+    m.Toolbar->setIconSize(QSize(24, 24));
+    for (int i = 0; i < 12; ++i) {
+        const ToolbarButton& spec = kToolbarButtons[i];
+        // Separators between the file, the profile and the calculator groups.
+        if (i == 4 || i == 6 || i == 11) m.Toolbar->addSeparator();
+        QAction* button = m.Toolbar->addAction(QIcon(spec.icon), spec.tooltip);
+        button->setObjectName(spec.key);
+        button->setToolTip(spec.tooltip);
+        m.toolbarButtons[static_cast<size_t>(i)] = button;
+    }
+    return m;
+}
+
+void RunToolbarButton(const MainMenus& menus, const QString& key) {
+    if (QAction* item = ItemOfButton(menus, key)) item->trigger();
+}
+
+void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
+    MDIMain* w = &main;
+    // Each toolbar button runs exactly what its menu item runs.
+    for (QAction* button : m.toolbarButtons) {
+        QObject::connect(button, &QAction::triggered, w,
+                         [menus = m, key = button->objectName()] { RunToolbarButton(menus, key); });
+    }
+
+    // Status hints of the menus as they open.
+    auto hint = [w](QMenu* menu, const char* text) {
+        QObject::connect(menu, &QMenu::aboutToShow, w, [w, text] { w->ShowStatusHint(text); });
+    };
+    hint(m.mnuFile, "Open, Save, or Print a flow profile.");
+    hint(m.mnuChannels, "Select a channel type or customize your channel name.");
+    hint(m.mnuUnits, "Select a system of units.");
+    hint(m.mnuTools, "Compute a wide range of open channel variables.");
+    hint(m.mnuProfile, "Compute water surface profile or plot existing profile.");
+    hint(m.mnuHelp, "For Help select Contents or Press F1.");
+
+    // File
+    QObject::connect(m.mnuNewProfile, &QAction::triggered, w, [w] { NewProfile(*w); });
+    QObject::connect(m.mnuExit, &QAction::triggered, w, [w] { w->close(); });
+
+    // Channel Type
+    for (size_t i = 0; i < m.mnuChannelType.size(); ++i) {
+        QObject::connect(m.mnuChannelType[i], &QAction::triggered, w,
+                         [w, i] { SelectChannelType(*w, kChannelTypes[i]); });
+    }
+
+    // Units
+    QObject::connect(m.mnuEnglish, &QAction::triggered, w, [w] { SetUnitSystem(*w, UnitSystem::English); });
+    QObject::connect(m.mnuSI, &QAction::triggered, w, [w] { SetUnitSystem(*w, UnitSystem::SI); });
+
+    // Tools
+    QObject::connect(m.mnuCompute, &QAction::triggered, w, [w] { Compute(*w); });
+
+    // Help
+    QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });
+}
+
+}  // namespace rillo

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QToolBar>
+#include <array>
+
+class QMainWindow;
+
+namespace rillo {
+
+class MDIMain;
+
+// The main window's menu items and toolbar, named as the items are named
+// throughout the program. Indexed item arrays count from 0 here.
+struct MainMenus {
+    QMenu* mnuFile = nullptr;
+    QAction* mnuNewProfile = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuSave = nullptr;
+    QAction* mnuPrint = nullptr;
+    QAction* mnuPageSetup = nullptr;
+    QAction* mnuSeparator1 = nullptr;
+    std::array<QAction*, 4> mnuLastFileUsed{};  // "&1" to "&4", hidden until filled
+    QAction* mnuSeparator2 = nullptr;
+    QAction* mnuExit = nullptr;
+
+    QMenu* mnuChannels = nullptr;
+    std::array<QAction*, 4> mnuChannelType{};  // in the order of kChannelTypes
+    QAction* mnuChannelName = nullptr;
+
+    QMenu* mnuUnits = nullptr;
+    QAction* mnuEnglish = nullptr;
+    QAction* mnuSI = nullptr;
+
+    QMenu* mnuTools = nullptr;
+    QAction* mnuCritical = nullptr;
+    QAction* mnuMannings1 = nullptr;
+    QAction* mnuOrifices = nullptr;
+    QAction* mnuGates = nullptr;
+    QMenu* mnuProfile = nullptr;
+    QAction* mnuCompute = nullptr;
+    QAction* mnuPlot = nullptr;
+    QAction* mnuWeirs = nullptr;
+
+    QMenu* mnuHelp = nullptr;
+    QAction* mnuHelpContents = nullptr;
+    QAction* mnuHelpSearch = nullptr;
+    QAction* mnuHelpTechSupport = nullptr;
+    QAction* mnuAbout = nullptr;
+
+    QToolBar* Toolbar = nullptr;
+    // The toolbar's buttons, each keyed by its objectName ("New", "Open", ...).
+    std::array<QAction*, 12> toolbarButtons{};
+};
+
+// Builds the menu bar and the toolbar of the main window.
+MainMenus BuildMainMenus(QMainWindow& window);
+
+// Connects each menu item to its command and each menu to its status hint.
+void ConnectMainMenus(MDIMain& main, const MainMenus& menus);
+
+// Runs the command of the toolbar button with this key; any other key does nothing.
+void RunToolbarButton(const MainMenus& menus, const QString& key);
+
+}  // namespace rillo

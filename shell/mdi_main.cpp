@@ -1,0 +1,215 @@
+#include "shell/mdi_main.h"
+
+#include <QCloseEvent>
+#include <QIcon>
+#include <QMdiSubWindow>
+
+#include "documents/document_sub_window.h"
+#include "documents/twips.h"
+#include "documents/window_layout.h"
+#include "shell/frm_about.h"
+#include "shell/platform_services.h"
+#include "shell/unit_commands.h"
+
+// The pictures live in the library, which a static build must register.
+static void RegisterResources() { Q_INIT_RESOURCE(resources); }
+
+namespace rillo {
+
+namespace {
+
+// Design sizes of the inputs and results views, in pixels; the table view's
+// size is stored with its placement.
+constexpr QSize kInputsViewSize(280, 228);
+constexpr QSize kResultsViewSize(280, 196);
+
+}  // namespace
+
+MDIMain::MDIMain(PlatformServices& services, QWidget* parent) : QMainWindow(parent), services_(services) {
+    RegisterResources();
+    setObjectName("MDIMain");
+    setWindowTitle(kApplicationTitle);
+    setWindowIcon(QIcon(":/about/channel.png"));
+
+    mdiArea = new QMdiArea(this);
+    mdiArea->setObjectName("mdiArea");
+    mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea->viewport()->setMouseTracking(true);
+    mdiArea->viewport()->installEventFilter(this);
+    setCentralWidget(mdiArea);
+
+    stbStatusBar = new QStatusBar(this);
+    stbStatusBar->setObjectName("stbStatusBar");
+    statusText_ = new QLabel(stbStatusBar);
+    statusText_->setObjectName("stbStatusText");
+    stbStatusBar->addWidget(statusText_, 1);
+    setStatusBar(stbStatusBar);
+
+    menus_ = BuildMainMenus(*this);
+    ConnectMainMenus(*this, menus_);
+}
+
+MDIMain::~MDIMain() = default;
+
+void MDIMain::Start() {
+    WaitCursor wait(services_);
+    setEnabled(false);
+    services_.ProcessPendingEvents();
+    const UnitSystem units = ReadStoredUnitSystem(services_);
+
+    setWindowTitle(kApplicationTitle);
+    state_.baseCaption = windowTitle();
+    move(TwipsToPixels(ReadPlacementTwips(services_, "MDIL", 10)),
+         TwipsToPixels(ReadPlacementTwips(services_, "MDIT", 10)));
+    resize(TwipsToPixels(ReadPlacementTwips(services_, "MDIW", 13560)),
+           TwipsToPixels(ReadPlacementTwips(services_, "MDIH", 8715)));
+    show();
+    ShowDocumentViews();
+    services_.ProcessPendingEvents();
+
+    CheckChannelTypeItem(ChannelType::Trapezoidal);
+    SetUnitSystem(*this, units);
+    state_.channelName = QString::fromUtf8(DisplayName(ChannelType::Trapezoidal));
+    Grid().WriteGridHeadings();
+
+    services_.ProcessPendingEvents();
+    setEnabled(true);
+}
+
+DocumentSubWindow* MDIMain::AddView(QWidget* view) {
+    auto* window = new DocumentSubWindow(view);
+    mdiArea->addSubWindow(window);
+    return window;
+}
+
+void MDIMain::PlaceView(QMdiSubWindow& window, const QString& viewName) {
+    ApplyWindowLayout(window, viewName, services_, PixelsToTwips(InputsWindow().width()));
+}
+
+FrmMainInputs& MDIMain::Inputs() {
+    if (!inputs_) {
+        inputs_ = new FrmMainInputs;
+        inputsWindow_ = AddView(inputs_);
+        inputsWindow_->resize(kInputsViewSize);
+        connect(inputs_, &FrmMainInputs::backgroundHovered, this, [this] {
+            ShowStatusHint(state_.unitSystem == UnitSystem::English
+                               ? "Enter the channel characteristics, in feet and cfs."
+                               : "Enter the channel characteristics, in meters and cubic meters per second.");
+        });
+        PlaceView(*inputsWindow_, inputs_->objectName());
+    }
+    return *inputs_;
+}
+
+FrmMainResults& MDIMain::Results() {
+    if (!results_) {
+        results_ = new FrmMainResults;
+        resultsWindow_ = AddView(results_);
+        resultsWindow_->resize(kResultsViewSize);
+        connect(results_, &FrmMainResults::backgroundHovered, this, [this] { ShowStatusHint(QString()); });
+        PlaceView(*resultsWindow_, results_->objectName());
+    }
+    return *results_;
+}
+
+FrmMainGrid& MDIMain::Grid() {
+    if (!grid_) {
+        grid_ = new FrmMainGrid([this] { return state_.unitSystem; });
+        gridWindow_ = AddView(grid_);
+        connect(grid_, &FrmMainGrid::gridHovered, this, [this] { ShowStatusHint("Water surface profile data."); });
+        PlaceView(*gridWindow_, grid_->objectName());
+    }
+    return *grid_;
+}
+
+QMdiSubWindow& MDIMain::InputsWindow() {
+    Inputs();
+    return *inputsWindow_;
+}
+
+QMdiSubWindow& MDIMain::ResultsWindow() {
+    Results();
+    return *resultsWindow_;
+}
+
+QMdiSubWindow& MDIMain::GridWindow() {
+    Grid();
+    return *gridWindow_;
+}
+
+void MDIMain::ShowDocumentViews() {
+    WaitCursor wait(services_);
+    for (QMdiSubWindow* window : {&InputsWindow(), &ResultsWindow(), &GridWindow(), &InputsWindow()}) {
+        window->show();
+        window->raise();
+    }
+    mdiArea->setActiveSubWindow(&InputsWindow());
+}
+
+void MDIMain::ShowHiddenViews() {
+    for (QMdiSubWindow* window : {&InputsWindow(), &ResultsWindow(), &GridWindow()}) {
+        if (!window->isVisible()) window->show();
+    }
+}
+
+void MDIMain::ShowStatusHint(const QString& text) {
+    if (statusText_->text() == text) return;
+    statusText_->setText(text);
+    emit statusHintChanged(text);
+}
+
+void MDIMain::CheckChannelTypeItem(ChannelType type) {
+    state_.channelType = type;
+    for (size_t i = 0; i < kChannelTypes.size(); ++i) {
+        menus_.mnuChannelType[i]->setChecked(kChannelTypes[i] == type);
+    }
+}
+
+void MDIMain::ShowCaptionWithChannelName() { setWindowTitle(state_.baseCaption + ": " + state_.channelName); }
+
+void MDIMain::ShowAbout() {
+    FrmAbout about(this);
+    about.exec();
+    services_.ProcessPendingEvents();
+}
+
+bool MDIMain::event(QEvent* event) {
+    // The status line shows the program's own hints; menu items carry none and
+    // would otherwise wipe the hint as the pointer passes over them.
+    if (event->type() == QEvent::StatusTip) return true;
+    return QMainWindow::event(event);
+}
+
+bool MDIMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == mdiArea->viewport() && event->type() == QEvent::MouseMove) ShowStatusHint(QString());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MDIMain::StorePlacements() {
+    if (inputsWindow_) StoreWindowLayout(*inputsWindow_, inputs_->objectName(), services_);
+    if (resultsWindow_) StoreWindowLayout(*resultsWindow_, results_->objectName(), services_);
+    if (gridWindow_) StoreWindowLayout(*gridWindow_, grid_->objectName(), services_);
+    // The main window's placement is that of its normal state, also when maximised.
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : QRect(pos(), size());
+    WritePlacementTwips(services_, "MDIL", PixelsToTwips(normal.x()));
+    WritePlacementTwips(services_, "MDIT", PixelsToTwips(normal.y()));
+    WritePlacementTwips(services_, "MDIH", PixelsToTwips(normal.height()));
+    WritePlacementTwips(services_, "MDIW", PixelsToTwips(normal.width()));
+}
+
+void MDIMain::closeEvent(QCloseEvent* event) {
+    // Ending is never refused, and a failure while storing is not reported.
+    try {
+        services_.CloseHelp();
+        StorePlacements();
+    } catch (...) {
+    }
+    for (DocumentSubWindow* window : {inputsWindow_, resultsWindow_, gridWindow_}) {
+        if (window) window->AllowClosing();
+    }
+    event->accept();
+    emit ended();
+}
+
+}  // namespace rillo

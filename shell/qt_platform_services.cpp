@@ -1,0 +1,139 @@
+#include "shell/qt_platform_services.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QUrl>
+#include <QWidget>
+
+namespace rillo {
+
+namespace {
+
+const QString kSettingsApplication = QStringLiteral("Rillo2");
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+    return icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information;
+}
+
+// The help pages stand beside the program.
+QString HelpFilePath() { return QCoreApplication::applicationDirPath() + "/help/rillo2.html"; }
+
+}  // namespace
+
+QString ToDisplayLineBreaks(QString text) {
+    text.replace("\r\n", "\n");
+    text.replace('\r', '\n');
+    return text;
+}
+
+QString ToQtFileFilter(const QString& filter) {
+    const QStringList parts = filter.split('|');
+    QStringList qtFilters;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        const QString& description = parts[i];
+        const QString patterns = QString(parts[i + 1]).replace(';', ' ');
+        qtFilters << (description.contains('(') ? description : description + " (" + patterns + ")");
+    }
+    if (qtFilters.isEmpty() && !filter.isEmpty()) qtFilters << filter;
+    return qtFilters.join(";;");
+}
+
+QtPlatformServices::QtPlatformServices()
+    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication,
+                                            kSettingsApplication)) {}
+
+QtPlatformServices::QtPlatformServices(const QString& settingsFile)
+    : settings_(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+
+QtPlatformServices::~QtPlatformServices() = default;
+
+MessageAnswer QtPlatformServices::ShowMessage(const QString& text, const QString& title, MessageIcon icon,
+                                              MessageButtons buttons) {
+    QMessageBox box(ToQtIcon(icon), title.isEmpty() ? kApplicationTitle : title, ToDisplayLineBreaks(text),
+                    QMessageBox::NoButton, QApplication::activeWindow());
+    if (buttons == MessageButtons::YesNoCancel) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setEscapeButton(QMessageBox::Cancel);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    // A message is read with the normal arrow, even inside a busy command.
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    const int answer = box.exec();
+    QApplication::restoreOverrideCursor();
+    switch (answer) {
+        case QMessageBox::Yes: return MessageAnswer::Yes;
+        case QMessageBox::No: return MessageAnswer::No;
+        case QMessageBox::Ok: return MessageAnswer::Ok;
+        default: return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+    }
+}
+
+void QtPlatformServices::ShowWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+
+void QtPlatformServices::RestoreCursor() { QApplication::restoreOverrideCursor(); }
+
+void QtPlatformServices::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+
+void QtPlatformServices::Beep() { QApplication::beep(); }
+
+void QtPlatformServices::SetFocus(QWidget* widget) {
+    if (!widget) return;
+    widget->activateWindow();
+    widget->setFocus(Qt::OtherFocusReason);
+}
+
+void QtPlatformServices::SelectText(QLineEdit* field, int start, int length) {
+    if (!field) return;
+    const int size = static_cast<int>(field->text().size());
+    const int from = std::clamp(start, 0, size);
+    field->setSelection(from, std::clamp(length, 0, size - from));
+}
+
+QString QtPlatformServices::ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {
+    const QVariant value = settings_->value(section + "/" + key);
+    return value.isValid() ? value.toString() : defaultValue;
+}
+
+void QtPlatformServices::WriteSetting(const QString& section, const QString& key, const QString& value) {
+    settings_->setValue(section + "/" + key, value);
+    settings_->sync();
+}
+
+std::optional<QString> QtPlatformServices::AskOpenPath(const FileDialogRequest& request) {
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), request.fileName,
+                                                      ToQtFileFilter(request.filter));
+    if (path.isEmpty()) return std::nullopt;
+    return path;
+}
+
+std::optional<QString> QtPlatformServices::AskSavePath(const FileDialogRequest& request) {
+    QFileDialog dialog(QApplication::activeWindow(), QString(), request.fileName, ToQtFileFilter(request.filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(request.defaultExtension);
+    if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst();
+}
+
+void QtPlatformServices::ShowHelpContents() { QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath())); }
+
+void QtPlatformServices::ShowHelpSearch() {
+    QUrl url = QUrl::fromLocalFile(HelpFilePath());
+    url.setFragment("index");
+    QDesktopServices::openUrl(url);
+}
+
+// The help pages open in the user's browser, which the program does not own.
+void QtPlatformServices::CloseHelp() {}
+
+void QtPlatformServices::OpenWebPage(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+
+QString QtPlatformServices::SettingsFile() const { return settings_->fileName(); }
+
+}  // namespace rillo
