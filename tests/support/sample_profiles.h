@@ -1,0 +1,38 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+#include "documents/format/computed_document.h"
+#include "engine/input_checks.h"
+#include "sections/profile_dispatch.h"
+
+namespace rillo::testing {
+
+// The worked example: a trapezoid 10 ft wide with side slopes of 2, 100 cfs,
+// n = 0.013, S0 = 0.001, from 0+00.000 to 10+00.000, control depth blank.
+inline ProfileInputTexts WorkedExampleTexts() {
+    return {"0+00.000", "10+00.000", "100", "10", "0.013", "0.001", "", "2"};
+}
+
+// Inputs that compute a profile for each shape: a 2 unit section on a mild
+// slope (subcritical) or, with `steep`, on a steep one (supercritical).
+inline ProfileInputTexts SampleTexts(ChannelType shape, bool steep = false) {
+    ProfileInputTexts t{"0+00.000", "2+50.000", "10", "2", "0.013", steep ? "0.02" : "0.001", "", ""};
+    if (shape == ChannelType::Trapezoidal) t.sideSlopeOrHeight = "1.5";
+    if (shape == ChannelType::ElongatedCircular) t.sideSlopeOrHeight = "1";
+    return t;
+}
+
+// Checks and computes the inputs as Compute does and returns the document the
+// views then hold; the name is the shape's display name.
+inline ProfileDocument ComputeSampleDocument(const ProfileInputTexts& texts, ChannelType shape,
+                                             UnitSystem units) {
+    InputCheckResult check = CheckProfileInputs(texts, shape, units, true);
+    if (!check.ready()) throw std::logic_error("sample inputs refused: " + check.text);
+    ProfileResult result = ComputeProfileFor(check.inputs);
+    if (!result.ok()) throw std::logic_error("sample profile failed: " + result.failure->text);
+    return ComputedDocument(texts, shape, units, std::string(DisplayName(shape)), result);
+}
+
+}  // namespace rillo::testing
