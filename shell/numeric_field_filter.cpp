@@ -17,7 +17,7 @@ void AttachNumericField(QLineEdit& field, PlatformServices& services, NumericFie
 NumericFieldFilter::NumericFieldFilter(QLineEdit& field, PlatformServices& services, NumericFieldKind kind)
     : QObject(&field), field_(field), services_(services), kind_(kind) {
     field.installEventFilter(this);
-    if (kind != NumericFieldKind::StationText) {
+    if (kind != NumericFieldKind::FreeText) {
         // Every change, typed, pasted, dropped or set by a command, passes the check.
         connect(&field, &QLineEdit::textChanged, this, [this] { OnTextChanged(); });
     }

@@ -12,7 +12,7 @@ class PlatformServices;
 enum class NumericFieldKind {
     PositiveNumber,  // refuses non-numbers and a typed minus; selects all on focus
     SignedNumber,    // refuses non-numbers; selects all on focus (slopes may be negative)
-    StationText,     // free text; selects all on focus
+    FreeText,        // station texts and names: any text; selects all on focus
 };
 
 // Gives the field the rules of its kind, for the life of the field. This is

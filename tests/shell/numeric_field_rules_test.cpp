@@ -75,7 +75,7 @@ class FieldWindow : public ::testing::Test {
         auto* layout = new QVBoxLayout(&window);
         for (QWidget* w : std::initializer_list<QWidget*>{station, flowrate, slope, roughness, button})
             layout->addWidget(w);
-        AttachNumericField(*station, services, NumericFieldKind::StationText);
+        AttachNumericField(*station, services, NumericFieldKind::FreeText);
         AttachNumericField(*flowrate, services, NumericFieldKind::PositiveNumber);
         AttachNumericField(*slope, services, NumericFieldKind::SignedNumber);
         AttachNumericField(*roughness, services, NumericFieldKind::PositiveNumber);
