@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "cli/profile_command.h"
+#include "cli/show_command.h"
 
 namespace rillo::cli {
 
@@ -12,6 +13,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     app.require_subcommand(1);
     ProfileOptions profile;
     CLI::App* profileCommand = AddProfileCommand(app, profile);
+    ShowOptions show;
+    CLI::App* showCommand = AddShowCommand(app, show);
 
     // CLI11 takes the arguments last to first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -19,13 +22,20 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         // Help on the whole program lists every subcommand's options too.
-        out << (profileCommand->parsed() ? profileCommand->help() : app.help("", CLI::AppFormatMode::All));
+        if (profileCommand->parsed()) {
+            out << profileCommand->help();
+        } else if (showCommand->parsed()) {
+            out << showCommand->help();
+        } else {
+            out << app.help("", CLI::AppFormatMode::All);
+        }
         return kExitOk;
     } catch (const CLI::ParseError& e) {
         err << e.what() << "\nRun with --help for the options.\n";
         return kExitUsage;
     }
     if (profileCommand->parsed()) return RunProfileCommand(profile, out, err);
+    if (showCommand->parsed()) return RunShowCommand(show, out, err);
     return kExitUsage;
 }
 

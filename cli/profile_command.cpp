@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <map>
 
+#include "cli/profile_file_output.h"
 #include "sections/profile_dispatch.h"
 
 namespace rillo::cli {
@@ -65,8 +66,10 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     cmd->add_option("--side", o.texts.sideSlopeOrHeight,
                     "Side slope z (trapezoidal, horizontal per 1 vertical) or side height (elongated)");
     cmd->add_option("--control", o.texts.controlDepth, "Control depth; absent: the critical depth");
-    cmd->add_option("--format", o.format, "Output: text (summary and table) or tsv")
-        ->check(CLI::IsMember({"text", "tsv"}))
+    cmd->add_option("--name", o.name, "Channel name; absent: the shape's name, e.g. \"Circular Channel\"");
+    cmd->add_option("--format", o.format,
+                    "Output: text (summary and table), tsv, or flo (the program's profile file)")
+        ->check(CLI::IsMember({"text", "tsv", "flo"}))
         ->capture_default_str();
     return cmd;
 }
@@ -96,6 +99,7 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
     }
 
     ProfileResult result = ComputeProfileFor(check.inputs);
+    if (o.format == "flo") return PrintProfileFile(o, result, out, err);
     ProfileReport report{"", units, result.summary, result.controlDepthText, result.table};
     PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
     if (!result.ok()) {

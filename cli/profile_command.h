@@ -21,6 +21,7 @@ struct ProfileOptions {
     std::string units = "english";      // english or si
     ProfileInputTexts texts;
     std::string format = "text";
+    std::string name;  // the channel name; empty: the shape's display name
 };
 
 // Exit statuses.
