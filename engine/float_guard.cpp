@@ -9,9 +9,12 @@ namespace rillo {
 namespace {
 
 void ThrowIfFloatFault() {
-    if (std::fetestexcept(FE_DIVBYZERO)) throw ComputationError("Division by zero");
-    if (std::fetestexcept(FE_OVERFLOW)) throw ComputationError("Overflow");
-    if (std::fetestexcept(FE_INVALID)) throw ComputationError("Invalid procedure call or argument");
+    // One read of the flags on the common path; the details only on a fault.
+    const int raised = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID);
+    if (raised == 0) return;
+    if (raised & FE_DIVBYZERO) throw ComputationError("Division by zero");
+    if (raised & FE_OVERFLOW) throw ComputationError("Overflow");
+    throw ComputationError("Invalid procedure call or argument");
 }
 
 }  // namespace

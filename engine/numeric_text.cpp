@@ -1,5 +1,7 @@
 #include "engine/numeric_text.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -81,50 +83,123 @@ double ReadWholeNumber(std::string_view text) {
     return *value;
 }
 
+namespace {
+
+constexpr int kSignificantDigits = 15;
+
+// Writes "[-]whole.fraction" from the rounded value times 10^decimals.
+std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) {
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, scaled).ptr;
+    int count = static_cast<int>(end - digits);
+    std::string out;
+    out.reserve(static_cast<std::size_t>(count + decimals + 3));
+    if (negative) out.push_back('-');
+    for (int i = count; i <= decimals; ++i) out.push_back('0');  // at least one whole digit
+    out.append(digits, static_cast<std::size_t>(count));
+    if (decimals > 0) out.insert(out.size() - static_cast<std::size_t>(decimals), 1, '.');
+    return out;
+}
+
+constexpr unsigned long long kPowersOfTen[] = {1ULL,
+                                               10ULL,
+                                               100ULL,
+                                               1000ULL,
+                                               10000ULL,
+                                               100000ULL,
+                                               1000000ULL,
+                                               10000000ULL,
+                                               100000000ULL,
+                                               1000000000ULL,
+                                               10000000000ULL,
+                                               100000000000ULL,
+                                               1000000000000ULL,
+                                               10000000000000ULL,
+                                               100000000000000ULL,
+                                               1000000000000000ULL};
+
+// 10^k for 0 <= k <= 27, all exact in long double.
+long double PowerOfTen(int k) {
+    static const auto table = [] {
+        std::array<long double, 28> t{};
+        t[0] = 1.0L;
+        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
+        return t;
+    }();
+    return table[static_cast<std::size_t>(k)];
+}
+
+// The common case in integer arithmetic: magnitudes from 1e-12 to 1e15 and up
+// to six decimals. Returns false when the value is outside that range.
+bool FormatFixedFast(double value, int decimals, std::string& out) {
+    const double a = std::fabs(value);
+    if (!(a >= 1e-12 && a < 1e15) || decimals < 0 || decimals > 6) return false;
+    // m = floor(log10(a)): an estimate from the binary exponent, then corrected
+    // so that a * 10^(14 - m) has exactly 15 whole digits.
+    int binaryExponent = 0;
+    std::frexp(a, &binaryExponent);
+    int m = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
+    auto scaledBy = [&](int mm) { return static_cast<long double>(a) * PowerOfTen(kSignificantDigits - 1 - mm); };
+    long double scaledValue = scaledBy(m);
+    while (scaledValue >= 1e15L) scaledValue = scaledBy(++m);
+    while (scaledValue < 1e14L) scaledValue = scaledBy(--m);
+    // The 15 significant digits, rounded to nearest (ties to even, as printf does).
+    unsigned long long n = static_cast<unsigned long long>(std::llrintl(scaledValue));
+    if (n == kPowersOfTen[15]) {
+        n = kPowersOfTen[14];
+        ++m;
+    }
+    // n stands for n * 10^(m - 14); keep `decimals` decimals, halves away from zero.
+    const int drop = kSignificantDigits - 1 - m - decimals;
+    unsigned long long scaled;
+    if (drop <= 0) {
+        scaled = n * kPowersOfTen[-drop];  // m <= 14 and decimals <= 6 keep this in range
+    } else if (drop > kSignificantDigits) {
+        scaled = 0;
+    } else {
+        const unsigned long long unit = kPowersOfTen[drop];
+        scaled = n / unit + (n % unit >= unit / 2 ? 1 : 0);
+    }
+    out = WriteScaled(std::signbit(value), scaled, decimals);
+    return true;
+}
+
+}  // namespace
+
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) throw ComputationError("Overflow");
-    bool negative = std::signbit(value);
-    double magnitude = std::fabs(value);
+    std::string fast;
+    if (FormatFixedFast(value, decimals, fast)) return fast;
+    const bool negative = std::signbit(value);
 
-    // 15 significant digits, as the program's number formatting sees a value.
-    char buf[64];
-    auto res = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::scientific, 14);
-    std::string sci(buf, res.ptr);
-    std::size_t ePos = sci.find('e');
-    std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);  // 15 digits
-    int exponent = std::atoi(sci.c_str() + ePos + 1);
+    // Any other magnitude: the 15 significant digits from the exact decimal
+    // form, d.dddddddddddddde[+-]x.
+    char sci[40];
+    const char* sciEnd =
+        std::to_chars(sci, sci + sizeof sci, std::fabs(value), std::chars_format::scientific, 14).ptr;
+    char digits[kSignificantDigits];
+    digits[0] = sci[0];
+    std::copy(sci + 2, sci + 16, digits + 1);
+    int exponent = 0;
+    std::from_chars(sci + 17 + (sci[17] == '+' ? 1 : 0), sciEnd, exponent);
 
-    // Place the digits on a fixed grid: integer part and `decimals` decimals.
-    // The digit at index k has weight 10^(exponent - k).
-    int keep = exponent + 1 + decimals;  // digits that survive the rounding
-    std::string kept;
-    bool roundUp = false;
-    if (keep < 0) {
-        kept = "";
-    } else {
-        kept = digits.substr(0, static_cast<std::size_t>(std::min<int>(keep, 15)));
-        if (keep < 15) roundUp = digits[static_cast<std::size_t>(keep)] >= '5';
-        while (static_cast<int>(kept.size()) < keep) kept.push_back('0');
-    }
-    if (roundUp) {
-        int i = static_cast<int>(kept.size()) - 1;
-        while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9') kept[static_cast<std::size_t>(i--)] = '0';
+    // The digit at index i weighs 10^(exponent - i); keep those down to 10^-decimals.
+    const int keep = exponent + 1 + decimals;
+    std::string scaled;
+    for (int i = 0; i < keep; ++i) scaled.push_back(i < kSignificantDigits ? digits[i] : '0');
+    if (keep >= 0 && keep < kSignificantDigits && digits[keep] >= '5') {
+        int i = static_cast<int>(scaled.size()) - 1;
+        while (i >= 0 && scaled[static_cast<std::size_t>(i)] == '9') scaled[static_cast<std::size_t>(i--)] = '0';
         if (i >= 0) {
-            ++kept[static_cast<std::size_t>(i)];
+            ++scaled[static_cast<std::size_t>(i)];
         } else {
-            kept.insert(kept.begin(), '1');
+            scaled.insert(scaled.begin(), '1');
         }
     }
-    // kept now holds the value times 10^decimals as a whole number.
-    while (static_cast<int>(kept.size()) < decimals + 1) kept.insert(kept.begin(), '0');
-    std::string whole = kept.substr(0, kept.size() - static_cast<std::size_t>(decimals));
-    std::string fraction = kept.substr(kept.size() - static_cast<std::size_t>(decimals));
-    std::size_t firstNonZero = whole.find_first_not_of('0');
-    whole = firstNonZero == std::string::npos ? "0" : whole.substr(firstNonZero);
-
+    while (static_cast<int>(scaled.size()) < decimals + 1) scaled.insert(scaled.begin(), '0');
     std::string out = negative ? "-" : "";
-    out += whole;
-    if (decimals > 0) out += "." + fraction;
+    out += scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
+    if (decimals > 0) out += "." + scaled.substr(scaled.size() - static_cast<std::size_t>(decimals));
     return out;
 }
 

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <iomanip>
+#include <random>
 
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
@@ -94,6 +99,44 @@ TEST(ShortestNumberText, SevenSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(ShortestNumber(1e-7f), "1E-07");
     // Reads back to the same single-precision value.
     EXPECT_EQ(ReadLeadingSingle(ShortestNumber(0.1234567f)), 0.1234567f);
+}
+
+}  // namespace
+}  // namespace rillo
+
+namespace rillo {
+namespace {
+
+// An independent reference: the value's 15 significant digits from printf,
+// then rounded half away from zero to three decimals in decimal arithmetic.
+std::string ReferenceFixed3(double v) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
+    std::string mantissa = std::string(1, buf[0]) + std::string(buf + 2, 14);
+    int exponent = std::atoi(std::strchr(buf, 'e') + 1);
+    // value = 0.mantissa * 10^(exponent + 1); scale to thousandths.
+    int point = exponent + 1 + 3;  // digits before the cut
+    std::string kept = point <= 0 ? "" : mantissa.substr(0, std::min<std::size_t>(point, 15));
+    while (static_cast<int>(kept.size()) < point) kept += '0';
+    bool up = point >= 0 && point < 15 && mantissa[static_cast<std::size_t>(point)] >= '5';
+    long long n = kept.empty() ? 0 : std::stoll(kept);
+    if (up) ++n;
+    std::string digits = std::to_string(n);
+    while (digits.size() < 4) digits.insert(digits.begin(), '0');
+    return (std::signbit(v) ? "-" : "") + digits.substr(0, digits.size() - 3) + "." + digits.substr(digits.size() - 3);
+}
+
+TEST(FixedDecimals, AgreesWithTheDecimalReferenceOverManyMagnitudes) {
+    std::mt19937_64 random(20261207);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-8, 11);
+    for (int i = 0; i < 200000; ++i) {
+        double v = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 2) v = static_cast<float>(v);     // the values the views show are mostly floats
+        if (i % 3 == 0) v = std::round(v * 1e4) / 1e4;  // and decimal-looking ones, with ties
+        if (i % 5 == 0) v = -v;
+        ASSERT_EQ(FormatFixed3(v), ReferenceFixed3(v)) << std::setprecision(17) << v;
+    }
 }
 
 }  // namespace
