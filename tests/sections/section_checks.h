@@ -10,22 +10,18 @@ namespace rillo::testing {
 
 // Runs one section operation under a fresh FloatGuard and reports whether it
 // ended in a run-time error (a raised floating-point flag or a non-finite
-// value). The flags are cleared again afterwards, so that the failure does not
-// leak into the checks that follow.
+// value). The guard clears the flags when it goes, so that the failure does
+// not leak into the checks that follow.
 template <class Operation>
 bool OperationFails(Operation operation) {
-    bool failed = false;
-    {
-        FloatGuard guard;
-        try {
-            Checked(double(operation()));
-            guard.Check();
-        } catch (const ComputationError&) {
-            failed = true;
-        }
+    FloatGuard guard;
+    try {
+        Checked(double(operation()));
+        guard.Check();
+    } catch (const ComputationError&) {
+        return true;
     }
-    FloatGuard clearFlags;
-    return failed;
+    return false;
 }
 
 // The value of one section operation, which must not fail.
