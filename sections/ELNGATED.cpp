@@ -21,31 +21,40 @@ constexpr double kSidePieceCentroid = 3.0 / 5.0;
 
 }  // namespace
 
+void ElongatedSection::RequireSideHeight() const {
+    if (h_ < 0.0f) throw ComputationError("Negative side height");
+}
+
 float ElongatedSection::FlowArea(float y) const {
+    RequireSideHeight();
     if (y < r_) return circle_.FlowArea(y);
     if (y <= StraightTop()) return ToSingle(kHalfCircleFactor * r_ * r_ + 2.0 * r_ * (double(y) - r_));
     return ToSingle(double(circle_.FlowArea(y - h_)) + 2.0 * r_ * h_);
 }
 
 double ElongatedSection::TopWidth(float y) const {
+    RequireSideHeight();
     if (y < r_) return circle_.TopWidth(y);
     if (y <= StraightTop()) return ToSingle(2.0 * r_);
     return circle_.TopWidth(y - h_);
 }
 
 float ElongatedSection::WettedPerimeter(float y) const {
+    RequireSideHeight();
     if (y < r_) return circle_.WettedPerimeter(y);
     if (y <= StraightTop()) return ToSingle(kPi * r_ + 2.0 * (double(y) - r_));
     return ToSingle(double(circle_.WettedPerimeter(y - h_)) + 2.0 * h_);
 }
 
 double ElongatedSection::HydraulicRadius(float y) const {
+    RequireSideHeight();
     if (y <= r_) return circle_.HydraulicRadius(y);
     if (y < CrownHeight()) return double(FlowArea(y)) / WettedPerimeter(y);
     return (kPi * r_ * r_ + 2.0 * r_ * h_) / (kTwoPi * r_ + 2.0 * h_);
 }
 
 double ElongatedSection::Momentum(float y, float q, float g) const {
+    RequireSideHeight();
     if (y > 0.0f && y <= StraightTop()) return uShape_.Momentum(y, q, g);
 
     const double r = r_;

@@ -13,6 +13,7 @@ namespace rillo {
 // straight part 2r wide (r <= y <= r + h) and the upper half circle up to the
 // crown at 2r + h. With h = 0 it is the circular section. Depth searches run
 // on [0, D + h]; the profile's depths are limited to the crown D + h.
+// A negative side height is invalid geometry.
 class ElongatedSection final : public ChannelSection {
    public:
     ElongatedSection(float radius, float sideHeight)
@@ -37,6 +38,9 @@ class ElongatedSection final : public ChannelSection {
     float CrownHeight() const { return 2.0f * r_ + h_; }
 
    private:
+    // A negative side height describes no conduit (the halves would overlap):
+    // the geometry fails with a ComputationError rather than give numbers.
+    void RequireSideHeight() const;
     // The top of the straight part.
     float StraightTop() const { return r_ + h_; }
 

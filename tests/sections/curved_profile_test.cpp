@@ -202,5 +202,16 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureCase{"Elongated", ChannelType::ElongatedCircular, &kExpectedConduitMessage}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(CurvedProfileTest, NegativeSideHeightGivesNoProfile) {
+    // Without the check the run would report the "crown" 1.500 below the
+    // diameter as the normal depth and a profile of a section that cannot exist.
+    const ProfileResult r =
+        ComputeProfileFor(TwoFootReach(ChannelType::ElongatedCircular, 5.0f, 0.001f, -0.5f));
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.failure->text, kExpectedConduitMessage);
+    EXPECT_EQ(r.summary.criticalDepth, "");
+    EXPECT_TRUE(r.table.empty());
+}
+
 }  // namespace
 }  // namespace rillo

@@ -90,6 +90,16 @@ TEST(ElongatedSectionTest, ThreePieceMomentumWhenFull) {
     EXPECT_NEAR(e.Momentum(3.0f, 0.0f, kG), expected, 1e-4);
 }
 
+TEST(ElongatedSectionTest, NegativeSideHeightIsInvalidGeometry) {
+    FloatGuard guard;
+    const ElongatedSection overlapping(1.0f, -0.5f);
+    EXPECT_TRUE(OperationFails([&] { return overlapping.FlowArea(0.5f); }));
+    EXPECT_TRUE(OperationFails([&] { return overlapping.TopWidth(1.2f); }));
+    EXPECT_TRUE(OperationFails([&] { return overlapping.WettedPerimeter(1.2f); }));
+    EXPECT_TRUE(OperationFails([&] { return overlapping.HydraulicRadius(0.5f); }));
+    EXPECT_TRUE(OperationFails([&] { return overlapping.Momentum(0.5f, 5.0f, kG); }));
+}
+
 class CircularLimitTest : public ::testing::TestWithParam<float> {};
 
 // With no side height the section is the circle of the same radius.
