@@ -43,7 +43,7 @@ float ElongatedSection::WettedPerimeter(float y) const {
     RequireSideHeight();
     if (y < r_) return circle_.WettedPerimeter(y);
     if (y <= StraightTop()) return ToSingle(kPi * r_ + 2.0 * (double(y) - r_));
-    return ToSingle(double(circle_.WettedPerimeter(y - h_)) + 2.0 * h_);
+    return ToSingle(2.0 * r_ * CentralHalfAngle(y - h_, r_) + 2.0 * h_);
 }
 
 double ElongatedSection::HydraulicRadius(float y) const {
