@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"
 #include "shell/mdi_main.h"
@@ -183,6 +184,7 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
         QObject::connect(m.mnuChannelType[i], &QAction::triggered, w,
                          [w, i] { SelectChannelType(*w, kChannelTypes[i]); });
     }
+    QObject::connect(m.mnuChannelName, &QAction::triggered, w, [w] { ShowChannelNameDialog(*w); });
 
     // Units
     QObject::connect(m.mnuEnglish, &QAction::triggered, w, [w] { SetUnitSystem(*w, UnitSystem::English); });

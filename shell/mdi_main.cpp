@@ -8,6 +8,7 @@
 #include "documents/twips.h"
 #include "documents/window_layout.h"
 #include "shell/frm_about.h"
+#include "shell/input_field_rules.h"
 #include "shell/platform_services.h"
 #include "shell/unit_commands.h"
 
@@ -90,6 +91,7 @@ void MDIMain::PlaceView(QMdiSubWindow& window, const QString& viewName) {
 FrmMainInputs& MDIMain::Inputs() {
     if (!inputs_) {
         inputs_ = new FrmMainInputs;
+        AttachInputFieldRules(*inputs_, services_, [this] { return state_.channelType; });
         inputsWindow_ = AddView(inputs_);
         inputsWindow_->resize(kInputsViewSize);
         connect(inputs_, &FrmMainInputs::backgroundHovered, this, [this] {
