@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
+#include "documents/profile_file_commands.h"
 #include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"
@@ -177,6 +178,12 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
 
     // File
     QObject::connect(m.mnuNewProfile, &QAction::triggered, w, [w] { NewProfile(*w); });
+    QObject::connect(m.mnuOpen, &QAction::triggered, w, [w] { OpenProfile(*w); });
+    QObject::connect(m.mnuSave, &QAction::triggered, w, [w] { SaveProfile(*w); });
+    for (int i = 0; i < static_cast<int>(m.mnuLastFileUsed.size()); ++i) {
+        QObject::connect(m.mnuLastFileUsed[static_cast<size_t>(i)], &QAction::triggered, w,
+                         [w, i] { OpenRecentFile(*w, i); });
+    }
     QObject::connect(m.mnuExit, &QAction::triggered, w, [w] { w->close(); });
 
     // Channel Type

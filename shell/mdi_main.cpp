@@ -5,6 +5,7 @@
 #include <QMdiSubWindow>
 
 #include "documents/document_sub_window.h"
+#include "documents/profile_file_commands.h"
 #include "documents/twips.h"
 #include "documents/window_layout.h"
 #include "shell/frm_about.h"
@@ -73,6 +74,7 @@ void MDIMain::Start() {
     SetUnitSystem(*this, units);
     state_.channelName = QString::fromUtf8(DisplayName(ChannelType::Trapezoidal));
     Grid().WriteGridHeadings();
+    LoadRecentFiles(services_, RecentFileMenuOf(*this));
 
     services_.ProcessPendingEvents();
     setEnabled(true);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -55,7 +56,9 @@ public:
     }
     std::optional<QString> AskSavePath(const FileDialogRequest& request) override {
         saveRequests.push_back(request);
-        return NextPath();
+        std::optional<QString> path = NextPath();
+        if (path && onSavePathChosen) onSavePathChosen(*path);
+        return path;
     }
     void ShowHelpContents() override { ++helpContents; }
     void ShowHelpSearch() override { ++helpSearches; }
@@ -65,6 +68,9 @@ public:
     // Script
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<QString>> paths;
+    // Runs when the save dialog returns a path, before the command goes on:
+    // a test can change the file system under the command's feet.
+    std::function<void(const QString&)> onSavePathChosen;
     // Record
     std::vector<ShownMessage> messages;
     std::vector<FileDialogRequest> openRequests, saveRequests;

@@ -1,0 +1,55 @@
+#include "documents/recent_files.h"
+
+#include "shell/platform_services.h"
+
+namespace rillo {
+
+namespace {
+
+const QString kSection = QStringLiteral("Menus");
+const std::array<QString, 4> kKeys = {QStringLiteral("First"), QStringLiteral("Second"),
+                                      QStringLiteral("Third"), QStringLiteral("Fourth")};
+
+}  // namespace
+
+std::array<QString, 4> ReadRecentFiles(PlatformServices& services) {
+    std::array<QString, 4> paths;
+    for (std::size_t i = 0; i < paths.size(); ++i)
+        paths[i] = services.ReadSetting(kSection, kKeys[i], QString());
+    return paths;
+}
+
+void ShowRecentFiles(const std::array<QString, 4>& paths, const RecentFileMenu& menu) {
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        if (paths[i].isEmpty()) break;
+        QAction* item = menu.items[i];
+        if (menu.separator) menu.separator->setVisible(true);
+        if (!item) continue;
+        // The prefix is the item's access key; an "&" in the path is shown as itself.
+        item->setText(QStringLiteral("&%1 ").arg(i + 1) +
+                      QString(paths[i]).replace('&', QStringLiteral("&&")));
+        item->setData(paths[i]);
+        item->setVisible(true);
+    }
+}
+
+void LoadRecentFiles(PlatformServices& services, const RecentFileMenu& menu) {
+    ShowRecentFiles(ReadRecentFiles(services), menu);
+}
+
+void AddRecentFile(PlatformServices& services, const RecentFileMenu& menu, const QString& path) {
+    std::array<QString, 4> others;
+    std::size_t count = 0;
+    for (const QString& entry : ReadRecentFiles(services)) {
+        if (entry != path && count < others.size()) others[count++] = entry;
+    }
+    services.WriteSetting(kSection, kKeys[0], path);
+    for (std::size_t i = 1; i < kKeys.size(); ++i) services.WriteSetting(kSection, kKeys[i], others[i - 1]);
+    LoadRecentFiles(services, menu);
+}
+
+QString RecentFilePath(const QAction& item) {
+    return item.data().toString();
+}
+
+}  // namespace rillo
