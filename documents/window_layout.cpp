@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "documents/twips.h"
+#include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "shell/platform_services.h"
 
@@ -21,7 +22,12 @@ constexpr double kLargestPlacementTwips = 1.0e7;
 
 int ReadPlacementTwips(PlatformServices& services, const QString& key, int defaultTwips) {
     const QString text = services.ReadSetting(kSection, key, QString::number(defaultTwips));
-    const std::optional<double> value = ParseWholeNumber(text.toStdString());
+    std::optional<double> value;
+    try {
+        value = ParseWholeNumber(text.toStdString());
+    } catch (const ComputationError&) {
+        return defaultTwips;  // a number past the range of any real placement
+    }
     if (!value || !std::isfinite(*value) || std::fabs(*value) > kLargestPlacementTwips) return defaultTwips;
     return static_cast<int>(std::lround(*value));
 }

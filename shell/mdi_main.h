@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 
 #include "documents/frm_main_grid.h"
