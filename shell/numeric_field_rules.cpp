@@ -60,6 +60,16 @@ bool IsExponentBeginning(std::string_view s) {
     return plainMantissa && IsNumberInSingleRange(s);
 }
 
+// Beeps, empties the field and tells the user why. The field that had the
+// focus still has it when the message box is gone, to be typed into again.
+void RefuseText(QLineEdit& field, PlatformServices& services, const QString& message) {
+    const bool hadFocus = field.hasFocus();
+    services.Beep();
+    field.setText(QString());  // itself a change, which the empty text passes
+    services.ShowMessage(message, kInputErrorTitle, MessageIcon::Information);
+    if (hadFocus) services.SetFocus(&field);
+}
+
 }  // namespace
 
 bool IsAcceptableNumericText(const QString& text) {
@@ -70,17 +80,13 @@ bool IsAcceptableNumericText(const QString& text) {
 
 bool ValidateNumericText(QLineEdit& field, PlatformServices& services) {
     if (IsAcceptableNumericText(field.text())) return true;
-    services.Beep();
-    field.setText(QString());  // itself a change, which the empty text passes
-    services.ShowMessage(kOnlyNumbersText, kInputErrorTitle, MessageIcon::Information);
+    RefuseText(field, services, kOnlyNumbersText);
     return false;
 }
 
 bool RejectMinusKey(const QString& typedText, QLineEdit& field, PlatformServices& services) {
     if (typedText != QStringLiteral("-")) return false;
-    services.Beep();
-    field.setText(QString());
-    services.ShowMessage(kGreaterThanZeroText, kInputErrorTitle, MessageIcon::Information);
+    RefuseText(field, services, kGreaterThanZeroText);
     return true;
 }
 

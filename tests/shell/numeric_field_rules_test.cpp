@@ -106,6 +106,20 @@ TEST_F(FieldWindow, TypedMinusEmptiesAPositiveFieldWithItsMessage) {
     ExpectOneMessage(kGreaterThanZero);
 }
 
+TEST_F(FieldWindow, RefusedFieldKeepsTheFocusAfterTheMessage) {
+    ShowActive(window);
+    flowrate->setFocus();
+    TypeText(flowrate, "-");
+    EXPECT_EQ(services.focused, flowrate);
+    roughness->setFocus();
+    TypeText(roughness, "x");
+    EXPECT_EQ(services.focused, roughness);
+    // A text set by a command while another field has the focus leaves the focus there.
+    slope->setText("?");
+    EXPECT_EQ(services.focused, roughness);
+    EXPECT_EQ(services.messages.size(), 3u);
+}
+
 TEST_F(FieldWindow, SignedFieldTakesANegativeNumber) {
     TypeText(slope, "-0.002");
     EXPECT_EQ(slope->text(), "-0.002");
