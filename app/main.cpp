@@ -1,8 +1,8 @@
 #include <QApplication>
 
-#include "shell/error_messages.h"
 #include "shell/mdi_main.h"
 #include "shell/qt_platform_services.h"
+#include "shell/start_up.h"
 
 // The program takes no command line and reads no environment variables.
 int main(int argc, char** argv) {
@@ -12,11 +12,6 @@ int main(int argc, char** argv) {
     rillo::QtPlatformServices services;
     rillo::MDIMain window(services);
     QObject::connect(&window, &rillo::MDIMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    try {
-        window.Start();
-    } catch (...) {
-        rillo::ShowStartupFailure(services);
-        return 1;
-    }
+    if (!rillo::RunStartUp(window)) return 1;
     return QApplication::exec();
 }

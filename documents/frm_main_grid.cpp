@@ -30,7 +30,7 @@ FrmMainGrid::FrmMainGrid(std::function<UnitSystem()> currentUnits, QWidget* pare
     grdFlowData->setObjectName("grdFlowData");
     // A compact face, so that every heading and station fits the column widths
     // the table's rule gives.
-    QFont tableFont("Liberation Sans");
+    QFont tableFont("Liberation Sans Narrow");
     tableFont.setStyleHint(QFont::SansSerif);
     tableFont.setPointSizeF(8.0);
     grdFlowData->setFont(tableFont);

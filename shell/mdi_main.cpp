@@ -82,6 +82,7 @@ void MDIMain::Start() {
 
 DocumentSubWindow* MDIMain::AddView(QWidget* view) {
     auto* window = new DocumentSubWindow(view);
+    window->setWindowIcon(windowIcon());
     mdiArea->addSubWindow(window);
     return window;
 }

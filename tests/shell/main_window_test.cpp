@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "shell/frm_about.h"
+#include "shell/start_up.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/sample_profiles.h"
 
@@ -181,6 +182,31 @@ TEST_F(StartupTest, AboutBoxOpensModallyCentredAndClosesWithOk) {
     EXPECT_LE(std::abs(centreOffset.x()), 1);
     EXPECT_LE(std::abs(centreOffset.y()), 1);
     EXPECT_GT(services.pendingEventRuns, eventRunsBefore);
+}
+
+}  // namespace
+}  // namespace rillo
+
+namespace rillo {
+namespace {
+
+// A settings store that cannot be read, as a damaged or locked store would fail.
+class UnreadableSettings : public testing::FakePlatformServices {
+public:
+    QString ReadSetting(const QString&, const QString&, const QString&) override {
+        throw std::runtime_error("settings store unreadable");
+    }
+};
+
+TEST(StartupFailureTest, ReportsTheFailureWithTheCursorBackAndEnds) {
+    UnreadableSettings services;
+    MDIMain main(services);
+    EXPECT_FALSE(RunStartUp(main));
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].title, "Rillo 2.1");
+    EXPECT_EQ(services.messages[0].icon, MessageIcon::Warning);
+    EXPECT_TRUE(services.messages[0].text.startsWith("An unknown error has occurred, and\rRillo cannot start."));
+    EXPECT_EQ(services.waitDepth, 0);
 }
 
 }  // namespace
