@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "documents/format/profile_file_writer.h"
 #include "documents/format/text_encoding.h"
 #include "engine/float_guard.h"
+#include "engine/numeric_text.h"
 
 namespace {
 
@@ -31,9 +33,17 @@ std::size_t RowsUpToEmptyStation(const ProfileTable& table) {
     return n;
 }
 
+// A summary value that rounds to zero ("0.000") opens as "----": files mark a
+// missing value either way.
+std::string AsOpened(const std::string& value) {
+    std::optional<double> number = ParseWholeNumber(value);
+    return number && *number == 0.0 ? "----" : value;
+}
+
 bool SameSummary(const ProfileSummary& a, const ProfileSummary& b) {
-    return a.normalDepth == b.normalDepth && a.normalArea == b.normalArea && a.criticalDepth == b.criticalDepth &&
-           a.criticalArea == b.criticalArea && a.flowType == b.flowType && a.profileType == b.profileType;
+    return AsOpened(a.normalDepth) == b.normalDepth && AsOpened(a.normalArea) == b.normalArea &&
+           AsOpened(a.criticalDepth) == b.criticalDepth && AsOpened(a.criticalArea) == b.criticalArea &&
+           a.flowType == b.flowType && a.profileType == b.profileType;
 }
 
 bool SameInputs(const ProfileDocument& a, const ProfileDocument& b) {
