@@ -142,12 +142,12 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.Toolbar->setMovable(false);
     m.Toolbar->setIconSize(QSize(24, 24));
     for (int i = 0; i < 12; ++i) {
-        const ToolbarButton& spec = kToolbarButtons[i];
+        const ToolbarButton& entry = kToolbarButtons[i];
         // Separators between the file, the profile and the calculator groups.
         if (i == 4 || i == 6 || i == 11) m.Toolbar->addSeparator();
-        QAction* button = m.Toolbar->addAction(QIcon(spec.icon), spec.tooltip);
-        button->setObjectName(spec.key);
-        button->setToolTip(spec.tooltip);
+        QAction* button = m.Toolbar->addAction(QIcon(entry.icon), entry.tooltip);
+        button->setObjectName(entry.key);
+        button->setToolTip(entry.tooltip);
         m.toolbarButtons[static_cast<size_t>(i)] = button;
     }
     return m;
