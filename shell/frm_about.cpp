@@ -25,7 +25,6 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
     Label3 = new QLabel("Hydraulic design software for steady-state open channel flow.", this);
     Label3->setObjectName("Label3");
-    Label3->setWordWrap(true);
 
     cmdQuit = new QPushButton("&OK", this);
     cmdQuit->setObjectName("cmdQuit");

@@ -1,12 +1,19 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCursor>
 #include <QFile>
+#include <QMessageBox>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 
 #include "shell/center_on_screen.h"
 #include "shell/error_messages.h"
 #include "shell/qt_platform_services.h"
 #include "tests/support/fake_platform_services.h"
+#include "tests/support/main_window_harness.h"
 
 namespace rillo {
 namespace {
@@ -101,6 +108,76 @@ TEST(ErrorMessagesTest, GenericMessagesCarryTheirTitlesIconsAndTexts) {
     EXPECT_EQ(services.messages[4].icon, MessageIcon::Warning);
     EXPECT_EQ(services.messages[4].text, "An unknown error has occurred, and\rRillo cannot start.\r\r"
                                          "Please contact Quillbeck at\rsupport@quillbeck.com for assistance.");
+}
+
+}  // namespace
+}  // namespace rillo
+
+namespace rillo {
+namespace {
+
+// Reads the message box the services show, then closes it with `close`.
+struct ShownBox {
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+};
+
+class QtMessageBoxTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    QtPlatformServices services{dir.filePath("Rillo2.ini")};
+
+    // Shows a box through the services and answers it with `close`.
+    std::pair<MessageAnswer, ShownBox> Show(const QString& text, const QString& title, MessageIcon icon,
+                                            MessageButtons buttons, std::function<void(QMessageBox&)> close) {
+        ShownBox shown;
+        QTimer::singleShot(0, [&shown, close] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown = {box->windowTitle(), box->text(), box->icon(), box->standardButtons()};
+            close(*box);
+        });
+        const MessageAnswer answer = services.ShowMessage(text, title, icon, buttons);
+        return {answer, shown};
+    }
+};
+
+TEST_F(QtMessageBoxTest, AnUntitledBoxCarriesTheApplicationTitleAndShowsItsLines) {
+    auto [answer, shown] = Show("first\rsecond\r\nthird", "", MessageIcon::Information, MessageButtons::Ok,
+                                [](QMessageBox& box) { box.button(QMessageBox::Ok)->click(); });
+    EXPECT_EQ(answer, MessageAnswer::Ok);
+    EXPECT_EQ(shown.title, "Rillo 2.1");
+    EXPECT_EQ(shown.text, "first\nsecond\nthird");
+    EXPECT_EQ(shown.icon, QMessageBox::Information);
+    EXPECT_EQ(shown.buttons, QMessageBox::Ok);
+    testing::ExpectNoModalWindowOpen();
+}
+
+TEST_F(QtMessageBoxTest, YesNoCancelReturnsTheChoiceAndClosingCountsAsCancel) {
+    auto yes = Show("Go on?", "Question", MessageIcon::Warning, MessageButtons::YesNoCancel,
+                    [](QMessageBox& box) { box.button(QMessageBox::Yes)->click(); });
+    EXPECT_EQ(yes.first, MessageAnswer::Yes);
+    EXPECT_EQ(yes.second.title, "Question");
+    EXPECT_EQ(yes.second.icon, QMessageBox::Warning);
+    EXPECT_EQ(yes.second.buttons, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+
+    auto no = Show("Go on?", "Question", MessageIcon::Warning, MessageButtons::YesNoCancel,
+                   [](QMessageBox& box) { box.button(QMessageBox::No)->click(); });
+    EXPECT_EQ(no.first, MessageAnswer::No);
+
+    auto closed = Show("Go on?", "Question", MessageIcon::Warning, MessageButtons::YesNoCancel,
+                       [](QMessageBox& box) { box.reject(); });
+    EXPECT_EQ(closed.first, MessageAnswer::Cancel);
+    testing::ExpectNoModalWindowOpen();
+}
+
+TEST_F(QtMessageBoxTest, TheWaitCursorComesAndGoes) {
+    services.ShowWaitCursor();
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    services.RestoreCursor();
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 }  // namespace

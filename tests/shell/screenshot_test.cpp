@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QPixmap>
 
+#include "shell/frm_about.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/sample_profiles.h"
 
@@ -13,7 +14,14 @@ namespace {
 // Renders the main window after computing the worked example into the
 // documentation's screenshots. Run by hand on a display (for example under
 // xvfb-run with QT_QPA_PLATFORM=xcb) with --gtest_also_run_disabled_tests.
-class ScreenshotTest : public testing::MainWindowTest {};
+class ScreenshotTest : public testing::MainWindowTest {
+protected:
+    static QString ScreenshotPath(const char* name) {
+        const QString folder = QDir(RILLO_TEST_DATA).filePath("../../docs/screenshots");
+        QDir().mkpath(folder);
+        return QDir(folder).filePath(name);
+    }
+};
 
 TEST_F(ScreenshotTest, DISABLED_MainWindowWithTheWorkedExample) {
     MDIMain& main = StartProgram();
@@ -22,10 +30,16 @@ TEST_F(ScreenshotTest, DISABLED_MainWindowWithTheWorkedExample) {
     ASSERT_TRUE(services.messages.empty());
     QApplication::processEvents();
 
-    const QString folder = QDir(RILLO_TEST_DATA).filePath("../../docs/screenshots");
-    ASSERT_TRUE(QDir().mkpath(folder));
-    const QString file = QDir(folder).filePath("main-window-worked-example.png");
+    const QString file = ScreenshotPath("main-window-worked-example.png");
     EXPECT_TRUE(main.grab().save(file)) << file.toStdString();
+}
+
+TEST_F(ScreenshotTest, DISABLED_AboutBox) {
+    FrmAbout about(&StartProgram());
+    about.show();
+    QApplication::processEvents();
+    const QString file = ScreenshotPath("about-box.png");
+    EXPECT_TRUE(about.grab().save(file)) << file.toStdString();
 }
 
 }  // namespace
