@@ -29,24 +29,21 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t';
 }
 
-bool IsAllBlank(std::string_view text) {
-    for (char c : text) {
-        if (!IsBlank(c) && c != '\r' && c != '\n') return false;
-    }
-    return true;
-}
+bool IsBlankOrLineEnd(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
 
 // Walks the lines of the decoded text one at a time, so that no junk input
 // makes it hold more than the text itself. A line ends at a line feed; a
 // carriage return before it belongs to the line end.
 class LineCursor {
    public:
-    explicit LineCursor(std::string_view text) : rest_(text) {}
+    explicit LineCursor(std::string_view text) : rest_(text), contentEnd_(text.data() + text.size()) {
+        while (contentEnd_ != text.data() && IsBlankOrLineEnd(contentEnd_[-1])) --contentEnd_;
+    }
 
     bool AtEnd() const { return rest_.empty(); }
     int LinesRead() const { return linesRead_; }
     // Whether nothing but blanks and line ends remains.
-    bool OnlyBlanksRemain() const { return IsAllBlank(rest_); }
+    bool OnlyBlanksRemain() const { return rest_.empty() || rest_.data() >= contentEnd_; }
 
     std::string_view Next(std::string_view what) {
         if (rest_.empty())
@@ -61,6 +58,7 @@ class LineCursor {
 
    private:
     std::string_view rest_;
+    const char* contentEnd_;  // just past the last character that is no blank or line end
     int linesRead_ = 0;
 };
 
