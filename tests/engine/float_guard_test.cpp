@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
+#include "engine/float_guard.h"
+#include "engine/input_checks.h"
+
+namespace rillo {
+namespace {
+
+// Raises a fault flag the way foreign code (the window system) may, without a guard.
+void RaiseInvalidFlag() { std::feraiseexcept(FE_INVALID); }
+
+TEST(FloatGuardFlags, AStaleFlagOutsideAGuardDoesNotFailAReading) {
+    RaiseInvalidFlag();
+    EXPECT_FLOAT_EQ(ToSingle(1.5), 1.5f);
+    InputCheckResult r = CheckProfileInputs({"0+00.000", "10+00.000", "100", "10", "0.013", "0.001", "", "2"},
+                                            ChannelType::Trapezoidal, UnitSystem::English, false);
+    EXPECT_TRUE(r.ready()) << r.text;
+    std::feclearexcept(FE_ALL_EXCEPT);
+}
+
+TEST(FloatGuardFlags, AGuardForgetsFlagsRaisedBeforeIt) {
+    RaiseInvalidFlag();
+    FloatGuard guard;
+    EXPECT_NO_THROW(guard.Check());
+    EXPECT_NO_THROW(ToSingle(2.0));
+}
+
+TEST(FloatGuardFlags, UnderAGuardAFaultFailsTheNextCheckedValue) {
+    FloatGuard guard;
+    volatile double zero = 0.0;
+    volatile double masked = std::atan(1.0 / zero);  // division by zero hidden behind a finite result
+    EXPECT_TRUE(std::isfinite(masked));
+    EXPECT_THROW(ToSingle(1.0), ComputationError);
+    EXPECT_THROW(guard.Check(), ComputationError);
+}
+
+TEST(FloatGuardFlags, ValuesPastTheSingleRangeOrNotFiniteAlwaysFail) {
+    EXPECT_THROW(ToSingle(1e39), ComputationError);
+    EXPECT_THROW(ToSingle(-1e39), ComputationError);
+    EXPECT_THROW(ToSingle(std::numeric_limits<double>::quiet_NaN()), ComputationError);
+    EXPECT_THROW(Checked(std::numeric_limits<double>::infinity()), ComputationError);
+    EXPECT_FLOAT_EQ(ToSingle(3.4e38), 3.4e38f);
+}
+
+TEST(FloatGuardFlags, AGuardLeavesNoFlagBehind) {
+    {
+        FloatGuard guard;
+        RaiseInvalidFlag();
+    }
+    EXPECT_EQ(std::fetestexcept(FE_INVALID), 0);
+}
+
+}  // namespace
+}  // namespace rillo
