@@ -57,15 +57,7 @@ ProfileInputTexts ReadInputTexts(const FrmMainInputs& inputs) {
 ProfileDocument ReadDocumentTexts(const FrmMainInputs& inputs, const FrmMainResults& results,
                                   const FrmMainGrid& grid) {
     ProfileDocument document;
-    const ProfileInputTexts texts = ReadInputTexts(inputs);
-    document.startStation = texts.startStation;
-    document.endStation = texts.endStation;
-    document.flowrate = texts.flowrate;
-    document.widthOrDiameter = texts.widthOrDiameter;
-    document.manningN = texts.manningN;
-    document.bottomSlope = texts.bottomSlope;
-    document.controlDepth = texts.controlDepth;
-    document.sideSlopeOrHeight = texts.sideSlopeOrHeight;
+    static_cast<ProfileInputTexts&>(document) = ReadInputTexts(inputs);
 
     for (auto& [text, label] : SummaryLabels(document.summary, results)) text = Utf8(label->text());
 

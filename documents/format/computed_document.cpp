@@ -8,17 +8,11 @@ namespace rillo {
 ProfileDocument ComputedDocument(const ProfileInputTexts& texts, ChannelType type, UnitSystem units,
                                  std::string channelName, const ProfileResult& result) {
     ProfileDocument d;
+    static_cast<ProfileInputTexts&>(d) = texts;
     d.channelType = type;
     d.unitSystem = units;
     d.channelName = std::move(channelName);
-    d.startStation = texts.startStation;
-    d.endStation = texts.endStation;
-    d.flowrate = texts.flowrate;
-    d.widthOrDiameter = texts.widthOrDiameter;
-    d.manningN = texts.manningN;
-    d.bottomSlope = texts.bottomSlope;
-    d.controlDepth = result.controlDepthText.value_or(texts.controlDepth);
-    d.sideSlopeOrHeight = texts.sideSlopeOrHeight;
+    if (result.controlDepthText) d.controlDepth = *result.controlDepthText;
     try {
         if (UsesSideInput(type) && ReadLeadingNumber(texts.sideSlopeOrHeight) == 0.0)
             d.sideSlopeOrHeight = "0";
