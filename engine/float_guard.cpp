@@ -13,7 +13,7 @@ namespace rillo {
 namespace {
 
 // The raised fault flags. Float and double arithmetic runs on SSE on x86-64,
-// so its status register alone is read there: one instruction on the common path.
+// so its status register alone is read there.
 int RaisedFaults() {
 #if defined(__SSE2__)
     const unsigned csr = _mm_getcsr();
@@ -32,28 +32,17 @@ void ThrowIfFloatFault() {
     throw ComputationError("Invalid procedure call or argument");
 }
 
-// Guards alive on this thread; the flags mean something only under one.
-thread_local int activeGuards = 0;
-
 }  // namespace
 
 constexpr int kFaults = FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID;
 
-FloatGuard::FloatGuard() {
-    std::feclearexcept(kFaults);
-    ++activeGuards;
-}
+FloatGuard::FloatGuard() { std::feclearexcept(kFaults); }
 
-FloatGuard::~FloatGuard() {
-    --activeGuards;
-    std::feclearexcept(kFaults);
-}
+FloatGuard::~FloatGuard() { std::feclearexcept(kFaults); }
 
 void FloatGuard::Check() const { ThrowIfFloatFault(); }
 
 double Checked(double v) {
-    // The flags are sticky, so testing them here covers every step before.
-    if (activeGuards > 0) ThrowIfFloatFault();
     if (!std::isfinite(v)) throw ComputationError("Overflow");
     return v;
 }

@@ -17,8 +17,9 @@ public:
 // constructor clears them; Check() throws ComputationError when a division by
 // zero, an overflow or an invalid operation has happened since. The flags are
 // cleared again when the guard goes, so a fault never leaks into later work.
-// Every computation that calls section operations runs under a guard; outside
-// one the flags are left alone, since the window system may raise them too.
+// Every computation that calls section operations runs under a guard and
+// checks it after each step; flags raised outside a guard (the window system
+// raises them too) never count.
 class FloatGuard {
 public:
     FloatGuard();
@@ -28,8 +29,8 @@ public:
     void Check() const;
 };
 
-// Returns v unchanged after making sure that it is a finite number and, under
-// a FloatGuard, that no floating-point fault has been raised since it began.
+// Returns v unchanged after making sure that it is a finite number: a
+// division by zero, an overflow or an invalid operation shows in the value.
 double Checked(double v);
 
 // Rounds a double to single precision; a value past the float range is an

@@ -16,8 +16,9 @@ namespace {
 // leaves exactly what was written before it.
 class ProfileRun {
 public:
-    ProfileRun(const ChannelSection& section, const ProfileRunInputs& in, ProfileResult& out)
-        : section_(section), in_(in), out_(out) {}
+    ProfileRun(const ChannelSection& section, const ProfileRunInputs& in, const FloatGuard& guard,
+               ProfileResult& out)
+        : section_(section), in_(in), guard_(guard), out_(out) {}
 
     void Run();
 
@@ -37,6 +38,8 @@ private:
 
     const ChannelSection& section_;
     const ProfileRunInputs& in_;
+    // Checked after every step, for faults that a finite value hides.
+    const FloatGuard& guard_;
     ProfileResult& out_;
     float q_ = 0.0f, g_ = 0.0f, k_ = 0.0f, s0_ = 0.0f;
 };
@@ -51,6 +54,7 @@ void ProfileRun::WriteRow(const std::string& stationText, float y) {
     const float velocityHead = ToSingle(VelocityHead(v, g_));
     const float r = ToSingle(section_.HydraulicRadius(y));
     const float p = section_.WettedPerimeter(y);
+    guard_.Check();
 
     // Area and top width are evaluated while the row is written, so a failure
     // there leaves a row cut short.
@@ -66,6 +70,7 @@ void ProfileRun::WriteRow(const std::string& stationText, float y) {
     cells[kVelocityHeadColumn] = FormatFixed3(velocityHead);
     cells[kHydraulicRadiusColumn] = FormatFixed3(r);
     cells[kWettedPerimeterColumn] = FormatFixed3(p);
+    guard_.Check();
 }
 
 void ProfileRun::Run() {
@@ -83,12 +88,14 @@ void ProfileRun::Run() {
     k_ = UniformFlowFactor(in_.manningN, units.k, s0_);
 
     const float yc = section_.CriticalDepth(q_, g_);
+    guard_.Check();
     float y0 = in_.controlDepth == 0.0f ? yc : in_.controlDepth;
 
     ProfileSummary& summary = out_.summary;
     float yn;
     if (s0_ > 0.0f) {
         yn = section_.NormalDepth(q_, k_);
+        guard_.Check();
         summary.normalDepth = FormatFixed3(yn);
         summary.normalArea = FormatFixed3(section_.FlowArea(yn));
     } else {
@@ -122,6 +129,7 @@ void ProfileRun::Run() {
         const double fm = Integrand(ym);
         const double f2 = Integrand(y2);
         const float dx = ToSingle(std::fabs((f1 + 4.0 * fm + f2) * dy / 3.0));
+        guard_.Check();
         x = ToSingle(double(x) + double(d) * dx);
 
         const bool passedEnd = (d > 0.0f && x > xEnd) || (d < 0.0f && x < xStart);
@@ -148,7 +156,7 @@ ProfileResult ComputeProfile(const ChannelSection& section, const ProfileRunInpu
     ProfileResult result;
     FloatGuard guard;
     try {
-        ProfileRun(section, inputs, result).Run();
+        ProfileRun(section, inputs, guard, result).Run();
         guard.Check();
     } catch (const std::exception&) {
         result.failure = ProfileFailure{kInvalidGeometryTitle, section.ProfileFailureText()};

