@@ -1,10 +1,8 @@
 #include "shell/channel_name_command.h"
 
-#include "documents/frm_main_inputs.h"
 #include "shell/channel_type_commands.h"
 #include "shell/frm_channel_name.h"
 #include "shell/mdi_main.h"
-#include "shell/unit_commands.h"
 
 namespace rillo {
 
@@ -24,23 +22,7 @@ void ApplyChannelNameChoice(MDIMain& main, const ChannelNameChoice& choice) {
     main.ShowCaptionWithChannelName();
     if (!choice.channelType) return;
 
-    const ChannelType type = *choice.channelType;
-    main.CheckChannelTypeItem(type);
-    FrmMainInputs& inputs = main.Inputs();
-    inputs.lblDiamWidth->setText(DiamWidthCaption(type, state.unitSystem));
-    switch (type) {
-        case ChannelType::Trapezoidal:
-            inputs.lblSides->setText("Side Slope:");
-            ShowSideField(inputs, true);
-            break;
-        case ChannelType::Circular:
-        case ChannelType::UShaped: ShowSideField(inputs, false); break;
-        case ChannelType::ElongatedCircular:
-            inputs.lblSides->setText(state.unitSystem == UnitSystem::English ? "Side Height, ft"
-                                                                             : "Side Height, m");
-            ShowSideField(inputs, true);
-            break;
-    }
+    ApplyChannelType(main, *choice.channelType, SideCaptionStyle::Dialog);
 }
 
 }  // namespace rillo

@@ -11,25 +11,35 @@ void ShowSideField(FrmMainInputs& inputs, bool shown) {
     inputs.txtSlope->setVisible(shown);
 }
 
-void SelectChannelType(MDIMain& main, ChannelType type) {
-    AppState& state = main.State();
-    state.channelName = QString::fromUtf8(DisplayName(type));
-    main.ShowCaptionWithChannelName();
+void ApplyChannelType(MDIMain& main, ChannelType type, SideCaptionStyle style) {
+    const UnitSystem units = main.State().unitSystem;
+    const bool dialog = style == SideCaptionStyle::Dialog;
     main.CheckChannelTypeItem(type);
     FrmMainInputs& inputs = main.Inputs();
-    inputs.lblDiamWidth->setText(DiamWidthCaption(type, state.unitSystem));
+    inputs.lblDiamWidth->setText(DiamWidthCaption(type, units));
     switch (type) {
         case ChannelType::Trapezoidal:
-            inputs.lblSides->setText("Side slope:");
+            inputs.lblSides->setText(dialog ? "Side Slope:" : "Side slope:");
             ShowSideField(inputs, true);
             break;
         case ChannelType::Circular:
         case ChannelType::UShaped: ShowSideField(inputs, false); break;
         case ChannelType::ElongatedCircular:
-            inputs.lblSides->setText(SideHeightCaption(state.unitSystem));
+            if (dialog) {
+                inputs.lblSides->setText(units == UnitSystem::English ? "Side Height, ft" : "Side Height, m");
+            } else {
+                inputs.lblSides->setText(SideHeightCaption(units));
+            }
             ShowSideField(inputs, true);
             break;
     }
+}
+
+void SelectChannelType(MDIMain& main, ChannelType type) {
+    AppState& state = main.State();
+    state.channelName = QString::fromUtf8(DisplayName(type));
+    main.ShowCaptionWithChannelName();
+    ApplyChannelType(main, type, SideCaptionStyle::Menu);
     state.plotCustomised = false;
 }
 
