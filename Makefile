@@ -1,6 +1,7 @@
 # Rillo: open-channel hydraulics. `make run` and `make test` work on a fresh Debian 12 machine.
 
-PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-qpa-plugins libgl-dev \
+PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
+            qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite poppler-utils \
             libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
             fonts-liberation xvfb xauth
 FUZZ_PACKAGES := clang libclang-rt-14-dev

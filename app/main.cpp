@@ -1,17 +1,60 @@
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
 
 #include "shell/mdi_main.h"
+#include "shell/profile_file_commands.h"
+#include "shell/program_options.h"
 #include "shell/qt_platform_services.h"
 #include "shell/start_up.h"
 
-// The program takes no command line and reads no environment variables.
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Rillo2");
+namespace {
 
+constexpr int kExitUsage = 2;
+
+void SetApplicationIdentity() {
+    QCoreApplication::setApplicationName("Rillo2");
+    QCoreApplication::setApplicationVersion("2.1");
+}
+
+// Reads the command line with an application object that needs no display,
+// so that --help and --version work anywhere.
+rillo::ProgramOptions ReadCommandLine(int argc, char** argv) {
+    QCoreApplication probe(argc, argv);
+    SetApplicationIdentity();
+    return rillo::ParseProgramOptions(QCoreApplication::arguments());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const rillo::ProgramOptions options = ReadCommandLine(argc, argv);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "rillo: %s\nRun with --help for the options.\n", qPrintable(options.error));
+        return kExitUsage;
+    }
+    if (options.showHelp) {
+        std::fputs(qPrintable(options.helpText), stdout);
+        return 0;
+    }
+    if (options.showVersion) {
+        std::puts("Rillo 2.1");
+        return 0;
+    }
+
+    QApplication app(argc, argv);
+    SetApplicationIdentity();
     rillo::QtPlatformServices services;
     rillo::MDIMain window(services);
     QObject::connect(&window, &rillo::MDIMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!rillo::RunStartUp(window)) return 1;
+    if (!options.fileToOpen.isEmpty()) {
+        // Opened once the window is up, as File, Open would; a refused file
+        // shows its message and leaves the empty profile.
+        QTimer::singleShot(0, &window, [&window, path = options.fileToOpen] {
+            window.ShowDocumentViews();
+            rillo::ReadProfileFile(window, path);
+        });
+    }
     return QApplication::exec();
 }

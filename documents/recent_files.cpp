@@ -1,6 +1,6 @@
 #include "documents/recent_files.h"
 
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

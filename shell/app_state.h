@@ -4,7 +4,7 @@
 
 #include "engine/channel_type.h"
 #include "engine/units.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

@@ -6,7 +6,7 @@
 #include "sections/profile_dispatch.h"
 #include "shell/error_messages.h"
 #include "shell/mdi_main.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

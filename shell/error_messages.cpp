@@ -1,6 +1,6 @@
 #include "shell/error_messages.h"
 
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

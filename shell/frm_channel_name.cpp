@@ -7,7 +7,7 @@
 #include "shell/center_on_screen.h"
 #include "shell/numeric_field_filter.h"
 #include "shell/numeric_field_rules.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

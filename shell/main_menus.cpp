@@ -5,7 +5,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
-#include "documents/profile_file_commands.h"
+#include "shell/profile_file_commands.h"
 #include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"

@@ -5,12 +5,12 @@
 #include <QMdiSubWindow>
 
 #include "documents/document_sub_window.h"
-#include "documents/profile_file_commands.h"
+#include "shell/profile_file_commands.h"
 #include "documents/twips.h"
 #include "documents/window_layout.h"
 #include "shell/frm_about.h"
 #include "shell/input_field_rules.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 #include "shell/unit_commands.h"
 
 // The pictures live in the library, which a static build must register.

@@ -1,7 +1,7 @@
 #include "shell/new_profile_command.h"
 
 #include "shell/mdi_main.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

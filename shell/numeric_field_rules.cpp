@@ -11,7 +11,7 @@
 
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

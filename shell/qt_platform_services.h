@@ -3,7 +3,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

@@ -4,7 +4,7 @@
 #include "documents/frm_main_results.h"
 #include "engine/table_headings.h"
 #include "shell/mdi_main.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 

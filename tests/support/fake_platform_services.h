@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 
 namespace rillo::testing {
 

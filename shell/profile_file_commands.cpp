@@ -1,4 +1,4 @@
-#include "documents/profile_file_commands.h"
+#include "shell/profile_file_commands.h"
 
 #include <QFile>
 #include <exception>
@@ -14,7 +14,7 @@
 #include "shell/error_messages.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
-#include "shell/platform_services.h"
+#include "platform/platform_services.h"
 #include "shell/unit_commands.h"
 
 namespace rillo {

@@ -1,4 +1,4 @@
-#include "documents/profile_file_commands.h"
+#include "shell/profile_file_commands.h"
 
 #include <gtest/gtest.h>
 

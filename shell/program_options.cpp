@@ -1,0 +1,36 @@
+#include "shell/program_options.h"
+
+#include <QCommandLineParser>
+
+namespace rillo {
+
+ProgramOptions ParseProgramOptions(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Rillo 2.1: hydraulic design of open channels. Steady water-surface profiles of\n"
+                       "trapezoidal, circular, U-shaped and elongated circular channels, and calculators\n"
+                       "for critical depth, Manning's equation, weirs, orifices and underflow gates."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A profile file (.flo) to open."),
+                                 QStringLiteral("[file]"));
+
+    ProgramOptions options;
+    options.helpText = parser.helpText();
+    if (!parser.parse(arguments)) {
+        options.error = parser.errorText();
+        return options;
+    }
+    options.showHelp = parser.isSet(help);
+    options.showVersion = parser.isSet(version);
+    const QStringList files = parser.positionalArguments();
+    if (files.size() > 1) {
+        options.error =
+            QStringLiteral("Only one profile file can be opened; %1 were given.").arg(files.size());
+    } else if (!files.isEmpty()) {
+        options.fileToOpen = files.constFirst();
+    }
+    return options;
+}
+
+}  // namespace rillo

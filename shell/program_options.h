@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace rillo {
+
+// What the program was asked to do by its command line.
+struct ProgramOptions {
+    QString fileToOpen;  // a profile file opened at start-up, as File, Open opens it
+    bool showHelp = false;
+    bool showVersion = false;
+    QString helpText;  // the options, for --help
+    QString error;     // a usage error; empty when the command line is sound
+};
+
+// Parses the program's arguments (the program name first). Needs no display.
+ProgramOptions ParseProgramOptions(const QStringList& arguments);
+
+}  // namespace rillo
