@@ -6,7 +6,7 @@
 #include <QScrollBar>
 
 #include "documents/grid_columns.h"
-#include "documents/twips.h"
+#include "platform/twips.h"
 #include "engine/table_headings.h"
 
 namespace rillo {

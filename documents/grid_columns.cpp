@@ -4,7 +4,7 @@
 #include <QTableWidget>
 #include <cmath>
 
-#include "documents/twips.h"
+#include "platform/twips.h"
 
 namespace rillo {
 

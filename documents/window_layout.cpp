@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-#include "documents/twips.h"
+#include "platform/twips.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "platform/platform_services.h"

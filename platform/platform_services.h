@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -24,7 +25,7 @@ struct FileDialogRequest {
 // installs QtPlatformServices; tests install a scripted fake, so each command
 // can be driven end to end without a person.
 class PlatformServices {
-public:
+   public:
     virtual ~PlatformServices() = default;
 
     // Modal message box; returns the button chosen (closing the box counts as
@@ -51,6 +52,19 @@ public:
     virtual std::optional<QString> AskOpenPath(const FileDialogRequest& request) = 0;
     virtual std::optional<QString> AskSavePath(const FileDialogRequest& request) = 0;
 
+    // The print dialog of the one printer that all printing uses: copies preset
+    // to 1, no print-to-file choice, no page range, no selection. Returns the
+    // copies count as the dialog reads it (0 is possible), nothing when the
+    // user cancels. The printer itself prints one copy of what it is sent.
+    virtual std::optional<int> AskPrintCopies() = 0;
+    // The page set-up dialog on that printer; its choices apply to later
+    // printing. Returns false when the user cancels, which changes nothing.
+    virtual bool ShowPageSetup() = 0;
+
+    // The system clipboard.
+    virtual void SetClipboardText(const QString& text) = 0;
+    virtual void SetClipboardImage(const QImage& image) = 0;
+
     // Help file, its keyword search and its closing; a web page in the browser.
     virtual void ShowHelpContents() = 0;
     virtual void ShowHelpSearch() = 0;
@@ -61,13 +75,13 @@ public:
 // Shows the wait cursor for the life of the object, so that the normal cursor
 // comes back on every path, failures included.
 class WaitCursor {
-public:
+   public:
     explicit WaitCursor(PlatformServices& services) : services_(services) { services_.ShowWaitCursor(); }
     ~WaitCursor() { services_.RestoreCursor(); }
     WaitCursor(const WaitCursor&) = delete;
     WaitCursor& operator=(const WaitCursor&) = delete;
 
-private:
+   private:
     PlatformServices& services_;
 };
 

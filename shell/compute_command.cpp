@@ -4,7 +4,7 @@
 #include "engine/float_guard.h"
 #include "engine/input_checks.h"
 #include "sections/profile_dispatch.h"
-#include "shell/error_messages.h"
+#include "platform/error_messages.h"
 #include "shell/mdi_main.h"
 #include "platform/platform_services.h"
 

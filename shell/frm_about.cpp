@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QPixmap>
 
-#include "shell/center_on_screen.h"
+#include "platform/center_on_screen.h"
 
 namespace rillo {
 

@@ -4,9 +4,9 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
-#include "shell/center_on_screen.h"
-#include "shell/numeric_field_filter.h"
-#include "shell/numeric_field_rules.h"
+#include "platform/center_on_screen.h"
+#include "platform/numeric_field_filter.h"
+#include "platform/numeric_field_rules.h"
 #include "platform/platform_services.h"
 
 namespace rillo {

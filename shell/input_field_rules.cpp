@@ -1,8 +1,8 @@
 #include "shell/input_field_rules.h"
 
 #include "documents/frm_main_inputs.h"
-#include "shell/enter_navigation_filter.h"
-#include "shell/numeric_field_filter.h"
+#include "platform/enter_navigation_filter.h"
+#include "platform/numeric_field_filter.h"
 
 namespace rillo {
 

@@ -6,7 +6,7 @@
 
 #include "documents/document_sub_window.h"
 #include "shell/profile_file_commands.h"
-#include "documents/twips.h"
+#include "platform/twips.h"
 #include "documents/window_layout.h"
 #include "shell/frm_about.h"
 #include "shell/input_field_rules.h"

@@ -11,7 +11,7 @@
 #include "engine/float_guard.h"
 #include "engine/stationing.h"
 #include "shell/channel_type_commands.h"
-#include "shell/error_messages.h"
+#include "platform/error_messages.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
 #include "platform/platform_services.h"

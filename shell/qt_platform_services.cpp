@@ -1,11 +1,14 @@
 #include "shell/qt_platform_services.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
 #include <QUrl>
 #include <QWidget>
 
@@ -20,7 +23,9 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 }
 
 // The help pages stand beside the program.
-QString HelpFilePath() { return QCoreApplication::applicationDirPath() + "/help/rillo2.html"; }
+QString HelpFilePath() {
+    return QCoreApplication::applicationDirPath() + "/help/rillo2.html";
+}
 
 }  // namespace
 
@@ -74,13 +79,21 @@ MessageAnswer QtPlatformServices::ShowMessage(const QString& text, const QString
     }
 }
 
-void QtPlatformServices::ShowWaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+void QtPlatformServices::ShowWaitCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
 
-void QtPlatformServices::RestoreCursor() { QApplication::restoreOverrideCursor(); }
+void QtPlatformServices::RestoreCursor() {
+    QApplication::restoreOverrideCursor();
+}
 
-void QtPlatformServices::ProcessPendingEvents() { QCoreApplication::processEvents(); }
+void QtPlatformServices::ProcessPendingEvents() {
+    QCoreApplication::processEvents();
+}
 
-void QtPlatformServices::Beep() { QApplication::beep(); }
+void QtPlatformServices::Beep() {
+    QApplication::beep();
+}
 
 void QtPlatformServices::SetFocus(QWidget* widget) {
     if (!widget) return;
@@ -95,7 +108,8 @@ void QtPlatformServices::SelectText(QLineEdit* field, int start, int length) {
     field->setSelection(from, std::clamp(length, 0, size - from));
 }
 
-QString QtPlatformServices::ReadSetting(const QString& section, const QString& key, const QString& defaultValue) {
+QString QtPlatformServices::ReadSetting(const QString& section, const QString& key,
+                                        const QString& defaultValue) {
     const QVariant value = settings_->value(section + "/" + key);
     return value.isValid() ? value.toString() : defaultValue;
 }
@@ -106,14 +120,15 @@ void QtPlatformServices::WriteSetting(const QString& section, const QString& key
 }
 
 std::optional<QString> QtPlatformServices::AskOpenPath(const FileDialogRequest& request) {
-    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(), request.fileName,
-                                                      ToQtFileFilter(request.filter));
+    const QString path = QFileDialog::getOpenFileName(QApplication::activeWindow(), QString(),
+                                                      request.fileName, ToQtFileFilter(request.filter));
     if (path.isEmpty()) return std::nullopt;
     return path;
 }
 
 std::optional<QString> QtPlatformServices::AskSavePath(const FileDialogRequest& request) {
-    QFileDialog dialog(QApplication::activeWindow(), QString(), request.fileName, ToQtFileFilter(request.filter));
+    QFileDialog dialog(QApplication::activeWindow(), QString(), request.fileName,
+                       ToQtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultExtension);
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
@@ -121,7 +136,41 @@ std::optional<QString> QtPlatformServices::AskSavePath(const FileDialogRequest& 
     return dialog.selectedFiles().constFirst();
 }
 
-void QtPlatformServices::ShowHelpContents() { QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath())); }
+QPrinter& QtPlatformServices::Printer() {
+    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *printer_;
+}
+
+std::optional<int> QtPlatformServices::AskPrintCopies() {
+    QPrinter& printer = Printer();
+    printer.setCopyCount(1);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const int copies = printer.copyCount();
+    // The program prints each copy itself, each on its own page.
+    printer.setCopyCount(1);
+    return copies;
+}
+
+bool QtPlatformServices::ShowPageSetup() {
+    QPageSetupDialog dialog(&Printer(), QApplication::activeWindow());
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtPlatformServices::SetClipboardText(const QString& text) {
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void QtPlatformServices::SetClipboardImage(const QImage& image) {
+    QGuiApplication::clipboard()->setImage(image);
+}
+
+void QtPlatformServices::ShowHelpContents() {
+    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath()));
+}
 
 void QtPlatformServices::ShowHelpSearch() {
     QUrl url = QUrl::fromLocalFile(HelpFilePath());
@@ -132,8 +181,12 @@ void QtPlatformServices::ShowHelpSearch() {
 // The help pages open in the user's browser, which the program does not own.
 void QtPlatformServices::CloseHelp() {}
 
-void QtPlatformServices::OpenWebPage(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void QtPlatformServices::OpenWebPage(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
 
-QString QtPlatformServices::SettingsFile() const { return settings_->fileName(); }
+QString QtPlatformServices::SettingsFile() const {
+    return settings_->fileName();
+}
 
 }  // namespace rillo

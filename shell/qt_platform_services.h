@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPrinter>
 #include <QSettings>
 #include <memory>
 
@@ -11,7 +12,7 @@ namespace rillo {
 // override cursor, and the per-user settings store as an INI file in the
 // user's configuration folder under the application name "Rillo2".
 class QtPlatformServices : public PlatformServices {
-public:
+   public:
     QtPlatformServices();
     // Keeps the settings in the given INI file instead.
     explicit QtPlatformServices(const QString& settingsFile);
@@ -29,6 +30,10 @@ public:
     void WriteSetting(const QString& section, const QString& key, const QString& value) override;
     std::optional<QString> AskOpenPath(const FileDialogRequest& request) override;
     std::optional<QString> AskSavePath(const FileDialogRequest& request) override;
+    std::optional<int> AskPrintCopies() override;
+    bool ShowPageSetup() override;
+    void SetClipboardText(const QString& text) override;
+    void SetClipboardImage(const QImage& image) override;
     void ShowHelpContents() override;
     void ShowHelpSearch() override;
     void CloseHelp() override;
@@ -37,8 +42,13 @@ public:
     // The file the settings are kept in.
     QString SettingsFile() const;
 
-private:
+    // The one printer of the program, made on first use: the page set-up and
+    // print dialogs choose it and every printed document goes to it.
+    QPrinter& Printer();
+
+   private:
     std::unique_ptr<QSettings> settings_;
+    std::unique_ptr<QPrinter> printer_;
 };
 
 // A message text with the program's carriage-return line breaks turned into

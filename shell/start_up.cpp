@@ -1,6 +1,6 @@
 #include "shell/start_up.h"
 
-#include "shell/error_messages.h"
+#include "platform/error_messages.h"
 #include "shell/mdi_main.h"
 
 namespace rillo {

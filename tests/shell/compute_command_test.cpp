@@ -8,7 +8,7 @@
 #include "engine/numeric_text.h"
 #include "sections/profile_dispatch.h"
 #include "shell/channel_type_commands.h"
-#include "shell/error_messages.h"
+#include "platform/error_messages.h"
 #include "shell/unit_commands.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/sample_profiles.h"

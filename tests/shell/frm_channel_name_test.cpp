@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QScreen>
 
-#include "shell/center_on_screen.h"
+#include "platform/center_on_screen.h"
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/key_input.h"
 

@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <functional>
 
-#include "shell/center_on_screen.h"
-#include "shell/error_messages.h"
+#include "platform/center_on_screen.h"
+#include "platform/error_messages.h"
 #include "shell/qt_platform_services.h"
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/main_window_harness.h"

@@ -25,7 +25,7 @@ struct ShownMessage {
 // next scripted answer (Ok when the script is empty), file dialogs the next
 // scripted path (cancel when empty). Settings live in memory.
 class FakePlatformServices : public PlatformServices {
-public:
+   public:
     MessageAnswer ShowMessage(const QString& text, const QString& title, MessageIcon icon,
                               MessageButtons buttons) override {
         messages.push_back({text, title.isEmpty() ? kApplicationTitle : title, icon, buttons});
@@ -34,7 +34,10 @@ public:
         answers.pop_front();
         return a;
     }
-    void ShowWaitCursor() override { ++waitDepth; ++waitCursorShown; }
+    void ShowWaitCursor() override {
+        ++waitDepth;
+        ++waitCursorShown;
+    }
     void RestoreCursor() override { --waitDepth; }
     void ProcessPendingEvents() override { ++pendingEventRuns; }
     void Beep() override { ++beeps; }
@@ -60,6 +63,19 @@ public:
         if (path && onSavePathChosen) onSavePathChosen(*path);
         return path;
     }
+    std::optional<int> AskPrintCopies() override {
+        ++printDialogs;
+        if (printCopies.empty()) return std::nullopt;
+        std::optional<int> copies = printCopies.front();
+        printCopies.pop_front();
+        return copies;
+    }
+    bool ShowPageSetup() override {
+        ++pageSetups;
+        return pageSetupAccepted;
+    }
+    void SetClipboardText(const QString& text) override { clipboardText = text; }
+    void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
     void ShowHelpContents() override { ++helpContents; }
     void ShowHelpSearch() override { ++helpSearches; }
     void CloseHelp() override { ++helpCloses; }
@@ -68,6 +84,8 @@ public:
     // Script
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<QString>> paths;
+    std::deque<std::optional<int>> printCopies;  // print dialog answers; empty: cancel
+    bool pageSetupAccepted = true;
     // Runs when the save dialog returns a path, before the command goes on:
     // a test can change the file system under the command's feet.
     std::function<void(const QString&)> onSavePathChosen;
@@ -78,9 +96,12 @@ public:
     QPointer<QWidget> focused;
     int waitDepth = 0, waitCursorShown = 0, pendingEventRuns = 0, beeps = 0;
     int helpContents = 0, helpSearches = 0, helpCloses = 0;
+    int printDialogs = 0, pageSetups = 0;
+    QString clipboardText;
+    QImage clipboardImage;
     std::vector<QString> webPages;
 
-private:
+   private:
     std::optional<QString> NextPath() {
         if (paths.empty()) return std::nullopt;
         auto p = paths.front();

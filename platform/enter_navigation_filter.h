@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "shell/numeric_field_rules.h"
+#include "platform/numeric_field_rules.h"
 
 class QWidget;
 

@@ -11,7 +11,7 @@ namespace rillo {
 class PlatformServices;
 
 // The keystroke and content rules that every numeric field of the program
-// follows. Fields get them through AttachNumericField (numeric_field_attach.h);
+// follows. Fields get them through AttachNumericField (numeric_field_filter.h);
 // these are the operations themselves, written once.
 
 // Whether a numeric field may hold `text`: a whole number that fits a

@@ -1,4 +1,4 @@
-#include "shell/error_messages.h"
+#include "platform/error_messages.h"
 
 #include "platform/platform_services.h"
 

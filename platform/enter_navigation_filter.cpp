@@ -1,4 +1,4 @@
-#include "shell/enter_navigation_filter.h"
+#include "platform/enter_navigation_filter.h"
 
 #include <QChildEvent>
 #include <QEvent>

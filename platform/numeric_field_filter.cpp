@@ -1,4 +1,4 @@
-#include "shell/numeric_field_filter.h"
+#include "platform/numeric_field_filter.h"
 
 #include <QEvent>
 #include <QFocusEvent>
@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QScopedValueRollback>
 
-#include "shell/numeric_field_rules.h"
+#include "platform/numeric_field_rules.h"
 
 namespace rillo {
 

@@ -1,11 +1,11 @@
-#include "shell/center_on_screen.h"
+#include "platform/center_on_screen.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
 
-#include "documents/twips.h"
+#include "platform/twips.h"
 
 namespace rillo {
 

@@ -1,4 +1,4 @@
-#include "shell/numeric_field_rules.h"
+#include "platform/numeric_field_rules.h"
 
 #include <QLineEdit>
 #include <QWidget>

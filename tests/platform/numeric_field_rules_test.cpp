@@ -1,4 +1,4 @@
-#include "shell/numeric_field_rules.h"
+#include "platform/numeric_field_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "engine/numeric_text.h"
-#include "shell/enter_navigation_filter.h"
-#include "shell/numeric_field_filter.h"
+#include "platform/enter_navigation_filter.h"
+#include "platform/numeric_field_filter.h"
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/key_input.h"
 

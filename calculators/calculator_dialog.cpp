@@ -1,0 +1,31 @@
+#include "calculators/calculator_dialog.h"
+
+#include "platform/center_on_screen.h"
+#include "platform/enter_navigation_filter.h"
+
+namespace rillo {
+
+CalculatorDialog::CalculatorDialog(PlatformServices& services, QWidget* parent)
+    : QDialog(parent), services_(services) {
+    setModal(true);
+}
+
+void CalculatorDialog::FinishLoading() {
+    adjustSize();
+    CenterOnScreen(*this);
+    AttachEnterNavigation(*this, services_);
+}
+
+MessageAnswer CalculatorDialog::ShowCalculatorMessage(const CalculatorMessage& message) {
+    const MessageAnswer answer = services_.ShowMessage(
+        QString::fromStdString(message.text), QString::fromStdString(message.title),
+        message.icon == MessageKind::Warning ? MessageIcon::Warning : MessageIcon::Information,
+        message.yesNoCancel ? MessageButtons::YesNoCancel : MessageButtons::Ok);
+    if (!message.focusField.empty()) {
+        if (auto* field = findChild<QWidget*>(QString::fromStdString(message.focusField)))
+            services_.SetFocus(field);
+    }
+    return answer;
+}
+
+}  // namespace rillo
