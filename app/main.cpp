@@ -2,6 +2,7 @@
 #include <QTimer>
 #include <cstdio>
 
+#include "shell/headless_export.h"
 #include "shell/mdi_main.h"
 #include "shell/profile_file_commands.h"
 #include "shell/program_options.h"
@@ -40,6 +41,14 @@ int main(int argc, char** argv) {
     if (options.showVersion) {
         std::puts("Rillo 2.1");
         return 0;
+    }
+
+    if (options.IsExport()) {
+        // An export shows no window, so it needs no display either.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        SetApplicationIdentity();
+        return rillo::RunHeadlessExport(options);
     }
 
     QApplication app(argc, argv);

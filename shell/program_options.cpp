@@ -12,6 +12,17 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
                        "for critical depth, Manning's equation, weirs, orifices and underflow gates."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption exportPdf(
+        QStringLiteral("export-pdf"),
+        QStringLiteral("Print the report of <file> to a PDF file, with no window, and exit."),
+        QStringLiteral("out.pdf"));
+    parser.addOption(exportPdf);
+    const QCommandLineOption exportPlot(
+        QStringLiteral("export-plot"),
+        QStringLiteral("Draw the plot of <file> with the default set-up to a PNG or SVG file (by the\n"
+                       "extension), with no window, and exit."),
+        QStringLiteral("out.png|out.svg"));
+    parser.addOption(exportPlot);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A profile file (.flo) to open."),
                                  QStringLiteral("[file]"));
 
@@ -23,12 +34,17 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
     }
     options.showHelp = parser.isSet(help);
     options.showVersion = parser.isSet(version);
+    options.exportPdf = parser.value(exportPdf);
+    options.exportPlot = parser.value(exportPlot);
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1) {
         options.error =
             QStringLiteral("Only one profile file can be opened; %1 were given.").arg(files.size());
     } else if (!files.isEmpty()) {
         options.fileToOpen = files.constFirst();
+    }
+    if (options.IsExport() && options.fileToOpen.isEmpty()) {
+        options.error = QStringLiteral("An export needs the profile file to read.");
     }
     return options;
 }

@@ -9,6 +9,7 @@ struct CommandLineCase {
     QStringList arguments;  // without the program name
     QString fileToOpen;
     bool help, version, refused;
+    QString exportPdf, exportPlot;
 };
 
 TEST(ProgramOptions, ReadsTheFileAndTheFlagsAndRefusesWhatItDoesNotKnow) {
@@ -20,6 +21,9 @@ TEST(ProgramOptions, ReadsTheFileAndTheFlagsAndRefusesWhatItDoesNotKnow) {
         {{"--version"}, "", false, true, false},
         {{"a.flo", "b.flo"}, "", false, false, true},
         {{"--no-such-option"}, "", false, false, true},
+        {{"--export-pdf", "r.pdf", "a.flo"}, "a.flo", false, false, false, "r.pdf", ""},
+        {{"--export-plot", "p.svg", "a.flo"}, "a.flo", false, false, false, "", "p.svg"},
+        {{"--export-plot", "p.svg"}, "", false, false, true, "", "p.svg"},
     };
     for (const CommandLineCase& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -28,6 +32,8 @@ TEST(ProgramOptions, ReadsTheFileAndTheFlagsAndRefusesWhatItDoesNotKnow) {
         EXPECT_EQ(options.showHelp, c.help);
         EXPECT_EQ(options.showVersion, c.version);
         EXPECT_EQ(!options.error.isEmpty(), c.refused);
+        EXPECT_EQ(options.exportPdf, c.exportPdf);
+        EXPECT_EQ(options.exportPlot, c.exportPlot);
     }
 }
 
