@@ -3,8 +3,11 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
+#include "cli/gate_command.h"
+#include "cli/orifice_command.h"
 #include "cli/profile_command.h"
 #include "cli/show_command.h"
+#include "cli/weir_command.h"
 
 namespace rillo::cli {
 
@@ -15,6 +18,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App* profileCommand = AddProfileCommand(app, profile);
     ShowOptions show;
     CLI::App* showCommand = AddShowCommand(app, show);
+    WeirOptions weir;
+    CLI::App* weirCommand = AddWeirCommand(app, weir);
+    OrificeOptions orifice;
+    CLI::App* orificeCommand = AddOrificeCommand(app, orifice);
+    GateOptions gate;
+    CLI::App* gateCommand = AddGateCommand(app, gate);
 
     // CLI11 takes the arguments last to first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -26,6 +35,12 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << profileCommand->help();
         } else if (showCommand->parsed()) {
             out << showCommand->help();
+        } else if (weirCommand->parsed()) {
+            out << weirCommand->help();
+        } else if (orificeCommand->parsed()) {
+            out << orificeCommand->help();
+        } else if (gateCommand->parsed()) {
+            out << gateCommand->help();
         } else {
             out << app.help("", CLI::AppFormatMode::All);
         }
@@ -36,6 +51,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (profileCommand->parsed()) return RunProfileCommand(profile, out, err);
     if (showCommand->parsed()) return RunShowCommand(show, out, err);
+    if (weirCommand->parsed()) return RunWeirCommand(weir, out, err);
+    if (orificeCommand->parsed()) return RunOrificeCommand(orifice, out, err);
+    if (gateCommand->parsed()) return RunGateCommand(gate, out, err);
     return kExitUsage;
 }
 

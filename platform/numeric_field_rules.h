@@ -14,11 +14,8 @@ class PlatformServices;
 // follows. Fields get them through AttachNumericField (numeric_field_filter.h);
 // these are the operations themselves, written once.
 
-// Whether a numeric field may hold `text`: a whole number that fits a
-// single-precision value (optional sign, digits with at most one period, an
-// optional exponent, surrounding blanks allowed), or a number still being
-// typed: "", "-", "+", ".", "-.", "+.", or a mantissa followed by "E", "E-"
-// or "E+". Whatever it accepts reads sensibly by the leading-number rule.
+// Whether a numeric field may hold `text` (engine/numeric_field_text.h has
+// the rule, which the command line shares).
 bool IsAcceptableNumericText(const QString& text);
 
 // Run after every change of the field's text. A text that is not a number is

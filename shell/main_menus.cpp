@@ -9,6 +9,7 @@
 #include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"
+#include "shell/hydraulic_structure_commands.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
 #include "shell/unit_commands.h"
@@ -199,6 +200,9 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
 
     // Tools
     QObject::connect(m.mnuCompute, &QAction::triggered, w, [w] { Compute(*w); });
+    QObject::connect(m.mnuWeirs, &QAction::triggered, w, [w] { ShowWeirCalculator(*w); });
+    QObject::connect(m.mnuOrifices, &QAction::triggered, w, [w] { ShowOrificeCalculator(*w); });
+    QObject::connect(m.mnuGates, &QAction::triggered, w, [w] { ShowGateCalculator(*w); });
 
     // Help
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });

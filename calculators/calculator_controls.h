@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QString>
+
+namespace rillo {
+
+class PlatformServices;
+
+// The rows that make up the calculator windows' input and result frames.
+
+// A caption and its numeric field on one row of `grid`; the field follows the
+// rules of a field that takes no minus sign. Returns the field.
+QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* captionName,
+                              const QString& text, const char* fieldName, PlatformServices& services);
+
+// A caption and the label that shows a computed result, on one row of `grid`.
+// Returns the result label.
+QLabel* AddResultRow(QGridLayout& grid, QLabel*& caption, const char* captionName, const QString& text,
+                     const char* resultName);
+
+// A button that Enter never presses: in these windows Enter moves to the next control.
+QPushButton* AddCalculatorButton(QWidget& parent, const char* name, const QString& caption);
+
+}  // namespace rillo

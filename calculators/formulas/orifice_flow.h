@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calculators/formulas/calculator_message.h"
+#include "engine/units.h"
+
+namespace rillo {
+
+enum class OrificeShape { Circular, Square };
+
+// What the orifice window's Compute reads: the selected shape and the three
+// field texts as typed.
+struct OrificeInputs {
+    OrificeShape shape = OrificeShape::Circular;
+    UnitSystem units = UnitSystem::English;
+    std::string size;         // txtB: the diameter, or the side of the square
+    std::string coefficient;  // txtC
+    std::string head;         // txtH
+};
+
+// The flowrate text for lblQoutput ("0.000"), or the message that stops Compute.
+struct OrificeResult {
+    std::string flowrate;
+    std::optional<CalculatorMessage> message;
+    bool ok() const { return !message; }
+};
+
+// The Compute of the orifice window: size, coefficient and head must each be
+// other than 0 (an empty or non-numeric text reads as 0), tested in that
+// order; then Q = (2 g H)^(1/2) C A. A run-time error gives the unknown-error
+// message.
+OrificeResult ComputeOrificeFlow(const OrificeInputs& inputs);
+
+}  // namespace rillo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calculators/formulas/calculator_message.h"
+#include "engine/units.h"
+
+namespace rillo {
+
+enum class WeirShape { Rectangular, Triangular, Cipolletti };
+
+// What the weir window's Compute reads: the selected shape and tab, the
+// broad-crested box and the four field texts as typed.
+struct WeirInputs {
+    WeirShape shape = WeirShape::Rectangular;
+    bool submerged = false;     // the Submerged tab is selected
+    bool broadCrested = false;  // counts only for a free-flowing rectangular weir
+    UnitSystem units = UnitSystem::English;
+    std::string lengthOrAngle;   // txtWeirL: weir length, or the V-notch angle in degrees
+    std::string head;            // txtWeirH: upstream head over the crest
+    std::string coefficient;     // txtWeirC
+    std::string downstreamHead;  // txtDSWeirH, read on the Submerged tab only
+};
+
+// The flowrate text for lblWeirQ ("0.000"), or the message that stops Compute.
+struct WeirResult {
+    std::string flowrate;
+    std::optional<CalculatorMessage> message;
+    bool ok() const { return !message; }
+};
+
+// The Compute of the weir window: the angle check (V-notch only), the
+// incomplete-input check, then the flowrate. A run-time error gives the
+// unknown-error message.
+WeirResult ComputeWeirFlow(const WeirInputs& inputs);
+
+}  // namespace rillo

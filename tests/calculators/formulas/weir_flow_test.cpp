@@ -1,0 +1,126 @@
+#include "calculators/formulas/weir_flow.h"
+
+#include <gtest/gtest.h>
+
+namespace rillo {
+namespace {
+
+const char* const kIncomplete = "All required inputs must be entered before the weir flow can be calculated.";
+
+WeirInputs Weir(WeirShape shape, bool submerged, std::string l, std::string h, std::string c = "0.61",
+                std::string h2 = "", UnitSystem units = UnitSystem::English) {
+    WeirInputs in;
+    in.shape = shape;
+    in.submerged = submerged;
+    in.units = units;
+    in.lengthOrAngle = std::move(l);
+    in.head = std::move(h);
+    in.coefficient = std::move(c);
+    in.downstreamHead = std::move(h2);
+    return in;
+}
+
+WeirInputs BroadCrested(WeirInputs in) {
+    in.broadCrested = true;
+    return in;
+}
+
+constexpr auto kRect = WeirShape::Rectangular;
+constexpr auto kVNotch = WeirShape::Triangular;
+constexpr auto kCipolletti = WeirShape::Cipolletti;
+constexpr auto kSI = UnitSystem::SI;
+
+// Expected values worked independently from the textbook formulas.
+TEST(WeirFlow, EveryShapeOnBothTabs) {
+    struct Case {
+        WeirInputs in;
+        const char* flowrate;
+    };
+    const std::vector<Case> cases = {
+        {Weir(kRect, false, "10", "2"), "92.305"},
+        {BroadCrested(Weir(kRect, false, "10", "2")), "53.292"},
+        {Weir(kVNotch, false, "90", "1"), "2.611"},
+        {Weir(kCipolletti, false, "4", "1.5", "0.63"), "24.768"},
+        // SI: g = 9.806 (9.81 would give 33.635 and 19.419).
+        {Weir(kRect, false, "10", "1.5", "0.62", "", kSI), "33.628"},
+        {BroadCrested(Weir(kRect, false, "10", "1.5", "0.62", "", kSI)), "19.415"},
+        {Weir(kVNotch, false, "60", "0.3", "0.58", "", kSI), "0.039"},
+        // Submerged: the free flow times (1 - (H2/H)^(3/2))^0.385; 3/2 for the
+        // V-notch too (5/2 would give 13.703).
+        {Weir(kRect, true, "10", "2", "0.61", "1"), "78.034"},
+        {Weir(kVNotch, true, "90", "2", "0.61", "1"), "12.485"},
+        {Weir(kCipolletti, true, "4", "1.5", "0.63", "0.5"), "22.811"},
+        // The broad-crested box is ignored on the Submerged tab.
+        {BroadCrested(Weir(kRect, true, "10", "2", "0.61", "1")), "78.034"},
+        // ... and for the other shapes.
+        {BroadCrested(Weir(kCipolletti, false, "4", "1.5", "0.63")), "24.768"},
+        // The leading-number rule: "2ft" reads 2, "." reads 0.
+        {Weir(kRect, false, "10", "2ft"), "92.305"},
+        {Weir(kRect, false, "10", "."), "0.000"},
+        {Weir(kRect, false, "10", "0"), "0.000"},
+        {Weir(kRect, true, "10", "2", "0.61", "2"), "0.000"},
+        {Weir(kVNotch, false, "179.9", "0"), "0.000"},
+    };
+    for (const Case& c : cases) {
+        WeirResult r = ComputeWeirFlow(c.in);
+        EXPECT_TRUE(r.ok()) << c.flowrate << ": " << (r.message ? r.message->text : "");
+        EXPECT_EQ(r.flowrate, c.flowrate);
+    }
+}
+
+TEST(WeirFlow, MessagesInTheirOrder) {
+    struct Case {
+        WeirInputs in;
+        const char* title;
+        const char* text;
+        const char* focus;
+    };
+    const char* angleText =
+        "The V-notch angle must be less than 180°, otherwise the weir width would be infinite.";
+    const std::vector<Case> cases = {
+        // The angle test comes before the incomplete-input test.
+        {Weir(kVNotch, false, "180", ""), "Weir Angle Too Large", angleText, "txtWeirL"},
+        {Weir(kVNotch, true, "400", "1", "", ""), "Weir Angle Too Large", angleText, "txtWeirL"},
+        // An empty angle reads 0 and passes the angle test.
+        {Weir(kVNotch, false, "", "1"), "Incomplete Input", kIncomplete, "txtWeirL"},
+        // Only the V-notch reads the field as an angle.
+        {Weir(kRect, false, "200", ""), "Incomplete Input", kIncomplete, "txtWeirH"},
+        {Weir(kCipolletti, false, "10", "1", ""), "Incomplete Input", kIncomplete, "txtWeirC"},
+        // The downstream head is required on the Submerged tab only.
+        {Weir(kRect, true, "10", "1", "0.61", ""), "Incomplete Input", kIncomplete, "txtDSWeirH"},
+    };
+    for (const Case& c : cases) {
+        WeirResult r = ComputeWeirFlow(c.in);
+        ASSERT_FALSE(r.ok()) << c.text;
+        EXPECT_EQ(r.message->title, c.title);
+        EXPECT_EQ(r.message->text, c.text);
+        EXPECT_EQ(r.message->icon, MessageKind::Information);
+        EXPECT_EQ(r.message->focusField, c.focus);
+        EXPECT_FALSE(r.message->unknownError);
+        EXPECT_EQ(r.flowrate, "");
+    }
+    // A free-flowing weir needs no downstream head.
+    EXPECT_TRUE(ComputeWeirFlow(Weir(kRect, false, "10", "1")).ok());
+}
+
+TEST(WeirFlow, RunTimeErrorsGiveTheUnknownError) {
+    const std::vector<WeirInputs> cases = {
+        Weir(kRect, true, "10", "0", "0.61", "1"),         // H2 / 0
+        Weir(kVNotch, true, "90", "0", "0.61", "0"),       // 0 / 0
+        Weir(kCipolletti, true, "4", "1", "0.61", "1.5"),  // negative base, fractional power
+        Weir(kRect, false, "10", "-1"),                    // a pasted negative head
+        Weir(kRect, false, "3e38", "1e10"),                // past the single-precision range
+        Weir(kRect, false, "1e39", "1"),                   // unreadable as a single
+    };
+    for (const WeirInputs& in : cases) {
+        WeirResult r = ComputeWeirFlow(in);
+        ASSERT_FALSE(r.ok()) << in.lengthOrAngle << " " << in.head;
+        EXPECT_TRUE(r.message->unknownError);
+        EXPECT_EQ(r.message->title, "");
+        EXPECT_EQ(r.message->text, "An unknown error has occurred.  Please contact tech support.");
+        EXPECT_EQ(r.message->icon, MessageKind::Warning);
+    }
+}
+
+}  // namespace
+}  // namespace rillo
