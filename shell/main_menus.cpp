@@ -11,6 +11,7 @@
 #include "shell/compute_command.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
+#include "shell/plot_command.h"
 #include "shell/unit_commands.h"
 
 namespace rillo {
@@ -199,6 +200,7 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
 
     // Tools
     QObject::connect(m.mnuCompute, &QAction::triggered, w, [w] { Compute(*w); });
+    QObject::connect(m.mnuPlot, &QAction::triggered, w, [w] { PlotProfile(*w); });
 
     // Help
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });
