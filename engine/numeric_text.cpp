@@ -68,6 +68,14 @@ double ReadLeadingNumber(std::string_view text) {
     return ConvertNumber(std::string_view(compact).substr(0, n));
 }
 
+bool HasLeadingNumber(std::string_view text) {
+    std::string compact;
+    for (char c : text) {
+        if (!IsBlank(c)) compact.push_back(c);
+    }
+    return NumberPrefixLength(compact) > 0;
+}
+
 float ReadLeadingSingle(std::string_view text) { return ToSingle(ReadLeadingNumber(text)); }
 
 std::optional<double> ParseWholeNumber(std::string_view text) {

@@ -16,6 +16,10 @@ double ReadLeadingNumber(std::string_view text);
 // throws ComputationError (an overflow).
 float ReadLeadingSingle(std::string_view text);
 
+// Whether the text has a leading number to read, so that reading it as 0 is
+// not merely the absence of a number.
+bool HasLeadingNumber(std::string_view text);
+
 // Reads a text that must be a number as a whole (surrounding blanks allowed);
 // returns nothing for any other text, the empty text included.
 std::optional<double> ParseWholeNumber(std::string_view text);

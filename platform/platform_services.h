@@ -10,6 +10,8 @@ class QLineEdit;
 
 namespace rillo {
 
+class PicturePrinter;
+
 enum class MessageIcon { Information, Warning };
 enum class MessageButtons { Ok, YesNoCancel };
 enum class MessageAnswer { Ok, Yes, No, Cancel };
@@ -60,6 +62,8 @@ class PlatformServices {
     // The page set-up dialog on that printer; its choices apply to later
     // printing. Returns false when the user cancels, which changes nothing.
     virtual bool ShowPageSetup() = 0;
+    // That printer as the plot uses it: pictures placed on pages.
+    virtual PicturePrinter& PrinterForPictures() = 0;
 
     // The system clipboard.
     virtual void SetClipboardText(const QString& text) = 0;

@@ -12,6 +12,7 @@
 #include "shell/hydraulic_structure_commands.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
+#include "shell/plot_command.h"
 #include "shell/unit_commands.h"
 
 namespace rillo {
@@ -203,6 +204,7 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuWeirs, &QAction::triggered, w, [w] { ShowWeirCalculator(*w); });
     QObject::connect(m.mnuOrifices, &QAction::triggered, w, [w] { ShowOrificeCalculator(*w); });
     QObject::connect(m.mnuGates, &QAction::triggered, w, [w] { ShowGateCalculator(*w); });
+    QObject::connect(m.mnuPlot, &QAction::triggered, w, [w] { PlotProfile(*w); });
 
     // Help
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QRegularExpression>
 #include <QUrl>
 #include <QWidget>
 
@@ -131,6 +132,11 @@ std::optional<QString> QtPlatformServices::AskSavePath(const FileDialogRequest& 
                        ToQtFileFilter(request.filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(request.defaultExtension);
+    // A name typed without its extension takes the one of the chosen file type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& filter) {
+        const QRegularExpressionMatch type = QRegularExpression(R"(\(\*\.(\w+)\))").match(filter);
+        if (type.hasMatch()) dialog.setDefaultSuffix(type.captured(1));
+    });
     if (!request.fileName.isEmpty()) dialog.selectFile(request.fileName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().constFirst();
@@ -158,6 +164,11 @@ std::optional<int> QtPlatformServices::AskPrintCopies() {
 bool QtPlatformServices::ShowPageSetup() {
     QPageSetupDialog dialog(&Printer(), QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+PicturePrinter& QtPlatformServices::PrinterForPictures() {
+    if (!picturePrinter_) picturePrinter_ = std::make_unique<QtPicturePrinter>(Printer());
+    return *picturePrinter_;
 }
 
 void QtPlatformServices::SetClipboardText(const QString& text) {

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "platform/platform_services.h"
+#include "shell/qt_picture_printer.h"
 
 namespace rillo {
 
@@ -32,6 +33,7 @@ class QtPlatformServices : public PlatformServices {
     std::optional<QString> AskSavePath(const FileDialogRequest& request) override;
     std::optional<int> AskPrintCopies() override;
     bool ShowPageSetup() override;
+    PicturePrinter& PrinterForPictures() override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
     void ShowHelpContents() override;
@@ -49,6 +51,7 @@ class QtPlatformServices : public PlatformServices {
    private:
     std::unique_ptr<QSettings> settings_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QtPicturePrinter> picturePrinter_;  // draws on printer_
 };
 
 // A message text with the program's carriage-return line breaks turned into

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform_services.h"
+#include "tests/support/recording_picture_printer.h"
 
 namespace rillo::testing {
 
@@ -74,6 +75,7 @@ class FakePlatformServices : public PlatformServices {
         ++pageSetups;
         return pageSetupAccepted;
     }
+    PicturePrinter& PrinterForPictures() override { return picturePrinter; }
     void SetClipboardText(const QString& text) override { clipboardText = text; }
     void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
     void ShowHelpContents() override { ++helpContents; }
@@ -98,6 +100,7 @@ class FakePlatformServices : public PlatformServices {
     int helpContents = 0, helpSearches = 0, helpCloses = 0;
     int printDialogs = 0, pageSetups = 0;
     QString clipboardText;
+    RecordingPicturePrinter picturePrinter;
     QImage clipboardImage;
     std::vector<QString> webPages;
 
