@@ -3,6 +3,8 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
+#include "cli/critical_command.h"
+#include "cli/manning_command.h"
 #include "cli/profile_command.h"
 #include "cli/show_command.h"
 
@@ -15,6 +17,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App* profileCommand = AddProfileCommand(app, profile);
     ShowOptions show;
     CLI::App* showCommand = AddShowCommand(app, show);
+    CriticalOptions critical;
+    CLI::App* criticalCommand = AddCriticalCommand(app, critical);
+    ManningOptions manning;
+    CLI::App* manningCommand = AddManningCommand(app, manning);
 
     // CLI11 takes the arguments last to first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -26,6 +32,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << profileCommand->help();
         } else if (showCommand->parsed()) {
             out << showCommand->help();
+        } else if (criticalCommand->parsed()) {
+            out << criticalCommand->help();
+        } else if (manningCommand->parsed()) {
+            out << manningCommand->help();
         } else {
             out << app.help("", CLI::AppFormatMode::All);
         }
@@ -36,6 +46,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     }
     if (profileCommand->parsed()) return RunProfileCommand(profile, out, err);
     if (showCommand->parsed()) return RunShowCommand(show, out, err);
+    if (criticalCommand->parsed()) return RunCriticalCommand(critical, out, err);
+    if (manningCommand->parsed()) return RunManningCommand(manning, out, err);
     return kExitUsage;
 }
 

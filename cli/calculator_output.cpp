@@ -1,0 +1,55 @@
+#include "cli/calculator_output.h"
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <iomanip>
+
+#include "cli/profile_command.h"
+#include "cli/profile_printer.h"
+
+namespace rillo::cli {
+
+void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
+                            std::ostream& out) {
+    std::size_t width = 0;
+    for (const CalculatorResultLine& line : lines) width = std::max(width, line.caption.size());
+    for (const CalculatorResultLine& line : lines) {
+        if (format == "tsv") {
+            out << line.key << "\t" << line.text << "\n";
+        } else {
+            out << std::left << std::setw(static_cast<int>(width + 2)) << line.caption << line.text << "\n";
+        }
+    }
+}
+
+int ReportCalculatorMessage(const CalculatorMessage& message, std::ostream& err, const std::string& hint) {
+    err << (message.title.empty() ? "Rillo 2.1" : message.title) << ": " << OneLine(message.text) << hint
+        << "\n";
+    return message.unknownError ? kExitComputationFailed : kExitUsage;
+}
+
+std::string MissingOptionsHint(const std::vector<std::pair<std::string, std::string>>& optionTexts) {
+    std::string hint;
+    for (const auto& [option, text] : optionTexts) {
+        if (text.empty()) hint += (hint.empty() ? " (missing: " : ", ") + option;
+    }
+    return hint.empty() ? hint : hint + ")";
+}
+
+void WarnAndAccept(const CalculatorMessage& question, std::ostream& err) {
+    err << "Warning: " << question.title << ": " << OneLine(question.text) << "\n";
+}
+
+void AddShapeUnitsAndFormat(CLI::App& cmd, std::string& shape, std::string& units, std::string& format) {
+    cmd.add_option("--shape", shape, "Channel shape")
+        ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
+        ->capture_default_str();
+    cmd.add_option("--units", units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
+        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
+        ->capture_default_str();
+    cmd.add_option("--format", format, "Output: text (the window's result captions and values) or tsv")
+        ->check(CLI::IsMember({"text", "tsv"}))
+        ->capture_default_str();
+}
+
+}  // namespace rillo::cli
