@@ -11,13 +11,19 @@ namespace rillo::cli {
 
 void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
                             std::ostream& out) {
-    std::size_t width = 0;
-    for (const CalculatorResultLine& line : lines) width = std::max(width, line.caption.size());
+    // Captions in a column, numbers lined up on their decimal points.
+    auto wholeDigits = [](const std::string& text) { return std::min(text.find('.'), text.size()); };
+    std::size_t captionWidth = 0, wholeWidth = 0;
+    for (const CalculatorResultLine& line : lines) {
+        captionWidth = std::max(captionWidth, line.caption.size());
+        wholeWidth = std::max(wholeWidth, wholeDigits(line.text));
+    }
     for (const CalculatorResultLine& line : lines) {
         if (format == "tsv") {
             out << line.key << "\t" << line.text << "\n";
         } else {
-            out << std::left << std::setw(static_cast<int>(width + 2)) << line.caption << line.text << "\n";
+            out << std::left << std::setw(static_cast<int>(captionWidth + 2)) << line.caption
+                << std::string(wholeWidth - wholeDigits(line.text), ' ') << line.text << "\n";
         }
     }
 }

@@ -19,7 +19,8 @@ struct CalculatorResultLine {
     std::string text;
 };
 
-// text: each caption padded to a common width, then its text; tsv: key<TAB>text.
+// text: the captions in a column, then the numbers lined up on their decimal
+// points; tsv: key<TAB>text.
 void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
                             std::ostream& out);
 

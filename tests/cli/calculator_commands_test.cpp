@@ -92,11 +92,11 @@ TEST(ManningCommand, TextbookCases) {
     CliRun slope = RunRilloCli({"manning", "--solve", "slope", "--flow", "44.001", "--depth", "1.454",
                                 "--width", "4", "--side", "3", "--n", "0.055"});
     EXPECT_EQ(slope.out,
-              "Bottom slope:          0.02001\n"
-              "Velocity, ft/s:        3.619\n"
+              "Bottom slope:           0.02001\n"
+              "Velocity, ft/s:         3.619\n"
               "Area, ft^2:            12.158\n"
               "Wetted perimeter, ft:  13.196\n"
-              "Hydraulic radius, ft:  0.921\n");
+              "Hydraulic radius, ft:   0.921\n");
 
     CliRun roughness = RunRilloCli({"manning", "--solve", "roughness", "--flow", "44.001", "--depth", "1.454",
                                     "--width", "4", "--side", "3", "--slope", "0.02", "--format", "tsv"});
