@@ -1,7 +1,9 @@
 #include "calculators/channel_calculator_controls.h"
 
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace rillo {
 
@@ -61,6 +63,25 @@ void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* capt
     result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     grid.addWidget(caption, row, 0);
     grid.addWidget(result, row, 1);
+}
+
+void ReserveCaptionWidth(QGridLayout& grid, const QWidget& captionOwner,
+                         const std::vector<std::string>& captions) {
+    const QFontMetrics metrics(captionOwner.font());
+    int width = 0;
+    for (const std::string& caption : captions) {
+        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(caption)));
+    }
+    grid.setColumnMinimumWidth(0, width + 2);
+}
+
+void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown) {
+    for (QWidget* widget : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&field)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->setVisible(shown);
+    }
 }
 
 QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushButton*& close) {

@@ -8,6 +8,8 @@
 #include <QRadioButton>
 #include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "engine/channel_type.h"
 
@@ -34,6 +36,15 @@ void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelNa
 // show, so that the decimals of the results line up.
 void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, QLabel*& result,
                   const char* resultName, QWidget* parent);
+
+// Keeps the caption column of a grid as wide as the widest of `captions`,
+// so that relabelling never resizes the window.
+void ReserveCaptionWidth(QGridLayout& grid, const QWidget& captionOwner,
+                         const std::vector<std::string>& captions);
+
+// Hides or shows a field with its label; a hidden pair keeps its place, so
+// the window keeps its size when the shape changes.
+void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown);
 
 // The Compute and "&Close" buttons, at the right of a row of their own; Enter
 // belongs to the fields' navigation, so neither is a default button.

@@ -58,6 +58,15 @@ void FrmCritical::BuildControls() {
     AddResultRow(*results, 1, Label4, "Label4", lblSC, "lblSC", Frame3);
     Label4->setText(kCriticalSlopeCaption);
 
+    std::vector<std::string> fieldCaptions = {kManningNCaption}, resultCaptions = {kCriticalSlopeCaption};
+    for (ChannelType shape : kChannelTypes) {
+        const CriticalCaptions c = CriticalCalculatorCaptions(shape, units_);
+        fieldCaptions.insert(fieldCaptions.end(), {c.flowrate, c.width, c.sides});
+        resultCaptions.push_back(c.criticalDepth);
+    }
+    ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
+    ReserveCaptionWidth(*results, *Frame3, resultCaptions);
+
     QHBoxLayout* buttons = BuildComputeCloseRow(this, cmdCompute, cmdClose);
     connect(cmdCompute, &QPushButton::clicked, this, &FrmCritical::ComputeClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -92,8 +101,7 @@ void FrmCritical::ChannelTypeSelected(int index) {
     lblB->setText(QString::fromStdString(captions.width));
     const bool sideShown = UsesSideInput(shape);
     if (sideShown) lblSides->setText(QString::fromStdString(captions.sides));
-    lblSides->setVisible(sideShown);
-    txtSides->setVisible(sideShown);
+    ShowFieldRow(*lblSides, *txtSides, sideShown);
 }
 
 void FrmCritical::ComputeClicked() {

@@ -73,6 +73,20 @@ void FrmMannings::BuildControls() {
     AddResultRow(*results, 4, lblRH, "lblRH", lblRHOutput, "lblRHOutput", Frame2);
     results->setRowStretch(5, 1);
 
+    std::vector<std::string> fieldCaptions, resultCaptions;
+    for (ManningUnknown unknown : {ManningUnknown::Depth, ManningUnknown::Flowrate, ManningUnknown::Slope,
+                                   ManningUnknown::Roughness}) {
+        for (ChannelType shape : kChannelTypes) {
+            const ManningCaptions c = ManningCalculatorCaptions(unknown, shape, units_);
+            fieldCaptions.insert(fieldCaptions.end(),
+                                 {c.flowField, c.widthField, c.roughnessField, c.sideField, c.slopeField});
+            resultCaptions.insert(resultCaptions.end(),
+                                  {c.unknown, c.velocity, c.area, c.wettedPerimeter, c.hydraulicRadius});
+        }
+    }
+    ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
+    ReserveCaptionWidth(*results, *Frame2, resultCaptions);
+
     QHBoxLayout* buttons = BuildComputeCloseRow(this, cmdCompute, cmdClose);
     connect(cmdCompute, &QPushButton::clicked, this, &FrmMannings::ComputeClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
@@ -128,9 +142,7 @@ void FrmMannings::ApplyCaptions(ChannelType shape) {
 void FrmMannings::ChannelTypeSelected(int index) {
     const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
     ApplyCaptions(shape);
-    const bool sideShown = UsesSideInput(shape);
-    lblM->setVisible(sideShown);
-    txtM->setVisible(sideShown);
+    ShowFieldRow(*lblM, *txtM, UsesSideInput(shape));
 }
 
 void FrmMannings::TabSelected(int /*index*/) {

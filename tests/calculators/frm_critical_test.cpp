@@ -58,6 +58,8 @@ TEST_F(CriticalWindow, OpensOnTheProfilesTypeUnitsAndInputsCentred) {
 
 TEST_F(CriticalWindow, ShapeChoiceRelabelsAndKeepsResultsAndTexts) {
     FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    ShowActive(w);
+    const QSize size = w.size();
     EXPECT_EQ(w.lblSides->text(), "Side slope:");
     w.cmdCompute->click();
     EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04980"}));
@@ -79,6 +81,8 @@ TEST_F(CriticalWindow, ShapeChoiceRelabelsAndKeepsResultsAndTexts) {
         }
         EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04980"}));
         EXPECT_EQ(w.txtSides->text(), "3");
+        QApplication::processEvents();
+        EXPECT_EQ(w.size(), size) << "relabelling resized the window";
     }
 }
 
