@@ -32,6 +32,9 @@ TEST(CriticalCalculator, DepthAndSlopeOfEachShape) {
         {ChannelType::ElongatedCircular, english, {"10", "2", "0.013", "1"}, "1.134", "0.00516"},
         // SI: g = 9.81, not the profile's 9.806 (which gives 2.169); no 1.486.
         {trap, UnitSystem::SI, {"100", "10", "0.013", ""}, "2.168", nullptr},
+        // Rectangle 6 m wide: yc = (Q^2 / (g b^2))^(1/3); Sc = (Q n)^2 / (A^2 R^(4/3)), A = 6.252, R =
+        // 0.7734.
+        {trap, UnitSystem::SI, {"20", "6", "0.015", "0"}, "1.042", "0.00324"},
     };
     for (const CriticalCase& c : cases) {
         const CriticalOutcome outcome = Compute(c);
@@ -42,15 +45,6 @@ TEST(CriticalCalculator, DepthAndSlopeOfEachShape) {
         }
         EXPECT_EQ(outcome.criticalSlope->size(), 7u) << "five decimals: " << *outcome.criticalSlope;
     }
-}
-
-TEST(CriticalCalculator, SiSlopeUsesNoUnitFactor) {
-    // Rectangle 6 m wide, Q = 20 m^3/s: yc = (Q^2 / (g b^2))^(1/3) = 1.042 m,
-    // Sc = (Q n)^2 / (A^2 R^(4/3)) with A = 6.252, R = 0.7734.
-    const CriticalOutcome si = ComputeCriticalDepthAndSlope(ChannelType::Trapezoidal, UnitSystem::SI,
-                                                            {"20", "6", "0.015", "0"}, false);
-    EXPECT_EQ(si.criticalDepth, "1.042");
-    EXPECT_EQ(si.criticalSlope, "0.00324");
 }
 
 TEST(CriticalCalculator, MessagesInTheirOrder) {

@@ -210,27 +210,5 @@ TEST(ManningCalculator, RunTimeErrorsBecomeTheUnknownError) {
     }
 }
 
-TEST(ManningCalculator, CaptionsFollowTabShapeAndUnits) {
-    const ManningCaptions depth = ManningCalculatorCaptions(MU::Depth, CT::Trapezoidal, kEnglish);
-    EXPECT_EQ((std::vector{depth.unknown, depth.flowField, depth.widthField, depth.roughnessField,
-                           depth.sideField, depth.slopeField, depth.velocity, depth.area,
-                           depth.wettedPerimeter, depth.hydraulicRadius}),
-              (std::vector<std::string>{"Depth, ft:", "Flowrate, ft^3/s:", "Width, ft:", "Manning's N:",
-                                        "Side slope:", "Bottom slope:", "Velocity, ft/s:", "Area, ft^2:",
-                                        "Wetted perimeter, ft:", "Hydraulic radius, ft:"}));
-    const ManningCaptions flow =
-        ManningCalculatorCaptions(MU::Flowrate, CT::ElongatedCircular, UnitSystem::SI);
-    EXPECT_EQ(
-        (std::vector{flow.unknown, flow.flowField, flow.widthField, flow.sideField, flow.hydraulicRadius}),
-        (std::vector<std::string>{
-            "Flowrate, m^3/s:", "Depth, m:", "Diameter, m:", "Side height, m:", "Hydraulic radius, m:"}));
-    const ManningCaptions slope = ManningCalculatorCaptions(MU::Slope, CT::Circular, kEnglish);
-    EXPECT_EQ((std::vector{slope.unknown, slope.slopeField, slope.sideField}),
-              (std::vector<std::string>{"Bottom slope:", "Depth, ft:", ""}));
-    const ManningCaptions roughness = ManningCalculatorCaptions(MU::Roughness, CT::UShaped, kEnglish);
-    EXPECT_EQ((std::vector{roughness.unknown, roughness.roughnessField, roughness.flowField}),
-              (std::vector<std::string>{"Manning's N:", "Depth, ft:", "Flowrate, ft^3/s:"}));
-}
-
 }  // namespace
 }  // namespace rillo
