@@ -21,7 +21,8 @@ MessageAnswer CalculatorDialog::ShowCalculatorMessage(const CalculatorMessage& m
         QString::fromStdString(message.text), QString::fromStdString(message.title),
         message.icon == MessageKind::Warning ? MessageIcon::Warning : MessageIcon::Information,
         message.yesNoCancel ? MessageButtons::YesNoCancel : MessageButtons::Ok);
-    if (!message.focusField.empty()) {
+    const bool goesOn = message.yesNoCancel && answer == MessageAnswer::Yes;
+    if (!message.focusField.empty() && !goesOn) {
         if (auto* field = findChild<QWidget*>(QString::fromStdString(message.focusField)))
             services_.SetFocus(field);
     }

@@ -17,7 +17,8 @@ class CalculatorDialog : public QDialog {
     PlatformServices& Services() { return services_; }
 
     // Shows the message and puts the focus in the control named by its
-    // `focusField`; returns the answer.
+    // `focusField`; returns the answer. A Yes/No/Cancel question moves the
+    // focus only when it is not answered Yes, since Yes lets the command go on.
     MessageAnswer ShowCalculatorMessage(const CalculatorMessage& message);
 
    protected:

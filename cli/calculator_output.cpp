@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <iomanip>
 
 #include "cli/profile_command.h"
 #include "cli/profile_printer.h"
@@ -18,12 +19,19 @@ void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string
         ->capture_default_str();
 }
 
+void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format) {
+    command.add_option("--shape", shape, "Channel shape")
+        ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
+        ->capture_default_str();
+    AddUnitsAndFormatOptions(command, units, format);
+}
+
 bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream& err) {
     for (const CalculatorField& field : fields) {
         const char* refusal = nullptr;
         if (!IsAcceptableNumericText(field.text)) {
             refusal = kOnlyNumbersText;
-        } else if (StartsWithMinus(field.text)) {
+        } else if (!field.minusAllowed && StartsWithMinus(field.text)) {
             refusal = kGreaterThanZeroText;
         }
         if (refusal) {
@@ -35,25 +43,48 @@ bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream
     return true;
 }
 
+int ReportCalculatorMessage(const CalculatorMessage& message, std::ostream& err, const std::string& hint) {
+    err << (message.title.empty() ? "Rillo 2.1" : message.title) << ": " << OneLine(message.text) << hint
+        << "\n";
+    return message.unknownError ? kExitComputationFailed : kExitUsage;
+}
+
 int ReportCalculatorMessage(const CalculatorMessage& message, const std::vector<CalculatorField>& fields,
                             std::ostream& err) {
     auto named = std::find_if(fields.begin(), fields.end(), [&](const CalculatorField& field) {
         return !message.focusField.empty() && message.focusField == field.control;
     });
     if (named != fields.end()) err << named->option << ": ";
-    err << (message.title.empty() ? "Rillo 2.1" : message.title) << ": " << OneLine(message.text) << "\n";
-    return message.unknownError ? kExitComputationFailed : kExitUsage;
+    return ReportCalculatorMessage(message, err);
+}
+
+std::string MissingOptionsHint(const std::vector<std::pair<std::string, std::string>>& optionTexts) {
+    std::string hint;
+    for (const auto& [option, text] : optionTexts) {
+        if (text.empty()) hint += (hint.empty() ? " (missing: " : ", ") + option;
+    }
+    return hint.empty() ? hint : hint + ")";
+}
+
+void WarnAndAccept(const CalculatorMessage& question, std::ostream& err) {
+    err << "Warning: " << question.title << ": " << OneLine(question.text) << "\n";
 }
 
 void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
                             std::ostream& out) {
-    std::size_t width = 0;
-    for (const CalculatorResultLine& line : lines) width = std::max(width, line.caption.size());
+    // Captions in a column, numbers lined up on their decimal points.
+    auto wholeDigits = [](const std::string& text) { return std::min(text.find('.'), text.size()); };
+    std::size_t captionWidth = 0, wholeWidth = 0;
+    for (const CalculatorResultLine& line : lines) {
+        captionWidth = std::max(captionWidth, line.caption.size());
+        wholeWidth = std::max(wholeWidth, wholeDigits(line.text));
+    }
     for (const CalculatorResultLine& line : lines) {
         if (format == "tsv") {
-            out << line.key << '\t' << line.value << '\n';
+            out << line.key << "\t" << line.text << "\n";
         } else {
-            out << line.caption << std::string(width - line.caption.size() + 1, ' ') << line.value << '\n';
+            out << std::left << std::setw(static_cast<int>(captionWidth + 2)) << line.caption
+                << std::string(wholeWidth - wholeDigits(line.text), ' ') << line.text << "\n";
         }
     }
 }

@@ -3,7 +3,9 @@
 #include <CLI/CLI.hpp>
 #include <algorithm>
 
+#include "cli/critical_command.h"
 #include "cli/gate_command.h"
+#include "cli/manning_command.h"
 #include "cli/orifice_command.h"
 #include "cli/profile_command.h"
 #include "cli/show_command.h"
@@ -24,6 +26,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     CLI::App* orificeCommand = AddOrificeCommand(app, orifice);
     GateOptions gate;
     CLI::App* gateCommand = AddGateCommand(app, gate);
+    CriticalOptions critical;
+    CLI::App* criticalCommand = AddCriticalCommand(app, critical);
+    ManningOptions manning;
+    CLI::App* manningCommand = AddManningCommand(app, manning);
 
     // CLI11 takes the arguments last to first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -41,6 +47,10 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
             out << orificeCommand->help();
         } else if (gateCommand->parsed()) {
             out << gateCommand->help();
+        } else if (criticalCommand->parsed()) {
+            out << criticalCommand->help();
+        } else if (manningCommand->parsed()) {
+            out << manningCommand->help();
         } else {
             out << app.help("", CLI::AppFormatMode::All);
         }
@@ -54,6 +64,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     if (weirCommand->parsed()) return RunWeirCommand(weir, out, err);
     if (orificeCommand->parsed()) return RunOrificeCommand(orifice, out, err);
     if (gateCommand->parsed()) return RunGateCommand(gate, out, err);
+    if (criticalCommand->parsed()) return RunCriticalCommand(critical, out, err);
+    if (manningCommand->parsed()) return RunManningCommand(manning, out, err);
     return kExitUsage;
 }
 

@@ -25,9 +25,13 @@ const std::map<std::string, UnitSystem> kUnits = {
 
 }  // namespace
 
-ChannelType ShapeFromName(const std::string& name) { return kShapes.at(name); }
+ChannelType ShapeFromName(const std::string& name) {
+    return kShapes.at(name);
+}
 
-UnitSystem UnitsFromName(const std::string& name) { return kUnits.at(name); }
+UnitSystem UnitsFromName(const std::string& name) {
+    return kUnits.at(name);
+}
 
 const char* OptionName(InputField field) {
     switch (field) {
@@ -89,7 +93,8 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
             err << "--end: the start and end stations are equal, so the reach has no length.\n";
             return kExitUsage;
         case InputCheckOutcome::Unreadable:
-            err << "--start/--end: a station is not a number in stationing notation (" << check.text << ").\n";
+            err << "--start/--end: a station is not a number in stationing notation (" << check.text
+                << ").\n";
             return kExitUsage;
         default: {
             std::string title = check.title.empty() ? "Rillo 2.1" : check.title;

@@ -12,7 +12,8 @@ int PrintProfileFile(const ProfileOptions& o, const ProfileResult& result, std::
                      std::ostream& err) {
     const ChannelType shape = ShapeFromName(o.shape);
     std::string name = o.name.empty() ? std::string(DisplayName(shape)) : o.name;
-    ProfileDocument document = ComputedDocument(o.texts, shape, UnitsFromName(o.units), std::move(name), result);
+    ProfileDocument document =
+        ComputedDocument(o.texts, shape, UnitsFromName(o.units), std::move(name), result);
     if (!ProfileIsComplete(document)) {
         if (!result.ok()) {
             err << result.failure->title << ": " << OneLine(result.failure->text) << "\n";

@@ -24,7 +24,8 @@ void PrintText(const ProfileReport& report, std::ostream& out) {
     for (const auto& [caption, value] : summary) {
         out << std::left << std::setw(22) << caption << *value << "\n";
     }
-    out << std::left << std::setw(22) << (u == UnitSystem::English ? "Control depth, ft:" : "Control depth, m:")
+    out << std::left << std::setw(22)
+        << (u == UnitSystem::English ? "Control depth, ft:" : "Control depth, m:")
         << report.controlDepth.value_or("") << "\n\n";
 
     // Each column as wide as its widest heading or cell, right-aligned.

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 
 #include "shell/profile_file_commands.h"
+#include "shell/channel_calculator_commands.h"
 #include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"
@@ -205,6 +206,8 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuOrifices, &QAction::triggered, w, [w] { ShowOrificeCalculator(*w); });
     QObject::connect(m.mnuGates, &QAction::triggered, w, [w] { ShowGateCalculator(*w); });
     QObject::connect(m.mnuPlot, &QAction::triggered, w, [w] { PlotProfile(*w); });
+    QObject::connect(m.mnuCritical, &QAction::triggered, w, [w] { ShowCriticalCalculator(*w); });
+    QObject::connect(m.mnuMannings1, &QAction::triggered, w, [w] { ShowManningsCalculator(*w); });
 
     // Help
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });

@@ -30,7 +30,7 @@ void ExpectRuns(const std::vector<Expectation>& cases) {
 
 TEST(WeirCommand, ComputesAsTheWindowDoes) {
     ExpectRuns({
-        {{"weir", "--length", "10", "--head", "2"}, 0, "Flowrate, ft^3/s: 92.305\n", ""},
+        {{"weir", "--length", "10", "--head", "2"}, 0, "Flowrate, ft^3/s:  92.305\n", ""},
         {{"weir", "--length", "10", "--head", "2", "--broad-crested", "--format", "tsv"},
          0,
          "flowrate\t53.292\n",
@@ -43,7 +43,7 @@ TEST(WeirCommand, ComputesAsTheWindowDoes) {
         {{"weir", "--shape", "cipolletti", "--units", "si", "--length", "4", "--head", "1.5", "--coefficient",
           "0.63"},
          0,
-         "Flowrate, m^3/s: 13.668\n",
+         "Flowrate, m^3/s:  13.668\n",
          ""},
     });
 }
@@ -90,7 +90,7 @@ TEST(OrificeCommand, ComputesAndRefusesAsTheWindowDoes) {
     ExpectRuns({
         {{"orifice", "--shape", "square", "--size", "1", "--head", "1", "--coefficient", "1"},
          0,
-         "Flowrate, ft^3/s: 8.025\n",
+         "Flowrate, ft^3/s:  8.025\n",
          ""},
         {{"orifice", "--units", "si", "--size", "0.8", "--head", "3", "--coefficient", "0.62", "--format",
           "tsv"},
@@ -120,7 +120,7 @@ TEST(GateCommand, ComputesAndRefusesAsTheWindowDoes) {
     ExpectRuns({
         {{"gate", "--upstream-depth", "5", "--width", "4", "--opening", "1"},
          0,
-         "Flowrate, ft^3/s: 43.784\nVelocity, ft/s:   10.946\n",
+         "Flowrate, ft^3/s:  43.784\nVelocity, ft/s:    10.946\n",
          ""},
         {{"gate", "--units", "si", "--upstream-depth", "2", "--width", "3", "--opening", "0.4",
           "--coefficient", "0.6", "--format", "tsv"},

@@ -1,0 +1,101 @@
+#include "calculators/channel_calculator_controls.h"
+
+#include <QFontMetrics>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace rillo {
+
+namespace {
+
+const std::array<const char*, 4> kOptionCaptions = {"Trapezoidal", "Circular", "Ushaped",
+                                                    "Elongated circular"};
+
+}  // namespace
+
+QGroupBox* BuildChannelTypeFrame(QWidget* parent, std::array<QRadioButton*, 4>& options,
+                                 const std::function<void(int)>& selected) {
+    auto* frame = new QGroupBox("Select the channel type", parent);
+    frame->setObjectName("Frame1");
+    auto* layout = new QVBoxLayout(frame);
+    for (size_t i = 0; i < options.size(); ++i) {
+        auto* option = new QRadioButton(kOptionCaptions[i], frame);
+        option->setObjectName(QString("optChanType%1").arg(i + 1));
+        QObject::connect(option, &QRadioButton::toggled, frame, [selected, i](bool checked) {
+            if (checked) selected(static_cast<int>(i));
+        });
+        layout->addWidget(option);
+        options[i] = option;
+    }
+    layout->addStretch();
+    return frame;
+}
+
+int ChannelTypeIndex(ChannelType type) {
+    for (size_t i = 0; i < kChannelTypes.size(); ++i) {
+        if (kChannelTypes[i] == type) return static_cast<int>(i);
+    }
+    return 0;
+}
+
+void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelName, QLineEdit*& field,
+                 const char* fieldName, QWidget* parent) {
+    label = new QLabel(parent);
+    label->setObjectName(labelName);
+    field = new QLineEdit(parent);
+    field->setObjectName(fieldName);
+    field->setFixedWidth(100);
+    label->setBuddy(field);
+    grid.addWidget(label, row, 0);
+    grid.addWidget(field, row, 1);
+}
+
+void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, QLabel*& result,
+                  const char* resultName, QWidget* parent) {
+    caption = new QLabel(parent);
+    caption->setObjectName(captionName);
+    result = new QLabel(parent);
+    result->setObjectName(resultName);
+    result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    result->setMinimumWidth(100);
+    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    grid.addWidget(caption, row, 0);
+    grid.addWidget(result, row, 1);
+}
+
+void ReserveCaptionWidth(QGridLayout& grid, const QWidget& captionOwner,
+                         const std::vector<std::string>& captions) {
+    const QFontMetrics metrics(captionOwner.font());
+    int width = 0;
+    for (const std::string& caption : captions) {
+        width = std::max(width, metrics.horizontalAdvance(QString::fromStdString(caption)));
+    }
+    grid.setColumnMinimumWidth(0, width + 2);
+}
+
+void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown) {
+    for (QWidget* widget : {static_cast<QWidget*>(&label), static_cast<QWidget*>(&field)}) {
+        QSizePolicy policy = widget->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        widget->setSizePolicy(policy);
+        widget->setVisible(shown);
+    }
+}
+
+QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushButton*& close) {
+    compute = new QPushButton("Compute", parent);
+    compute->setObjectName("cmdCompute");
+    compute->setAutoDefault(false);
+    close = new QPushButton("&Close", parent);
+    close->setObjectName("cmdClose");
+    close->setAutoDefault(false);
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    row->addWidget(compute);
+    row->addWidget(close);
+    return row;
+}
+
+}  // namespace rillo

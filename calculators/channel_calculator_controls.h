@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/channel_type.h"
+
+namespace rillo {
+
+// Controls the critical-depth and Manning's calculators share.
+
+// The frame "Select the channel type" with the option buttons optChanType1 to
+// optChanType4 ("Trapezoidal", "Circular", "Ushaped", "Elongated circular"),
+// in the order of kChannelTypes. `selected` runs with the index (0 to 3) each
+// time a button becomes the selected one, by a click, a key or the program.
+QGroupBox* BuildChannelTypeFrame(QWidget* parent, std::array<QRadioButton*, 4>& options,
+                                 const std::function<void(int)>& selected);
+
+// The index (0 to 3) of a channel type among the option buttons.
+int ChannelTypeIndex(ChannelType type);
+
+// A label and a field on a row of a grid; the label is the field's buddy.
+void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelName, QLineEdit*& field,
+                 const char* fieldName, QWidget* parent);
+
+// A caption and the result it names on a row of a grid. The result is
+// a sunken panel, right-aligned, wide enough for any number the calculators
+// show, so that the decimals of the results line up.
+void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, QLabel*& result,
+                  const char* resultName, QWidget* parent);
+
+// Keeps the caption column of a grid as wide as the widest of `captions`,
+// so that relabelling never resizes the window.
+void ReserveCaptionWidth(QGridLayout& grid, const QWidget& captionOwner,
+                         const std::vector<std::string>& captions);
+
+// Hides or shows a field with its label; a hidden pair keeps its place, so
+// the window keeps its size when the shape changes.
+void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown);
+
+// The Compute and "&Close" buttons, at the right of a row of their own; Enter
+// belongs to the fields' navigation, so neither is a default button.
+QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushButton*& close);
+
+}  // namespace rillo

@@ -1,0 +1,59 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calculators/formulas/calculator_message.h"
+#include "calculators/formulas/depth_search.h"
+#include "engine/channel_type.h"
+#include "engine/units.h"
+
+namespace rillo {
+
+// The critical-depth calculator's fields, as typed.
+struct CriticalInputTexts {
+    std::string flowrate;  // txtQ
+    std::string width;     // txtB: bottom width of a trapezoid, diameter of the curved shapes
+    std::string manningN;  // txtn
+    std::string sides;     // txtSides: side slope or side height; read only for the shapes that show it
+};
+
+// What one Compute leaves. Each text present replaces its result caption; the
+// message, if any, is shown after them. A Compute stopped before the depth
+// leaves both results as they were; a failure in the slope leaves the new
+// depth beside the old slope.
+struct CriticalOutcome {
+    std::optional<std::string> criticalDepth;  // lblYCoutput, "0.000"
+    std::optional<std::string> criticalSlope;  // lblSC, "0.00000"
+    std::optional<CalculatorMessage> message;
+};
+
+// The result captions and field labels of the window, by shape and unit system.
+struct CriticalCaptions {
+    std::string flowrate;       // lblQ
+    std::string width;          // lblB
+    std::string sides;          // lblSides; empty when the side field is hidden
+    std::string criticalDepth;  // lblYC
+};
+CriticalCaptions CriticalCalculatorCaptions(ChannelType shape, UnitSystem units);
+inline constexpr const char* kCriticalSlopeCaption = "Critical slope:";
+
+// This calculator's gravitational acceleration: 32.2 ft/s^2 or 9.81 m/s^2.
+float CriticalCalculatorGravity(UnitSystem units);
+
+// The critical depth by bisection on 1 - Q^2 T / (g A^3) with at most 100
+// halvings: on [0, 100] for the trapezoid and the U-shape, on [0, 2 radius]
+// for the circle and on [0, 2 radius + side height] for the elongated circle.
+// `size` is the bottom width of the trapezoid or the radius of the curved
+// shapes; `sideSlopeOrHeight` is ignored by the circle and the U-shape.
+DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sideSlopeOrHeight, float g);
+
+// Compute: checks the fields, warns about a roughness of 0.15 or more unless
+// `roughnessAccepted`, finds the critical depth, then the critical slope
+// (Q n / k)^2 / (A^2 R^(4/3)) from the depth as it is shown.
+CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units,
+                                             const CriticalInputTexts& texts, bool roughnessAccepted);
+
+extern const char* const kCriticalIncompleteInputText;
+
+}  // namespace rillo

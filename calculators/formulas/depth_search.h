@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "calculators/formulas/calculator_message.h"
+#include "engine/channel_section.h"
+#include "engine/units.h"
+
+namespace rillo {
+
+// Where a calculator's bisection for a depth ended.
+struct DepthSearch {
+    float depth = 0.0f;
+    // The residual was positive at some midpoint (the upper bound came down).
+    bool upperBoundMoved = false;
+    // A midpoint made the residual exactly zero.
+    bool exactRoot = false;
+
+    // The search crept up to the top of its bracket without the residual ever
+    // turning positive: the root, if any, lies above the bracket.
+    bool EndedAtTop() const { return !upperBoundMoved && !exactRoot; }
+};
+
+// Bisection for the depth at which `residual` vanishes (negative below the
+// root, positive above it) on [0, top], first midpoint top / 2, with at most
+// `halvings` halvings; an exact zero ends it. Bounds and midpoint are single
+// precision. The residual reports faults through the caller's FloatGuard.
+DepthSearch BisectDepth(float top, int halvings, const std::function<float(float)>& residual);
+
+// The message shown instead of a depth that lies above the search's bracket:
+// for an open channel the top of the search in the length unit, for a closed
+// conduit its height. `depthName` is "critical depth" or "normal depth".
+CalculatorMessage DepthAboveSearchMessage(const std::string& title, const std::string& depthName,
+                                          const ChannelSection& section, UnitSystem units);
+
+}  // namespace rillo

@@ -1,0 +1,152 @@
+#include "calculators/formulas/manning_calculator.h"
+
+#include <cmath>
+#include <exception>
+
+#include "calculators/formulas/calculator_captions.h"
+#include "calculators/formulas/calculator_section.h"
+#include "calculators/formulas/depth_search.h"
+#include "engine/float_guard.h"
+#include "engine/numeric_text.h"
+
+namespace rillo {
+
+const char* const kManningIncompleteInputText =
+    "All required inputs must be entered before the channel characteristics can be computed.";
+
+namespace {
+
+constexpr int kNormalHalvings = 100;
+
+CalculatorMessage Information(const char* title, const char* text) {
+    CalculatorMessage message;
+    message.title = title;
+    message.text = text;
+    return message;
+}
+
+// The field that holds the given depth on a tab other than Depth.
+float GivenDepth(ManningUnknown unknown, float flowField, float slopeField, float roughnessField) {
+    switch (unknown) {
+        case ManningUnknown::Flowrate: return flowField;
+        case ManningUnknown::Slope: return slopeField;
+        case ManningUnknown::Roughness: return roughnessField;
+        case ManningUnknown::Depth: break;
+    }
+    return 0.0f;
+}
+
+}  // namespace
+
+ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType shape, UnitSystem units) {
+    const std::string depth = DepthCaption(units);
+    const std::string flowrate = FlowrateCaption(units);
+    const bool english = units == UnitSystem::English;
+    ManningCaptions c;
+    c.flowField = unknown == ManningUnknown::Flowrate ? depth : flowrate;
+    c.widthField = WidthOrDiameterCaption(shape, units);
+    c.roughnessField = unknown == ManningUnknown::Roughness ? depth : kManningNCaption;
+    c.sideField = SideCaption(shape, units);
+    c.slopeField = unknown == ManningUnknown::Slope ? depth : kBottomSlopeCaption;
+    switch (unknown) {
+        case ManningUnknown::Depth: c.unknown = depth; break;
+        case ManningUnknown::Flowrate: c.unknown = flowrate; break;
+        case ManningUnknown::Slope: c.unknown = kBottomSlopeCaption; break;
+        case ManningUnknown::Roughness: c.unknown = kManningNCaption; break;
+    }
+    c.velocity = english ? "Velocity, ft/s:" : "Velocity, m/s:";
+    c.area = english ? "Area, ft^2:" : "Area, m^2:";
+    c.wettedPerimeter = english ? "Wetted perimeter, ft:" : "Wetted perimeter, m:";
+    c.hydraulicRadius = english ? "Hydraulic radius, ft:" : "Hydraulic radius, m:";
+    return c;
+}
+
+ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
+                              const ManningInputTexts& texts) {
+    ManningOutcome outcome;
+    if (texts.flowField.empty() || texts.widthField.empty() || texts.roughnessField.empty() ||
+        texts.slopeField.empty()) {
+        outcome.message = Information("Incomplete Input", kManningIncompleteInputText);
+        return outcome;
+    }
+    try {
+        FloatGuard guard;
+        const float q = ReadLeadingSingle(texts.flowField);
+        const float b = ReadLeadingSingle(texts.widthField);
+        const float n = ReadLeadingSingle(texts.roughnessField);
+        const float s = ReadLeadingSingle(texts.slopeField);
+        const float m = UsesSideInput(shape) ? ReadLeadingSingle(texts.sideField) : 0.0f;
+        if (q == 0.0f || b == 0.0f || n == 0.0f || s == 0.0f) {
+            outcome.message = Information("Invalid Input Value", "Please use an entry other than zero.");
+            return outcome;
+        }
+        const float k = ProfileConstants(units).k;
+        const float uniformFlowFactor = UniformFlowFactor(n, k, s);
+        const auto section = CalculatorSection(shape, b, m);
+
+        float y;
+        if (unknown == ManningUnknown::Depth) {
+            const DepthSearch search = BisectDepth(
+                section->SearchCeiling(), kNormalHalvings,
+                [&](float depth) { return section->NormalFlowResidual(depth, q, uniformFlowFactor); });
+            guard.Check();
+            if (search.EndedAtTop()) {
+                outcome.message = DepthAboveSearchMessage("Normal Depth", "normal depth", *section, units);
+                return outcome;
+            }
+            y = search.depth;
+        } else {
+            y = GivenDepth(unknown, q, s, n);
+            const std::optional<float> height = section->CrownDepth();
+            if (height && *height < y) {
+                outcome.message =
+                    Information("Input Error", "The depth cannot be greater than the height of the channel.");
+                return outcome;
+            }
+        }
+
+        const float a = section->FlowArea(y);
+        float hydraulicRadius;
+        if (shape == ChannelType::Trapezoidal || shape == ChannelType::Circular) {
+            hydraulicRadius = ToSingle(section->HydraulicRadius(y));
+        } else {
+            hydraulicRadius = ToSingle(double(a) / section->WettedPerimeter(y));
+        }
+        const double radiusTerm = std::pow(double(hydraulicRadius), 2.0 / 3.0);
+
+        float flow = q;
+        float result = y;
+        switch (unknown) {
+            case ManningUnknown::Depth: break;
+            case ManningUnknown::Flowrate:
+                flow = ToSingle(std::pow(double(s), 0.5) * radiusTerm * (double(k) / n * a));
+                result = flow;
+                break;
+            case ManningUnknown::Slope: {
+                const double ratio = double(q) / (radiusTerm * (double(k) / n * a));
+                result = ToSingle(ratio * ratio);
+                break;
+            }
+            case ManningUnknown::Roughness:
+                result = ToSingle(std::pow(double(s), 0.5) * radiusTerm * (double(k) / q * a));
+                break;
+        }
+        const float velocity = ToSingle(double(flow) / a);
+        const float wettedPerimeter = ToSingle(double(a) / hydraulicRadius);
+        guard.Check();
+
+        ManningResultTexts r;
+        // A slope shows five decimals: with three, every slope below 0.0005 read "0.000".
+        r.unknown = unknown == ManningUnknown::Slope ? FormatFixed(result, 5) : FormatFixed3(result);
+        r.velocity = FormatFixed3(velocity);
+        r.area = FormatFixed3(a);
+        r.wettedPerimeter = FormatFixed3(wettedPerimeter);
+        r.hydraulicRadius = FormatFixed3(hydraulicRadius);
+        outcome.results = r;
+    } catch (const std::exception&) {
+        outcome.message = UnknownCalculatorError();
+    }
+    return outcome;
+}
+
+}  // namespace rillo

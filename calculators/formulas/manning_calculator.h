@@ -1,0 +1,68 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "calculators/formulas/calculator_message.h"
+#include "engine/channel_type.h"
+#include "engine/units.h"
+
+namespace rillo {
+
+// The quantity Manning's calculator solves for: its tabs, in order.
+enum class ManningUnknown { Depth, Flowrate, Slope, Roughness };
+
+// The calculator's fields, as typed. On each tab the field of the unknown
+// holds the given depth instead: the flowrate field on the Flowrate tab, the
+// slope field on the Slope tab, the roughness field on the Roughness tab.
+struct ManningInputTexts {
+    std::string flowField;       // txtQ
+    std::string widthField;      // txtB: bottom width of a trapezoid, diameter of the curved shapes
+    std::string roughnessField;  // txtn
+    std::string sideField;       // txtM: side slope or side height; read only for the shapes that show it
+    std::string slopeField;      // txtS
+};
+
+// The result captions' texts: the unknown ("0.00000" for a slope, "0.000"
+// otherwise) and the section at the depth concerned, "0.000".
+struct ManningResultTexts {
+    std::string unknown;          // lblYOutput
+    std::string velocity;         // lblVOutput
+    std::string area;             // lblAOutput
+    std::string wettedPerimeter;  // lblPOutput
+    std::string hydraulicRadius;  // lblRHOutput
+};
+
+// Either every result text or the message to show instead; a message leaves
+// the results on screen as they were.
+struct ManningOutcome {
+    std::optional<ManningResultTexts> results;
+    std::optional<CalculatorMessage> message;
+};
+
+// Labels of the fields and results, by tab, shape and unit system.
+struct ManningCaptions {
+    std::string unknown;          // lblY
+    std::string flowField;        // lblQ
+    std::string widthField;       // lblB
+    std::string roughnessField;   // lbln
+    std::string sideField;        // lblM; empty when the side field is hidden
+    std::string slopeField;       // lblS
+    std::string velocity;         // lblV
+    std::string area;             // lblA
+    std::string wettedPerimeter;  // lblP
+    std::string hydraulicRadius;  // lblRH
+};
+ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType shape, UnitSystem units);
+
+// Compute: checks the fields, then solves Manning's equation for the unknown.
+// The depth is found by bisection on the normal-flow residual with 100
+// halvings, on [0, 100] for the trapezoid and the U-shape, on [0, B] for the
+// circle and [0, B + M] for the elongated circle; a given depth may not be
+// above the height of a closed conduit.
+ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
+                              const ManningInputTexts& texts);
+
+extern const char* const kManningIncompleteInputText;
+
+}  // namespace rillo

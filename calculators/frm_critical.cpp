@@ -1,0 +1,121 @@
+#include "calculators/frm_critical.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "calculators/channel_calculator_controls.h"
+#include "calculators/formulas/calculator_captions.h"
+#include "calculators/formulas/critical_depth_calculator.h"
+#include "platform/numeric_field_filter.h"
+
+namespace rillo {
+
+FrmCritical::FrmCritical(PlatformServices& services, const CalculatorOpening& opening, QWidget* parent)
+    : CalculatorDialog(services, parent), units_(opening.units) {
+    WaitCursor wait(services_);
+    BuildControls();
+    optChanType[static_cast<size_t>(ChannelTypeIndex(opening.channelType))]->setChecked(true);
+    const CriticalCaptions captions = CriticalCalculatorCaptions(opening.channelType, units_);
+    lblQ->setText(QString::fromStdString(captions.flowrate));
+    lblYC->setText(QString::fromStdString(captions.criticalDepth));
+    txtQ->setText(QString::fromStdString(opening.inputs.flowrate));
+    txtn->setText(QString::fromStdString(opening.inputs.manningN));
+    txtB->setText(QString::fromStdString(opening.inputs.widthOrDiameter));
+    txtSides->setText(QString::fromStdString(opening.inputs.sideSlopeOrHeight));
+    FinishLoading();
+}
+
+void FrmCritical::BuildControls() {
+    setObjectName("frmCritical");
+    setWindowTitle("Critical Depth and Slope");
+
+    Label2 = new QLabel(
+        "Rillo will compute the critical depth and critical slope for the channel type of your choice.",
+        this);
+    Label2->setObjectName("Label2");
+    Label2->setWordWrap(true);
+
+    Frame1 = BuildChannelTypeFrame(this, optChanType, [this](int index) { ChannelTypeSelected(index); });
+
+    frmInputs = new QGroupBox(this);
+    frmInputs->setObjectName("frmInputs");
+    auto* inputs = new QGridLayout(frmInputs);
+    AddFieldRow(*inputs, 0, lblQ, "lblQ", txtQ, "txtQ", frmInputs);
+    AddFieldRow(*inputs, 1, lblB, "lblB", txtB, "txtB", frmInputs);
+    AddFieldRow(*inputs, 2, Label3, "Label3", txtn, "txtn", frmInputs);
+    AddFieldRow(*inputs, 3, lblSides, "lblSides", txtSides, "txtSides", frmInputs);
+    inputs->setRowStretch(4, 1);
+    Label3->setText(kManningNCaption);
+    lblSides->setText("Side slope:");
+    for (QLineEdit* field : {txtQ, txtB, txtn, txtSides}) {
+        AttachNumericField(*field, services_, NumericFieldKind::PositiveNumber);
+    }
+
+    Frame3 = new QGroupBox(this);
+    Frame3->setObjectName("Frame3");
+    auto* results = new QGridLayout(Frame3);
+    AddResultRow(*results, 0, lblYC, "lblYC", lblYCoutput, "lblYCoutput", Frame3);
+    AddResultRow(*results, 1, Label4, "Label4", lblSC, "lblSC", Frame3);
+    Label4->setText(kCriticalSlopeCaption);
+
+    std::vector<std::string> fieldCaptions = {kManningNCaption}, resultCaptions = {kCriticalSlopeCaption};
+    for (ChannelType shape : kChannelTypes) {
+        const CriticalCaptions c = CriticalCalculatorCaptions(shape, units_);
+        fieldCaptions.insert(fieldCaptions.end(), {c.flowrate, c.width, c.sides});
+        resultCaptions.push_back(c.criticalDepth);
+    }
+    ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
+    ReserveCaptionWidth(*results, *Frame3, resultCaptions);
+
+    QHBoxLayout* buttons = BuildComputeCloseRow(this, cmdCompute, cmdClose);
+    connect(cmdCompute, &QPushButton::clicked, this, &FrmCritical::ComputeClicked);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(frmInputs);
+    right->addWidget(Frame3);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Frame1);
+    middle->addLayout(right);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label2);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* order[] = {optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ,
+                        txtB,           txtn,           txtSides,       cmdCompute,     cmdClose};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+ChannelType FrmCritical::SelectedShape() const {
+    for (size_t i = 0; i < optChanType.size(); ++i) {
+        if (optChanType[i]->isChecked()) return kChannelTypes[i];
+    }
+    return ChannelType::Trapezoidal;
+}
+
+void FrmCritical::ChannelTypeSelected(int index) {
+    const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
+    const CriticalCaptions captions = CriticalCalculatorCaptions(shape, units_);
+    lblB->setText(QString::fromStdString(captions.width));
+    const bool sideShown = UsesSideInput(shape);
+    if (sideShown) lblSides->setText(QString::fromStdString(captions.sides));
+    ShowFieldRow(*lblSides, *txtSides, sideShown);
+}
+
+void FrmCritical::ComputeClicked() {
+    const CriticalInputTexts texts{txtQ->text().toStdString(), txtB->text().toStdString(),
+                                   txtn->text().toStdString(), txtSides->text().toStdString()};
+    const ChannelType shape = SelectedShape();
+    CriticalOutcome outcome = ComputeCriticalDepthAndSlope(shape, units_, texts, false);
+    if (outcome.message && outcome.message->yesNoCancel) {
+        if (ShowCalculatorMessage(*outcome.message) != MessageAnswer::Yes) return;
+        outcome = ComputeCriticalDepthAndSlope(shape, units_, texts, true);
+    }
+    if (outcome.criticalDepth) lblYCoutput->setText(QString::fromStdString(*outcome.criticalDepth));
+    if (outcome.criticalSlope) lblSC->setText(QString::fromStdString(*outcome.criticalSlope));
+    if (outcome.message) ShowCalculatorMessage(*outcome.message);
+}
+
+}  // namespace rillo

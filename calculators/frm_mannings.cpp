@@ -1,0 +1,169 @@
+#include "calculators/frm_mannings.h"
+
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+
+#include "calculators/channel_calculator_controls.h"
+#include "platform/numeric_field_filter.h"
+
+namespace rillo {
+
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+FrmMannings::FrmMannings(PlatformServices& services, const CalculatorOpening& opening, QWidget* parent)
+    : CalculatorDialog(services, parent), units_(opening.units) {
+    WaitCursor wait(services_);
+    BuildControls();
+    optChanType[static_cast<size_t>(ChannelTypeIndex(opening.channelType))]->setChecked(true);
+    txtQ->setText(Text(opening.inputs.flowrate));
+    txtn->setText(Text(opening.inputs.manningN));
+    txtB->setText(Text(opening.inputs.widthOrDiameter));
+    txtS->setText(Text(opening.inputs.bottomSlope));
+    txtM->setText(Text(opening.inputs.sideSlopeOrHeight));
+    FinishLoading();
+}
+
+void FrmMannings::BuildControls() {
+    setObjectName("frmMannings");
+    setWindowTitle("Depth, Flowrate, Slope, and Roughness");
+
+    Label2 = new QLabel(
+        "Rillo will compute the depth, flowrate, slope or roughness for the channel type of your choice.  "
+        "It will also compute the velocity, area, wetted perimeter, and hydraulic radius.",
+        this);
+    Label2->setObjectName("Label2");
+    Label2->setWordWrap(true);
+
+    tabMannings1 = new QTabBar(this);
+    tabMannings1->setObjectName("tabMannings1");
+    for (const char* caption : {"Depth", "Flowrate", "Slope", "Roughness"}) tabMannings1->addTab(caption);
+    tabMannings1->setExpanding(false);
+
+    Frame1 = BuildChannelTypeFrame(this, optChanType, [this](int index) { ChannelTypeSelected(index); });
+
+    frmInputs = new QGroupBox(this);
+    frmInputs->setObjectName("frmInputs");
+    auto* inputs = new QGridLayout(frmInputs);
+    AddFieldRow(*inputs, 0, lblQ, "lblQ", txtQ, "txtQ", frmInputs);
+    AddFieldRow(*inputs, 1, lblB, "lblB", txtB, "txtB", frmInputs);
+    AddFieldRow(*inputs, 2, lbln, "lbln", txtn, "txtn", frmInputs);
+    AddFieldRow(*inputs, 3, lblM, "lblM", txtM, "txtM", frmInputs);
+    AddFieldRow(*inputs, 4, lblS, "lblS", txtS, "txtS", frmInputs);
+    inputs->setRowStretch(5, 1);
+    lblM->setText("Side slope:");
+    for (QLineEdit* field : {txtQ, txtB, txtn, txtM}) {
+        AttachNumericField(*field, services_, NumericFieldKind::PositiveNumber);
+    }
+    // A bottom slope may be negative.
+    AttachNumericField(*txtS, services_, NumericFieldKind::SignedNumber);
+
+    Frame2 = new QGroupBox(this);
+    Frame2->setObjectName("Frame2");
+    auto* results = new QGridLayout(Frame2);
+    AddResultRow(*results, 0, lblY, "lblY", lblYOutput, "lblYOutput", Frame2);
+    AddResultRow(*results, 1, lblV, "lblV", lblVOutput, "lblVOutput", Frame2);
+    AddResultRow(*results, 2, lblA, "lblA", lblAOutput, "lblAOutput", Frame2);
+    AddResultRow(*results, 3, lblP, "lblP", lblPOutput, "lblPOutput", Frame2);
+    AddResultRow(*results, 4, lblRH, "lblRH", lblRHOutput, "lblRHOutput", Frame2);
+    results->setRowStretch(5, 1);
+
+    std::vector<std::string> fieldCaptions, resultCaptions;
+    for (ManningUnknown unknown : {ManningUnknown::Depth, ManningUnknown::Flowrate, ManningUnknown::Slope,
+                                   ManningUnknown::Roughness}) {
+        for (ChannelType shape : kChannelTypes) {
+            const ManningCaptions c = ManningCalculatorCaptions(unknown, shape, units_);
+            fieldCaptions.insert(fieldCaptions.end(),
+                                 {c.flowField, c.widthField, c.roughnessField, c.sideField, c.slopeField});
+            resultCaptions.insert(resultCaptions.end(),
+                                  {c.unknown, c.velocity, c.area, c.wettedPerimeter, c.hydraulicRadius});
+        }
+    }
+    ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
+    ReserveCaptionWidth(*results, *Frame2, resultCaptions);
+
+    QHBoxLayout* buttons = BuildComputeCloseRow(this, cmdCompute, cmdClose);
+    connect(cmdCompute, &QPushButton::clicked, this, &FrmMannings::ComputeClicked);
+    connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
+    connect(tabMannings1, &QTabBar::currentChanged, this, &FrmMannings::TabSelected);
+
+    auto* panels = new QHBoxLayout;
+    panels->addWidget(Frame1);
+    panels->addWidget(frmInputs);
+    panels->addWidget(Frame2);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(Label2);
+    layout->addWidget(tabMannings1);
+    layout->addLayout(panels);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    QWidget* order[] = {tabMannings1,   optChanType[0], optChanType[1], optChanType[2],
+                        optChanType[3], txtQ,           txtB,           txtn,
+                        txtM,           txtS,           cmdCompute,     cmdClose};
+    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+}
+
+ChannelType FrmMannings::SelectedShape() const {
+    for (size_t i = 0; i < optChanType.size(); ++i) {
+        if (optChanType[i]->isChecked()) return kChannelTypes[i];
+    }
+    return ChannelType::Trapezoidal;
+}
+
+ManningUnknown FrmMannings::SelectedUnknown() const {
+    switch (tabMannings1->currentIndex()) {
+        case 1: return ManningUnknown::Flowrate;
+        case 2: return ManningUnknown::Slope;
+        case 3: return ManningUnknown::Roughness;
+        default: return ManningUnknown::Depth;
+    }
+}
+
+void FrmMannings::ApplyCaptions(ChannelType shape) {
+    const ManningCaptions c = ManningCalculatorCaptions(SelectedUnknown(), shape, units_);
+    lblY->setText(Text(c.unknown));
+    lblQ->setText(Text(c.flowField));
+    lblB->setText(Text(c.widthField));
+    lbln->setText(Text(c.roughnessField));
+    if (UsesSideInput(shape)) lblM->setText(Text(c.sideField));
+    lblS->setText(Text(c.slopeField));
+    lblV->setText(Text(c.velocity));
+    lblA->setText(Text(c.area));
+    lblP->setText(Text(c.wettedPerimeter));
+    lblRH->setText(Text(c.hydraulicRadius));
+}
+
+void FrmMannings::ChannelTypeSelected(int index) {
+    const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
+    ApplyCaptions(shape);
+    ShowFieldRow(*lblM, *txtM, UsesSideInput(shape));
+}
+
+void FrmMannings::TabSelected(int /*index*/) {
+    ApplyCaptions(SelectedShape());
+}
+
+void FrmMannings::ComputeClicked() {
+    const ManningInputTexts texts{txtQ->text().toStdString(), txtB->text().toStdString(),
+                                  txtn->text().toStdString(), txtM->text().toStdString(),
+                                  txtS->text().toStdString()};
+    const ManningOutcome outcome = ComputeManning(SelectedUnknown(), SelectedShape(), units_, texts);
+    if (outcome.message) {
+        ShowCalculatorMessage(*outcome.message);
+        return;
+    }
+    const ManningResultTexts& r = *outcome.results;
+    lblYOutput->setText(Text(r.unknown));
+    lblVOutput->setText(Text(r.velocity));
+    lblAOutput->setText(Text(r.area));
+    lblPOutput->setText(Text(r.wettedPerimeter));
+    lblRHOutput->setText(Text(r.hydraulicRadius));
+}
+
+}  // namespace rillo

@@ -1,0 +1,20 @@
+#pragma once
+
+namespace rillo {
+
+class MDIMain;
+struct CalculatorOpening;
+
+// What the calculators that work on the profile's channel copy as they open:
+// the unit system, the checked channel type and the inputs view's texts.
+CalculatorOpening CurrentCalculatorOpening(MDIMain& main);
+
+// "Critical &Depth and Slope" and the toolbar's Critical button: a new
+// critical-depth calculator, modal until it is closed, then unloaded.
+void ShowCriticalCalculator(MDIMain& main);
+
+// "Depth, &Flowrate, Slope, and Roughness" and the toolbar's Mannings button:
+// a new Manning's calculator, modal until it is closed, then unloaded.
+void ShowManningsCalculator(MDIMain& main);
+
+}  // namespace rillo

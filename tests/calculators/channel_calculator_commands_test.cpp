@@ -1,0 +1,89 @@
+#include "shell/channel_calculator_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QPointer>
+#include <QTimer>
+#include <functional>
+
+#include "calculators/frm_critical.h"
+#include "calculators/frm_mannings.h"
+#include "tests/support/main_window_harness.h"
+
+namespace rillo {
+namespace {
+
+using testing::MainWindowTest;
+
+class ChannelCalculatorCommandsTest : public MainWindowTest {
+   protected:
+    void SetUp() override { StartProgram(); }
+
+    // Runs `open`, lets `act` work the window while it is shown modally, then
+    // closes it; returns the window as a guarded pointer, null once unloaded.
+    template <typename Window>
+    QPointer<Window> RunModal(const std::function<void()>& open, const std::function<void(Window&)>& act) {
+        QPointer<Window> seen;
+        QTimer::singleShot(0, [&] {
+            auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+            ASSERT_NE(window, nullptr) << "the calculator is not shown modally";
+            seen = window;
+            act(*window);
+            window->cmdClose->click();
+        });
+        open();
+        return seen;
+    }
+};
+
+TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheCriticalCalculatorOnTheProfile) {
+    Main().Menus().mnuChannelType[3]->trigger();
+    Main().Menus().mnuSI->trigger();
+    EnterInputs({"0+00.000", "1+00.000", "10", "2", "0.013", "0.001", "", "1"});
+    for (QAction* opener : {Main().Menus().mnuCritical, Main().findChild<QAction*>("Critical")}) {
+        ASSERT_NE(opener, nullptr);
+        bool acted = false;
+        QPointer<FrmCritical> window = RunModal<FrmCritical>(
+            [&] { opener->trigger(); },
+            [&](FrmCritical& w) {
+                acted = true;
+                EXPECT_TRUE(w.optChanType[3]->isChecked());
+                EXPECT_EQ(w.lblSides->text(), "Side height, m:");
+                EXPECT_EQ((QStringList{w.txtQ->text(), w.txtB->text(), w.txtn->text(), w.txtSides->text()}),
+                          (QStringList{"10", "2", "0.013", "1"}));
+                w.cmdCompute->click();
+                EXPECT_EQ(w.lblYCoutput->text(), "1.581");  // in the straight part, A^3 = 2 Q^2 / 9.81
+                w.txtQ->setText("99");                      // nothing flows back to the profile
+            });
+        EXPECT_TRUE(acted);
+        EXPECT_TRUE(window.isNull()) << "the calculator was not unloaded";
+        EXPECT_EQ(Inputs().txtQ->text(), "10");
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheManningsCalculatorOnTheProfile) {
+    Main().Menus().mnuChannelType[1]->trigger();
+    EnterInputs({"0+00.000", "1+00.000", "5", "2", "0.013", "0.001", "", "7"});
+    for (QAction* opener : {Main().Menus().mnuMannings1, Main().findChild<QAction*>("Mannings")}) {
+        ASSERT_NE(opener, nullptr);
+        bool acted = false;
+        QPointer<FrmMannings> window = RunModal<FrmMannings>([&] { opener->trigger(); },
+                                                             [&](FrmMannings& w) {
+                                                                 acted = true;
+                                                                 EXPECT_TRUE(w.optChanType[1]->isChecked());
+                                                                 EXPECT_FALSE(w.txtM->isVisibleTo(&w));
+                                                                 EXPECT_EQ(w.lblB->text(), "Diameter, ft:");
+                                                                 EXPECT_EQ(w.txtS->text(), "0.001");
+                                                                 w.cmdCompute->click();
+                                                                 EXPECT_EQ(w.lblYOutput->text(), "1.232");
+                                                             });
+        EXPECT_TRUE(acted);
+        EXPECT_TRUE(window.isNull()) << "the calculator was not unloaded";
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+}  // namespace
+}  // namespace rillo
