@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -75,6 +76,49 @@ std::optional<double> ParseWholeNumber(std::string_view text) {
     while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
     if (text.empty() || NumberPrefixLength(text) != text.size()) return std::nullopt;
     return ConvertNumber(text);
+}
+
+namespace {
+
+bool IsBlankOrReturn(char c) {
+    return IsBlank(c) || c == '\r';
+}
+
+std::string_view TrimBlanks(std::string_view s) {
+    while (!s.empty() && IsBlankOrReturn(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsBlankOrReturn(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+// A whole number whose value a single-precision value can hold.
+bool IsNumberInSingleRange(std::string_view s) {
+    try {
+        std::optional<double> value = ParseWholeNumber(s);
+        return value && std::isfinite(*value) && std::fabs(*value) <= FLT_MAX;
+    } catch (const ComputationError&) {
+        return false;  // an exponent past the double range
+    }
+}
+
+bool IsSignAndPeriodBeginning(std::string_view s) {
+    if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
+    return s.empty() || s == ".";
+}
+
+// "1.5E", "-2e-", ".5E+": a mantissa with the start of its exponent.
+bool IsExponentBeginning(std::string_view s) {
+    if (!s.empty() && (s.back() == '-' || s.back() == '+')) s.remove_suffix(1);
+    if (s.empty() || (s.back() != 'E' && s.back() != 'e')) return false;
+    s.remove_suffix(1);
+    bool plainMantissa = s.find_first_of("Ee \t\n\r") == std::string_view::npos;
+    return plainMantissa && IsNumberInSingleRange(s);
+}
+
+}  // namespace
+
+bool IsNumberOrNumberBeingTyped(std::string_view text) {
+    std::string_view s = TrimBlanks(text);
+    return IsSignAndPeriodBeginning(s) || IsExponentBeginning(s) || IsNumberInSingleRange(s);
 }
 
 double ReadWholeNumber(std::string_view text) {

@@ -20,6 +20,14 @@ float ReadLeadingSingle(std::string_view text);
 // returns nothing for any other text, the empty text included.
 std::optional<double> ParseWholeNumber(std::string_view text);
 
+// Whether a text is a number or a number still being typed: a whole number
+// that fits a single-precision value (optional sign, digits with at most one
+// period, an optional exponent, surrounding blanks allowed), or "", "-", "+",
+// ".", "-.", "+.", or a mantissa followed by "E", "E-" or "E+". Each of these
+// reads sensibly by the leading-number rule. The numeric fields hold only such
+// texts, and the profile file stores them as they stand.
+bool IsNumberOrNumberBeingTyped(std::string_view text);
+
 // Like ParseWholeNumber, but a text that is not a number is a run-time error
 // (ComputationError).
 double ReadWholeNumber(std::string_view text);

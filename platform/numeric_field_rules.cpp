@@ -3,13 +3,8 @@
 #include <QLineEdit>
 #include <QWidget>
 #include <algorithm>
-#include <cfloat>
-#include <cmath>
-#include <optional>
 #include <string>
-#include <string_view>
 
-#include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "platform/platform_services.h"
 
@@ -25,41 +20,6 @@ const QString kGreaterThanZeroText = QStringLiteral("Please use a number greater
 // covers a longer pasted text whole.
 constexpr int kSelectAllLength = 100;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
-std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-// A whole number whose value a single-precision field can hold. Texts past
-// that range would only fail later, when Compute reads them.
-bool IsNumberInSingleRange(std::string_view s) {
-    try {
-        std::optional<double> value = ParseWholeNumber(s);
-        return value && std::isfinite(*value) && std::fabs(*value) <= FLT_MAX;
-    } catch (const ComputationError&) {
-        return false;  // an exponent past the double range
-    }
-}
-
-bool IsSignAndPeriodBeginning(std::string_view s) {
-    if (!s.empty() && (s.front() == '-' || s.front() == '+')) s.remove_prefix(1);
-    return s.empty() || s == ".";
-}
-
-// "1.5E", "-2e-", ".5E+": a mantissa with the start of its exponent.
-bool IsExponentBeginning(std::string_view s) {
-    if (!s.empty() && (s.back() == '-' || s.back() == '+')) s.remove_suffix(1);
-    if (s.empty() || (s.back() != 'E' && s.back() != 'e')) return false;
-    s.remove_suffix(1);
-    bool plainMantissa = s.find_first_of("Ee \t\n\r") == std::string_view::npos;
-    return plainMantissa && IsNumberInSingleRange(s);
-}
-
 // Beeps, empties the field and tells the user why. The field that had the
 // focus still has it when the message box is gone, to be typed into again.
 void RefuseText(QLineEdit& field, PlatformServices& services, const QString& message) {
@@ -73,9 +33,7 @@ void RefuseText(QLineEdit& field, PlatformServices& services, const QString& mes
 }  // namespace
 
 bool IsAcceptableNumericText(const QString& text) {
-    const std::string utf8 = text.toStdString();
-    std::string_view s = TrimBlanks(utf8);
-    return IsSignAndPeriodBeginning(s) || IsExponentBeginning(s) || IsNumberInSingleRange(s);
+    return IsNumberOrNumberBeingTyped(text.toStdString());
 }
 
 bool ValidateNumericText(QLineEdit& field, PlatformServices& services) {
