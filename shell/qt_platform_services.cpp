@@ -63,8 +63,10 @@ QString ToQtFileFilter(const QString& filter) {
 }
 
 QtPlatformServices::QtPlatformServices() {
-    OpenSettings(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
-                 kSettingsApplication + "/" + kSettingsApplication + ".ini");
+    // No configuration folder (no home folder): the values live in memory.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) return;
+    OpenSettings(folder + "/" + kSettingsApplication + "/" + kSettingsApplication + ".ini");
 }
 
 QtPlatformServices::QtPlatformServices(const QString& settingsFile) {
