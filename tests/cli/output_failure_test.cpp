@@ -27,7 +27,10 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 
 // Every subcommand, in each of its output forms, and the help.
 std::vector<std::vector<std::string>> EveryCommand() {
-    const fs::path file = fs::path(::testing::TempDir()) / "output_failure.flo";
+    // A file of each test's own: the tests may run at the same time.
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const fs::path file =
+        fs::path(::testing::TempDir()) / ("output_failure_" + test.substr(test.rfind('/') + 1) + ".flo");
     std::ofstream(file, std::ios::binary) << RunRilloCli(With(kProfile, {"--format", "flo"})).out;
     return {kProfile,
             With(kProfile, {"--format", "tsv"}),

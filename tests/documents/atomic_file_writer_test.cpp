@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -119,8 +120,9 @@ class FailingIo : public FileSystemIo {
 class AtomicFileWriterTest : public ::testing::Test {
    protected:
     void SetUp() override {
-        folder_ = fs::path(::testing::TempDir()) /
-                  ("atomic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        folder_ = fs::path(::testing::TempDir()) / ("atomic_" + name);
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
