@@ -1,10 +1,12 @@
+#include <unistd.h>
+
 #include <iostream>
 #include <string>
 #include <vector>
 
-#include "cli/cli_app.h"
+#include "cli/output_check.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return rillo::cli::RunCli(args, std::cout, std::cerr);
+    return rillo::cli::RunCliWithOutputTo(STDOUT_FILENO, args, std::cerr);
 }

@@ -93,8 +93,12 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
             err << "--end: the start and end stations are equal, so the reach has no length.\n";
             return kExitUsage;
         case InputCheckOutcome::Unreadable:
-            err << "--start/--end: a station is not a number in stationing notation (" << check.text
-                << ").\n";
+            if (check.field == InputField::StartStation || check.field == InputField::EndStation) {
+                err << "--start/--end: a station is not a number in stationing notation (" << check.text
+                    << ").\n";
+            } else {
+                err << OptionName(check.field) << ": the number is out of range (" << check.text << ").\n";
+            }
             return kExitUsage;
         default: {
             std::string title = check.title.empty() ? "Rillo 2.1" : check.title;

@@ -21,4 +21,31 @@ void DocumentSubWindow::closeEvent(QCloseEvent* event) {
     hide();
 }
 
+namespace {
+
+bool IsNormalState(Qt::WindowStates state) {
+    return !(state & (Qt::WindowMinimized | Qt::WindowMaximized));
+}
+
+}  // namespace
+
+QRect DocumentSubWindow::NormalGeometry() const {
+    if (IsNormalState(windowState()) || !normalGeometry_.isValid()) return geometry();
+    return normalGeometry_;
+}
+
+void DocumentSubWindow::RememberNormalGeometry() {
+    if (IsNormalState(windowState())) normalGeometry_ = geometry();
+}
+
+void DocumentSubWindow::moveEvent(QMoveEvent* event) {
+    QMdiSubWindow::moveEvent(event);
+    RememberNormalGeometry();
+}
+
+void DocumentSubWindow::resizeEvent(QResizeEvent* event) {
+    QMdiSubWindow::resizeEvent(event);
+    RememberNormalGeometry();
+}
+
 }  // namespace rillo

@@ -43,8 +43,11 @@ FrmMainGrid::FrmMainGrid(std::function<UnitSystem()> currentUnits, QWidget* pare
     grdFlowData->horizontalHeader()->setHighlightSections(false);
     grdFlowData->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     grdFlowData->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    grdFlowData->viewport()->setMouseTracking(true);
-    grdFlowData->viewport()->installEventFilter(this);
+    // The hint shows over the heading rows as over the data rows.
+    for (QWidget* area : {grdFlowData->viewport(), grdFlowData->horizontalHeader()->viewport()}) {
+        area->setMouseTracking(true);
+        area->installEventFilter(this);
+    }
 
     for (int row = 0; row < kRowCount; ++row) {
         for (int col = 0; col < kColumnCount; ++col) {
@@ -111,7 +114,9 @@ void FrmMainGrid::resizeEvent(QResizeEvent* event) {
 }
 
 bool FrmMainGrid::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grdFlowData->viewport() && event->type() == QEvent::MouseMove) emit gridHovered();
+    const bool overGrid =
+        watched == grdFlowData->viewport() || watched == grdFlowData->horizontalHeader()->viewport();
+    if (overGrid && event->type() == QEvent::MouseMove) emit gridHovered();
     return QWidget::eventFilter(watched, event);
 }
 

@@ -27,9 +27,11 @@ FrmMainInputs::FrmMainInputs(QWidget* parent) : QWidget(parent) {
     outer->addWidget(picInputs);
 
     auto* grid = new QGridLayout(picInputs);
-    grid->setContentsMargins(8, 8, 8, 8);
+    // Eight fields in the view's 228 pixels, title bar included: a layout
+    // that asked for more would grow the view when it is restored.
+    grid->setContentsMargins(8, 6, 8, 4);
     grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
+    grid->setVerticalSpacing(1);
     grid->setColumnStretch(0, 1);
 
     int row = 0;

@@ -4,10 +4,11 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/twips.h"
+#include "documents/document_sub_window.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "platform/platform_services.h"
+#include "platform/twips.h"
 
 namespace rillo {
 
@@ -60,8 +61,11 @@ void ApplyWindowLayout(QWidget& window, const QString& viewName, PlatformService
 }
 
 void StoreWindowLayout(const QWidget& window, const QString& viewName, PlatformServices& services) {
-    const int left = PixelsToTwips(window.x());
-    const int top = PixelsToTwips(window.y());
+    // A minimised or maximised view keeps the placement it is restored to.
+    const auto* view = qobject_cast<const DocumentSubWindow*>(&window);
+    const QRect placement = view ? view->NormalGeometry() : window.geometry();
+    const int left = PixelsToTwips(placement.x());
+    const int top = PixelsToTwips(placement.y());
     if (viewName == "frmMainInputs") {
         WritePlacementTwips(services, "InputsL", left);
         WritePlacementTwips(services, "InputsT", top);
@@ -71,8 +75,8 @@ void StoreWindowLayout(const QWidget& window, const QString& viewName, PlatformS
     } else if (viewName == "frmMainGrid") {
         WritePlacementTwips(services, "GridL", left);
         WritePlacementTwips(services, "GridT", top);
-        WritePlacementTwips(services, "GridH", PixelsToTwips(window.height()));
-        WritePlacementTwips(services, "GridW", PixelsToTwips(window.width()));
+        WritePlacementTwips(services, "GridH", PixelsToTwips(placement.height()));
+        WritePlacementTwips(services, "GridW", PixelsToTwips(placement.width()));
     }
 }
 

@@ -22,7 +22,8 @@ void ApplyWindowLayout(QWidget& window, const QString& viewName, PlatformService
                        int inputsViewWidthTwips);
 
 // Stores a document view window's placement under the keys of its name: top
-// and left for every view, width and height for the table view too.
+// and left for every view, width and height for the table view too. A view
+// that is minimised or maximised stores the placement of its normal state.
 void StoreWindowLayout(const QWidget& window, const QString& viewName, PlatformServices& services);
 
 }  // namespace rillo

@@ -42,6 +42,21 @@ InputCheckResult Missing(InputField field) {
     return Problem(InputCheckOutcome::MissingInput, field, kInsufficientInputTitle, kInsufficientInputText);
 }
 
+// Reads a field by the leading-number rule; a number past the float range
+// ends the checks naming that field.
+struct FieldOverflow {
+    InputField field;
+    std::string what;
+};
+
+float ReadField(const std::string& text, InputField field) {
+    try {
+        return ReadLeadingSingle(text);
+    } catch (const ComputationError& e) {
+        throw FieldOverflow{field, e.what()};
+    }
+}
+
 InputCheckResult CheckInputs(const ProfileInputTexts& t, ChannelType type, UnitSystem units,
                              bool manningAccepted) {
     if (t.startStation.empty()) return Missing(InputField::StartStation);
@@ -62,25 +77,25 @@ InputCheckResult CheckInputs(const ProfileInputTexts& t, ChannelType type, UnitS
                        kStationOrderText);
     }
 
-    in.flowrate = ReadLeadingSingle(t.flowrate);
+    in.flowrate = ReadField(t.flowrate, InputField::Flowrate);
     if (in.flowrate == 0.0f) return Missing(InputField::Flowrate);
-    in.widthOrDiameter = ReadLeadingSingle(t.widthOrDiameter);
+    in.widthOrDiameter = ReadField(t.widthOrDiameter, InputField::WidthOrDiameter);
     if (in.widthOrDiameter == 0.0f && type != ChannelType::Trapezoidal) return Missing(InputField::WidthOrDiameter);
-    in.manningN = ReadLeadingSingle(t.manningN);
+    in.manningN = ReadField(t.manningN, InputField::ManningN);
     if (in.manningN == 0.0f) return Missing(InputField::ManningN);
     if (in.manningN >= 0.15f && !manningAccepted) {
         return Problem(InputCheckOutcome::ManningWarning, InputField::ManningN, kManningWarningTitle,
                        kManningWarningText, MessageKind::Warning);
     }
-    in.bottomSlope = ReadLeadingSingle(t.bottomSlope);
+    in.bottomSlope = ReadField(t.bottomSlope, InputField::BottomSlope);
     if (in.bottomSlope == 0.0f) {
         return Problem(InputCheckOutcome::ZeroSlope, InputField::BottomSlope, kSlopeErrorTitle, kSlopeErrorText);
     }
-    in.controlDepth = ReadLeadingSingle(t.controlDepth);
+    in.controlDepth = ReadField(t.controlDepth, InputField::ControlDepth);
 
     InputCheckResult ready;
     if (UsesSideInput(type)) {
-        in.sideSlopeOrHeight = ReadLeadingSingle(t.sideSlopeOrHeight);
+        in.sideSlopeOrHeight = ReadField(t.sideSlopeOrHeight, InputField::SideSlopeOrHeight);
         ready.sideFieldShowsZero = in.sideSlopeOrHeight == 0.0f;
     }
     in.startStation = t.startStation;
@@ -97,6 +112,8 @@ InputCheckResult CheckProfileInputs(const ProfileInputTexts& texts, ChannelType 
                                     bool manningAccepted) {
     try {
         return CheckInputs(texts, type, units, manningAccepted);
+    } catch (const FieldOverflow& e) {
+        return Problem(InputCheckOutcome::Unreadable, e.field, "", e.what);
     } catch (const ComputationError& e) {
         return Problem(InputCheckOutcome::Unreadable, InputField::StartStation, "", e.what());
     }

@@ -39,7 +39,8 @@ enum class InputCheckOutcome {
     StationOrder,     // start after end: "Station Error"; focus the end station
     ManningWarning,   // n >= 0.15: ask Yes/No/Cancel; on Yes check again with the warning accepted
     ZeroSlope,        // "Slope Error"; focus the bottom slope
-    Unreadable,       // a run-time error while reading (a station that is not a number, an overflow)
+    Unreadable,       // a run-time error while reading: a station that is not a number (`field` is the
+                      // start station), or a number past the float range in `field`
 };
 
 enum class MessageKind { Information, Warning };

@@ -108,6 +108,14 @@ void ProfileRun::Run() {
 
     const FlowRegime regime = DecideFlowRegime(y0, yn, yc);
     summary.flowType = FlowTypeText(regime.subcritical);
+    // A closed conduit whose critical depth is its crown, as the summary shows
+    // them, has no free surface that carries the flow: near the crown the top
+    // width closes to nothing, and the rows of such a "profile" all stand at
+    // one station. There is no profile to compute.
+    if (const std::optional<float> crown = section_.CrownDepth();
+        crown && summary.criticalDepth == FormatFixed3(*crown)) {
+        throw ComputationError("Critical depth at the crown");
+    }
     out_.controlDepthText = FormatFixed3(y0);
 
     const float d = regime.direction;

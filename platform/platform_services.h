@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QRect>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -68,6 +70,10 @@ class PlatformServices {
     // The system clipboard.
     virtual void SetClipboardText(const QString& text) = 0;
     virtual void SetClipboardImage(const QImage& image) = 0;
+
+    // The areas of the screens that windows may take (without task bars and
+    // docks), in global pixels, the primary screen's first.
+    virtual QList<QRect> AvailableScreenAreas() = 0;
 
     // Help file, its keyword search and its closing; a web page in the browser.
     virtual void ShowHelpContents() = 0;

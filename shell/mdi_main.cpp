@@ -6,6 +6,7 @@
 
 #include "documents/document_sub_window.h"
 #include "shell/profile_file_commands.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "documents/window_layout.h"
 #include "shell/frm_about.h"
@@ -24,6 +25,13 @@ namespace {
 // size is stored with its placement.
 constexpr QSize kInputsViewSize(280, 228);
 constexpr QSize kResultsViewSize(280, 196);
+
+// Shows a view that is hidden and restores one that is minimised, so that
+// the fields a command then puts the focus into can be seen.
+void ShowRestored(QMdiSubWindow& window) {
+    if (!window.isVisible()) window.show();
+    if (window.isMinimized()) window.showNormal();
+}
 
 }  // namespace
 
@@ -62,10 +70,13 @@ void MDIMain::Start() {
 
     setWindowTitle(kApplicationTitle);
     state_.baseCaption = windowTitle();
-    move(TwipsToPixels(ReadPlacementTwips(services_, "MDIL", 10)),
-         TwipsToPixels(ReadPlacementTwips(services_, "MDIT", 10)));
-    resize(TwipsToPixels(ReadPlacementTwips(services_, "MDIW", 13560)),
-           TwipsToPixels(ReadPlacementTwips(services_, "MDIH", 8715)));
+    const QRect stored(TwipsToPixels(ReadPlacementTwips(services_, "MDIL", 10)),
+                       TwipsToPixels(ReadPlacementTwips(services_, "MDIT", 10)),
+                       TwipsToPixels(ReadPlacementTwips(services_, "MDIW", 13560)),
+                       TwipsToPixels(ReadPlacementTwips(services_, "MDIH", 8715)));
+    const QRect placed = KeepReachable(stored, services_.AvailableScreenAreas());
+    move(placed.topLeft());
+    resize(placed.size());
     show();
     ShowDocumentViews();
     services_.ProcessPendingEvents();
@@ -89,6 +100,7 @@ DocumentSubWindow* MDIMain::AddView(QWidget* view) {
 
 void MDIMain::PlaceView(QMdiSubWindow& window, const QString& viewName) {
     ApplyWindowLayout(window, viewName, services_, PixelsToTwips(InputsWindow().width()));
+    window.setGeometry(KeepReachable(window.geometry(), {mdiArea->viewport()->rect()}));
 }
 
 FrmMainInputs& MDIMain::Inputs() {
@@ -146,16 +158,14 @@ QMdiSubWindow& MDIMain::GridWindow() {
 void MDIMain::ShowDocumentViews() {
     WaitCursor wait(services_);
     for (QMdiSubWindow* window : {&InputsWindow(), &ResultsWindow(), &GridWindow(), &InputsWindow()}) {
-        window->show();
+        ShowRestored(*window);
         window->raise();
     }
     mdiArea->setActiveSubWindow(&InputsWindow());
 }
 
 void MDIMain::ShowHiddenViews() {
-    for (QMdiSubWindow* window : {&InputsWindow(), &ResultsWindow(), &GridWindow()}) {
-        if (!window->isVisible()) window->show();
-    }
+    for (QMdiSubWindow* window : {&InputsWindow(), &ResultsWindow(), &GridWindow()}) ShowRestored(*window);
 }
 
 void MDIMain::ShowStatusHint(const QString& text) {

@@ -44,10 +44,11 @@ public:
     QMdiSubWindow& ResultsWindow();
     QMdiSubWindow& GridWindow();
 
-    // With the wait cursor on, shows the inputs, results and table views and
-    // brings the inputs view to the front.
+    // With the wait cursor on, shows the inputs, results and table views
+    // (restoring any that is minimised) and brings the inputs view to the front.
     void ShowDocumentViews();
-    // Shows each view that is hidden, without changing which is in front.
+    // Shows each view that is hidden and restores each that is minimised,
+    // without changing which is in front.
     void ShowHiddenViews();
 
     // Sets the status line, unless it already shows exactly this text.

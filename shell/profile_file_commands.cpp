@@ -13,7 +13,6 @@
 #include "shell/channel_type_commands.h"
 #include "platform/error_messages.h"
 #include "shell/mdi_main.h"
-#include "shell/new_profile_command.h"
 #include "platform/platform_services.h"
 #include "shell/unit_commands.h"
 
@@ -122,23 +121,24 @@ void OpenProfile(MDIMain& main) {
 
 bool ReadProfileFile(MDIMain& main, const QString& path) {
     PlatformServices& services = main.Services();
-    main.State().currentFilePath = path;
     std::optional<WaitCursor> wait(std::in_place, services);
     const ProfileReadResult read = ReadProfileFile(NativePath(path));
+    // A file that cannot be read changes nothing: emptying the document would
+    // only lose work that may not have been saved.
     if (read.status == ProfileReadStatus::UnknownChannelType) {
+        wait.reset();
         services.ShowMessage(QStringLiteral("Unknown channel type. Cannot open file."),
                              QStringLiteral("File Open Error"), MessageIcon::Warning);
-        NewProfile(main);
         return false;
     }
     if (!read.ok()) {
-        NewProfile(main);
         wait.reset();
         services.ShowMessage(QStringLiteral("File cannot be opened."), kApplicationTitle,
                              MessageIcon::Warning);
         return false;
     }
 
+    main.State().currentFilePath = path;
     const ProfileDocument& document = read.document;
     SelectChannelType(main, document.channelType);
     SetUnitSystem(main, document.unitSystem);

@@ -31,9 +31,10 @@ bool WriteProfileFile(MDIMain& main, const QString& path, FileSystemIo& io = Sys
 void OpenProfile(MDIMain& main);
 
 // Replaces the document by the file's content: channel type, unit system,
-// channel name, inputs, summary and the first seven table columns. A file
-// that cannot be read leaves an empty document (New) after its message; type,
-// units and name then stay as they were. Returns whether the file was read.
+// channel name, inputs, summary and the first seven table columns, and the
+// path becomes the current file path. A file that cannot be read leaves the
+// document, its caption and the current file path as they were, after its
+// message. Returns whether the file was read.
 bool ReadProfileFile(MDIMain& main, const QString& path);
 
 // The command of recent-file item `index` (0 to 3): opens its file.

@@ -1,8 +1,11 @@
 #include "shell/qt_platform_services.h"
 
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -10,8 +13,11 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QRegularExpression>
+#include <QScreen>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
+#include <cerrno>
 
 namespace rillo {
 
@@ -26,6 +32,15 @@ QMessageBox::Icon ToQtIcon(MessageIcon icon) {
 // The help pages stand beside the program.
 QString HelpFilePath() {
     return QCoreApplication::applicationDirPath() + "/help/rillo2.html";
+}
+
+// A settings file is read and written only when it is a regular file (links
+// followed) or does not exist yet: opening a pipe would wait for a writer
+// forever, and writing would put a text file in place of a device.
+bool IsUsableSettingsFile(const QString& file) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(file).constData(), &status) != 0) return errno == ENOENT;
+    return S_ISREG(status.st_mode);
 }
 
 }  // namespace
@@ -48,12 +63,21 @@ QString ToQtFileFilter(const QString& filter) {
     return qtFilters.join(";;");
 }
 
-QtPlatformServices::QtPlatformServices()
-    : settings_(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, kSettingsApplication,
-                                            kSettingsApplication)) {}
+QtPlatformServices::QtPlatformServices() {
+    // No configuration folder (no home folder): the values live in memory.
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    if (folder.isEmpty()) return;
+    OpenSettings(folder + "/" + kSettingsApplication + "/" + kSettingsApplication + ".ini");
+}
 
-QtPlatformServices::QtPlatformServices(const QString& settingsFile)
-    : settings_(std::make_unique<QSettings>(settingsFile, QSettings::IniFormat)) {}
+QtPlatformServices::QtPlatformServices(const QString& settingsFile) {
+    OpenSettings(settingsFile);
+}
+
+void QtPlatformServices::OpenSettings(const QString& file) {
+    settingsFile_ = file;
+    if (IsUsableSettingsFile(file)) settings_ = std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
 
 QtPlatformServices::~QtPlatformServices() = default;
 
@@ -111,13 +135,21 @@ void QtPlatformServices::SelectText(QLineEdit* field, int start, int length) {
 
 QString QtPlatformServices::ReadSetting(const QString& section, const QString& key,
                                         const QString& defaultValue) {
-    const QVariant value = settings_->value(section + "/" + key);
+    const QString name = section + "/" + key;
+    if (!settings_) return unsavedSettings_.value(name, defaultValue);
+    const QVariant value = settings_->value(name);
     return value.isValid() ? value.toString() : defaultValue;
 }
 
 void QtPlatformServices::WriteSetting(const QString& section, const QString& key, const QString& value) {
-    settings_->setValue(section + "/" + key, value);
-    settings_->sync();
+    const QString name = section + "/" + key;
+    if (!settings_) {
+        unsavedSettings_.insert(name, value);
+        return;
+    }
+    // No sync here: the store writes the file once for all the values set
+    // before the event loop runs again, and at the end.
+    settings_->setValue(name, value);
 }
 
 std::optional<QString> QtPlatformServices::AskOpenPath(const FileDialogRequest& request) {
@@ -196,8 +228,18 @@ void QtPlatformServices::OpenWebPage(const QString& url) {
     QDesktopServices::openUrl(QUrl(url));
 }
 
+QList<QRect> QtPlatformServices::AvailableScreenAreas() {
+    QList<QRect> areas;
+    QScreen* primary = QGuiApplication::primaryScreen();
+    if (primary) areas << primary->availableGeometry();
+    for (QScreen* screen : QGuiApplication::screens()) {
+        if (screen != primary) areas << screen->availableGeometry();
+    }
+    return areas;
+}
+
 QString QtPlatformServices::SettingsFile() const {
-    return settings_->fileName();
+    return settingsFile_;
 }
 
 }  // namespace rillo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QPrinter>
 #include <QSettings>
 #include <memory>
@@ -11,7 +12,11 @@ namespace rillo {
 
 // The platform services of the running program: Qt message boxes, the
 // override cursor, and the per-user settings store as an INI file in the
-// user's configuration folder under the application name "Rillo2".
+// user's configuration folder under the application name "Rillo2". Written
+// values reach the file when the event loop next runs and at the end, once
+// for all the values written in between. A settings file that is not a
+// regular file (a pipe, a device, a link to one) is neither read nor
+// written: the program runs on the defaults and keeps its values in memory.
 class QtPlatformServices : public PlatformServices {
    public:
     QtPlatformServices();
@@ -40,6 +45,7 @@ class QtPlatformServices : public PlatformServices {
     void ShowHelpSearch() override;
     void CloseHelp() override;
     void OpenWebPage(const QString& url) override;
+    QList<QRect> AvailableScreenAreas() override;
 
     // The file the settings are kept in.
     QString SettingsFile() const;
@@ -49,7 +55,11 @@ class QtPlatformServices : public PlatformServices {
     QPrinter& Printer();
 
    private:
-    std::unique_ptr<QSettings> settings_;
+    void OpenSettings(const QString& file);
+
+    QString settingsFile_;
+    std::unique_ptr<QSettings> settings_;      // none when the file must not be touched
+    QHash<QString, QString> unsavedSettings_;  // the values instead, then
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QtPicturePrinter> picturePrinter_;  // draws on printer_
 };

@@ -18,12 +18,20 @@ class PosixFileSystemIo final : public FileSystemIo {
         fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         return fd < 0 ? errno : 0;
     }
+    int OpenExisting(const std::string& path, int& fd) override {
+        fd = ::open(path.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+        return fd < 0 ? errno : 0;
+    }
     int Write(int fd, const char* data, std::size_t size, std::size_t& written) override {
         ssize_t n = ::write(fd, data, size);
         written = n > 0 ? static_cast<std::size_t>(n) : 0;
         return n < 0 ? errno : 0;
     }
+    int Truncate(int fd, off_t size) override { return ::ftruncate(fd, size) < 0 ? errno : 0; }
     int SetMode(int fd, mode_t mode) override { return ::fchmod(fd, mode) < 0 ? errno : 0; }
+    int SetOwner(int fd, uid_t owner, gid_t group) override {
+        return ::fchown(fd, owner, group) < 0 ? errno : 0;
+    }
     int Sync(int fd) override { return ::fsync(fd) < 0 ? errno : 0; }
     int Close(int fd) override { return ::close(fd) < 0 ? errno : 0; }
     int Rename(const std::string& from, const std::string& to) override {
@@ -42,12 +50,14 @@ std::string Describe(int error) {
     return std::strerror(error);
 }
 
-std::string TemporaryName(const std::filesystem::path& target) {
+// A short name of its own, so that any target name the folder allows leaves
+// room for it.
+std::string TemporaryName(const std::filesystem::path& folder) {
     static std::mt19937 random{std::random_device{}()};
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    std::string suffix;
-    for (int i = 0; i < 8; ++i) suffix.push_back(kLetters[random() % (sizeof kLetters - 1)]);
-    return (target.parent_path() / ("." + target.filename().string() + "." + suffix + ".tmp")).string();
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    std::string name = ".rillo-";
+    for (int i = 0; i < 6; ++i) name.push_back(kLetters[random() % (sizeof kLetters - 1)]);
+    return (folder / name).string();
 }
 
 std::filesystem::path ResolveLink(const std::filesystem::path& target) {
@@ -70,6 +80,56 @@ int WriteAll(FileSystemIo& io, int fd, std::string_view bytes) {
     return 0;
 }
 
+// Writes the bytes over the start of an open file, cuts it to their length
+// and flushes it.
+int WriteInPlace(FileSystemIo& io, int fd, std::string_view bytes) {
+    int error = WriteAll(io, fd, bytes);
+    if (error == 0) error = io.Truncate(fd, static_cast<off_t>(bytes.size()));
+    if (error == 0) error = io.Sync(fd);
+    return error;
+}
+
+enum class Replacement { Done, Failed, NotPossible };
+
+// Writes a temporary file and renames it over the target. NotPossible when
+// no temporary file can be made that keeps an existing target's owner and
+// group; nothing has changed then.
+Replacement ReplaceByRename(const std::filesystem::path& target, std::string_view bytes,
+                            const struct stat* existing, FileSystemIo& io, int& error) {
+    std::string temporary;
+    int fd = -1;
+    error = EEXIST;
+    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
+        temporary = TemporaryName(target.parent_path());
+        error = io.CreateNew(temporary, fd);
+    }
+    if (error != 0) return existing ? Replacement::NotPossible : Replacement::Failed;
+
+    if (existing) {
+        // The owner first: changing it may clear the set-user-ID bits of the mode.
+        struct stat made {};
+        const bool sameOwner =
+            ::fstat(fd, &made) == 0 && made.st_uid == existing->st_uid && made.st_gid == existing->st_gid;
+        if (!sameOwner && io.SetOwner(fd, existing->st_uid, existing->st_gid) != 0) {
+            io.Close(fd);
+            io.Remove(temporary);
+            return Replacement::NotPossible;
+        }
+        error = io.SetMode(fd, existing->st_mode & 07777);
+    }
+    if (error == 0) error = WriteAll(io, fd, bytes);
+    if (error == 0) error = io.Sync(fd);
+    const int closeError = io.Close(fd);
+    if (error == 0) error = closeError;
+    if (error == 0) error = io.Rename(temporary, target.string());
+    if (error != 0) {
+        io.Remove(temporary);
+        return Replacement::Failed;
+    }
+    io.SyncFolder(target.parent_path().string());
+    return Replacement::Done;
+}
+
 }  // namespace
 
 FileSystemIo& SystemFileSystemIo() {
@@ -81,29 +141,29 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requ
                                                FileSystemIo& io) {
     const std::filesystem::path target = ResolveLink(std::filesystem::absolute(requested));
 
-    std::string temporary;
-    int fd = -1;
-    int error = EEXIST;
-    for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
-        temporary = TemporaryName(target);
-        error = io.CreateNew(temporary, fd);
-    }
-    if (error != 0) return Describe(error);
-
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        error = io.SetMode(fd, existing.st_mode & 07777);
+    if (::stat(target.c_str(), &existing) != 0) {
+        if (errno != ENOENT) return Describe(errno);
+        int error = 0;
+        ReplaceByRename(target, bytes, nullptr, io, error);
+        if (error != 0) return Describe(error);
+        return std::nullopt;
     }
-    if (error == 0) error = WriteAll(io, fd, bytes);
-    if (error == 0) error = io.Sync(fd);
-    int closeError = io.Close(fd);
-    if (error == 0) error = closeError;
-    if (error == 0) error = io.Rename(temporary, target.string());
-    if (error != 0) {
-        io.Remove(temporary);
-        return Describe(error);
-    }
-    io.SyncFolder(target.parent_path().string());
+    if (S_ISDIR(existing.st_mode)) return Describe(EISDIR);
+    if (!S_ISREG(existing.st_mode)) return "Not a regular file";
+
+    // Whoever may write the folder, only a user who may write the file replaces it.
+    int fd = -1;
+    if (int error = io.OpenExisting(target.string(), fd)) return Describe(error);
+
+    int error = 0;
+    Replacement replaced = Replacement::NotPossible;
+    // Other hard links must go on sharing the file's data.
+    if (existing.st_nlink <= 1) replaced = ReplaceByRename(target, bytes, &existing, io, error);
+    if (replaced == Replacement::NotPossible) error = WriteInPlace(io, fd, bytes);
+    const int closeError = io.Close(fd);
+    if (replaced == Replacement::NotPossible && error == 0) error = closeError;
+    if (error != 0) return Describe(error);
     return std::nullopt;
 }
 

@@ -18,9 +18,15 @@ class FileSystemIo {
     // Creates a new file for writing that must not exist yet (permissions as
     // for any new file: 0666 less the umask).
     virtual int CreateNew(const std::string& path, int& fd) = 0;
+    // Opens an existing file for writing, its content left as it is; fails
+    // as any save would when the user may not write the file.
+    virtual int OpenExisting(const std::string& path, int& fd) = 0;
     // Writes some of the bytes; `written` tells how many.
     virtual int Write(int fd, const char* data, std::size_t size, std::size_t& written) = 0;
+    // Cuts the file to `size` bytes.
+    virtual int Truncate(int fd, off_t size) = 0;
     virtual int SetMode(int fd, mode_t mode) = 0;
+    virtual int SetOwner(int fd, uid_t owner, gid_t group) = 0;
     virtual int Sync(int fd) = 0;
     virtual int Close(int fd) = 0;
     // Replaces `to` by `from` in one step.
@@ -33,12 +39,24 @@ class FileSystemIo {
 // The real calls (POSIX).
 FileSystemIo& SystemFileSystemIo();
 
-// Writes `bytes` to `target` so that the previous file is never lost: the
-// bytes go to a new temporary file in the target's folder, which is flushed to
-// the disk and then renamed over the target. A target that is a symbolic link
-// is written where the link points, and an existing file keeps its
-// permissions. On failure the target is exactly as it was, the temporary file
-// is removed, and the result is the system's description of the error.
+// Writes `bytes` to `target` so that the previous file is not lost: the bytes
+// go to a new temporary file (".rillo-" and six random characters) in the
+// target's folder, which is flushed to the disk and then renamed over the
+// target; on failure the target is exactly as it was and the temporary file
+// is removed. A target that is a symbolic link is written where the link
+// points.
+//
+// An existing target is first opened for writing, so a file the user may not
+// write is refused and left alone, whoever may write its folder. It keeps its
+// owner, group and permissions. Where the replacement cannot keep them (the
+// owner or group cannot be given to a new file), where the folder takes no
+// new file, or where the file has other hard links that must go on sharing
+// its data, the file is written in place instead: overwritten, cut to its new
+// length and flushed, as a plain save does. A target that is no regular file
+// (a folder, a device, a pipe) is refused.
+//
+// The result is nothing on success, otherwise the system's description of
+// the error.
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                                FileSystemIo& io = SystemFileSystemIo());
 

@@ -8,6 +8,7 @@
 
 #include "documents/format/text_encoding.h"
 #include "engine/float_guard.h"
+#include "engine/numeric_field_text.h"
 #include "engine/numeric_text.h"
 #include "engine/stationing.h"
 
@@ -113,8 +114,19 @@ float ReadInputsLine(std::string_view line, int lineNumber, ProfileDocument& d) 
         CannotOpen("line " + std::to_string(lineNumber) + " holds " + std::to_string(tokens.size()) +
                    " numbers instead of " + std::to_string(count));
     }
+    // The inputs are stored as they were typed, numbers still being typed
+    // ("100E", ".", "-") included; each is read as Compute reads its field.
     std::vector<float> values;
-    for (std::string_view token : tokens) values.push_back(ToSingle(RequireNumber(token, lineNumber)));
+    for (std::string_view token : tokens) {
+        if (!IsAcceptableNumericText(token))
+            CannotOpen("line " + std::to_string(lineNumber) + ": " + Quoted(token) + " is not a number");
+        try {
+            float value = ReadLeadingSingle(token);
+            values.push_back(value == 0.0f ? 0.0f : value);
+        } catch (const ComputationError&) {
+            CannotOpen("the number " + Quoted(token) + " is out of range");
+        }
+    }
     d.flowrate = ShortestNumber(values[1]);
     d.widthOrDiameter = ShortestNumber(values[2]);
     d.manningN = ShortestNumber(values[3]);
@@ -213,9 +225,13 @@ ProfileDocument ReadDocument(std::string_view text) {
     d.unitSystem = lines.Next("unit system") == "English Units" ? UnitSystem::English : UnitSystem::SI;
     d.channelName = std::string(lines.Next("channel name"));
     lines.Next("input headings");
-    float reachLength = ReadInputsLine(lines.Next("inputs"), lines.LinesRead(), d);
+    // Each line is taken before its number is asked for: in one call's
+    // arguments the two would be evaluated in an unspecified order.
+    const std::string_view inputs = lines.Next("inputs");
+    float reachLength = ReadInputsLine(inputs, lines.LinesRead(), d);
     lines.Next("summary headings");
-    ReadSummaryLine(lines.Next("summary"), lines.LinesRead(), d.summary);
+    const std::string_view summary = lines.Next("summary");
+    ReadSummaryLine(summary, lines.LinesRead(), d.summary);
     lines.Next("empty line");
     lines.Next("table headings");
 

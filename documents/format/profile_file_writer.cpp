@@ -21,9 +21,19 @@ std::string_view SideHeading(ChannelType type) {
     }
 }
 
+// An input as its field holds it, less the blanks around it, which would
+// run into the blanks between the items. A field that holds nothing else
+// reads as 0 and is written so, as an empty side field always was.
+std::string InputItem(std::string_view text) {
+    auto isBlank = [](char c) { return c == ' ' || c == '\t' || c == '\n'; };
+    while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isBlank(text.back())) text.remove_suffix(1);
+    return text.empty() ? "0" : std::string(text);
+}
+
 std::string SideValue(const ProfileDocument& d) {
     if (!UsesSideInput(d.channelType)) return "";
-    return d.sideSlopeOrHeight.empty() ? "0" : d.sideSlopeOrHeight;
+    return InputItem(d.sideSlopeOrHeight);
 }
 
 std::string ReachLengthText(const ProfileDocument& d) {
@@ -42,8 +52,9 @@ std::vector<std::string> ProfileFileLines(const ProfileDocument& d) {
                                       "Control Depth", SideHeading(d.channelType)}));
     const std::string length = ReachLengthText(d);
     const std::string side = SideValue(d);
-    lines.push_back(JoinInPrintZones(
-        {length, d.flowrate, d.widthOrDiameter, d.manningN, d.bottomSlope, d.controlDepth, side}));
+    lines.push_back(
+        JoinInPrintZones({length, InputItem(d.flowrate), InputItem(d.widthOrDiameter), InputItem(d.manningN),
+                          InputItem(d.bottomSlope), InputItem(d.controlDepth), side}));
     lines.push_back(JoinInPrintZones({"Normal Depth", "XSec Area", "Crit. Depth", "XSec Area", "Flow Type"}));
     const ProfileSummary& s = d.summary;
     lines.push_back(

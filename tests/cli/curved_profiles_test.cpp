@@ -221,6 +221,13 @@ INSTANTIATE_TEST_SUITE_P(
                     kConduitMessage,
                     0,
                     ""},
+        // Critical depth at the crown: no free surface carries the flow, so no rows.
+        FailureCase{
+            "PipeCriticalAtTheCrown",
+            {"--shape", "circular", "--end", "1+00.000", "--flow", "20", "--width", "1", "--slope", "0.01"},
+            kConduitMessage,
+            0,
+            ""},
         FailureCase{"UShapeSiControlBelowTheInvert",
                     {"--shape", "u-shaped", "--units", "si", "--end", "1+00.000", "--flow", "1", "--width",
                      "1", "--slope", "0.001", "--control", "-1"},

@@ -66,6 +66,13 @@ TEST(ProfileCommand, RefusedInputsExitTwoNamingTheOption) {
         {{"--start", "20+00.000"}, "--end: Station Error: The start station must be less than the end station."},
         {{"--end", "0+00.000"}, "--end: the start and end stations are equal"},
         {{"--end", "1 +00"}, "--start/--end: a station is not a number"},
+        // A number past the single-precision range names its own option.
+        {{"--flow", "1e39"}, "--flow: the number is out of range (Overflow)."},
+        {{"--width", "-4e38"}, "--width: the number is out of range"},
+        {{"--n", "1e39"}, "--n: the number is out of range"},
+        {{"--slope", "1e39"}, "--slope: the number is out of range"},
+        {{"--side", "1e39"}, "--side: the number is out of range"},
+        {{"--control", "1e39"}, "--control: the number is out of range"},
         {{"--shape", "oval"}, "--shape: oval not in"},
         {{"--bogus", "1"}, "--bogus"},
         {{"--format", "csv"}, "--format"},

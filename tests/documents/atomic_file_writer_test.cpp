@@ -1,11 +1,16 @@
 #include "documents/format/atomic_file_writer.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -23,18 +28,62 @@ void Put(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
+struct stat StatOf(const fs::path& path) {
+    struct stat s {};
+    ::stat(path.c_str(), &s);
+    return s;
+}
+
+// The unprivileged user and group of the system ("nobody", "nogroup").
+constexpr uid_t kNobody = 65534;
+constexpr gid_t kNogroup = 65534;
+constexpr int kCannotDropPrivileges = 77;
+
+// Runs `save` in a child process that has become the unprivileged user, and
+// returns what it returned: the save's error, empty when it succeeded.
+// Nothing when the privileges cannot be dropped (the tests do not run as root).
+std::optional<std::string> AsUnprivilegedUser(const std::function<std::optional<std::string>()>& save) {
+    int channel[2];
+    if (::pipe(channel) != 0) return std::nullopt;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNogroup) != 0 || ::setuid(kNobody) != 0)
+            ::_exit(kCannotDropPrivileges);
+        const std::string result = save().value_or("");
+        const bool sent = ::write(channel[1], result.data(), result.size()) == ssize_t(result.size());
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(channel[1]);
+    std::string result;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        result.append(buffer, std::size_t(n));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) == kCannotDropPrivileges) return std::nullopt;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the child could not report";
+    return result;
+}
+
+#define SAVE_AS_UNPRIVILEGED_USER(result, target, bytes)                        \
+    std::optional<std::string> result =                                         \
+        AsUnprivilegedUser([&] { return WriteFileAtomically(target, bytes); }); \
+    if (!result) GTEST_SKIP() << "cannot become the unprivileged user " << kNobody << " (not run as root)"
+
 // The real calls, with one of them failing with the given error.
 class FailingIo : public FileSystemIo {
    public:
-    enum class Step { None, Create, Write, Sync, Close, Rename };
+    enum class Step { None, Create, Write, Sync, Close, Rename, SetOwner };
     FailingIo(Step step, int error) : step_(step), error_(error) {}
 
     int CreateNew(const std::string& path, int& fd) override {
-        if (step_ == Step::Create) return error_;
-        int e = real_.CreateNew(path, fd);
         temporary = path;
-        return e;
+        if (step_ == Step::Create) return error_;
+        return real_.CreateNew(path, fd);
     }
+    int OpenExisting(const std::string& path, int& fd) override { return real_.OpenExisting(path, fd); }
     int Write(int fd, const char* data, std::size_t size, std::size_t& written) override {
         // Half the bytes reach the disk before it is full.
         if (step_ == Step::Write) {
@@ -44,7 +93,11 @@ class FailingIo : public FileSystemIo {
         // Otherwise one byte at a time, to prove partial writes go on.
         return real_.Write(fd, data, size > 0 ? 1 : 0, written);
     }
+    int Truncate(int fd, off_t size) override { return real_.Truncate(fd, size); }
     int SetMode(int fd, mode_t mode) override { return real_.SetMode(fd, mode); }
+    int SetOwner(int fd, uid_t owner, gid_t group) override {
+        return step_ == Step::SetOwner ? error_ : real_.SetOwner(fd, owner, group);
+    }
     int Sync(int fd) override { return step_ == Step::Sync ? error_ : real_.Sync(fd); }
     int Close(int fd) override {
         int e = real_.Close(fd);
@@ -67,12 +120,16 @@ class FailingIo : public FileSystemIo {
 class AtomicFileWriterTest : public ::testing::Test {
    protected:
     void SetUp() override {
-        folder_ = fs::path(::testing::TempDir()) /
-                  ("atomic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(name.begin(), name.end(), '/', '_');
+        folder_ = fs::path(::testing::TempDir()) / ("atomic_" + name);
         fs::remove_all(folder_);
         fs::create_directories(folder_);
     }
-    void TearDown() override { fs::remove_all(folder_); }
+    void TearDown() override {
+        ::chmod(folder_.c_str(), 0755);
+        fs::remove_all(folder_);
+    }
 
     std::size_t EntriesInFolder() const {
         return static_cast<std::size_t>(
@@ -134,8 +191,7 @@ TEST_P(AtomicFileWriterFailureTest, FailedWriteLeavesTheOldFileAndNoTemporaryFil
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, AtomicFileWriterFailureTest,
-    ::testing::Values(FailureCase{"Create", FailingIo::Step::Create, EACCES, "Permission denied"},
-                      FailureCase{"DiskFull", FailingIo::Step::Write, ENOSPC, "No space left on device"},
+    ::testing::Values(FailureCase{"DiskFull", FailingIo::Step::Write, ENOSPC, "No space left on device"},
                       FailureCase{"Sync", FailingIo::Step::Sync, EIO, "Input/output error"},
                       FailureCase{"Close", FailingIo::Step::Close, EDQUOT, "Disk quota exceeded"},
                       FailureCase{"Rename", FailingIo::Step::Rename, EXDEV, "Invalid cross-device link"}),
@@ -147,6 +203,141 @@ TEST_F(AtomicFileWriterTest, FolderThatIsGoneIsReportedAndNothingIsCreated) {
     ASSERT_TRUE(error.has_value());
     EXPECT_EQ(*error, "No such file or directory");
     EXPECT_EQ(EntriesInFolder(), 0u);
+}
+
+TEST_F(AtomicFileWriterTest, NewFileThatCannotBeCreatedIsReportedAndNothingIsLeft) {
+    FailingIo io(FailingIo::Step::Create, EACCES);
+    std::optional<std::string> error = WriteFileAtomically(folder_ / "reach.flo", "text", io);
+    EXPECT_EQ(error, "Permission denied");
+    EXPECT_EQ(EntriesInFolder(), 0u);
+}
+
+TEST_F(AtomicFileWriterTest, TemporaryNameIsShortSoTheLongestNameSaves) {
+    const fs::path target =
+        folder_ / (std::string(251, 'r') + ".flo");  // 255 bytes, the longest a name can be
+    FailingIo io(FailingIo::Step::None, 0);
+    ASSERT_EQ(WriteFileAtomically(target, "profile", io), std::nullopt);
+    EXPECT_EQ(Contents(target), "profile");
+    const std::string temporary = fs::path(io.temporary).filename().string();
+    EXPECT_EQ(temporary.rfind(".rillo-", 0), 0u) << temporary;
+    EXPECT_EQ(temporary.size(), 13u) << temporary;
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(AtomicFileWriterTest, FileWithOtherHardLinksIsWrittenInPlace) {
+    const fs::path target = folder_ / "reach.flo";
+    const fs::path other = folder_ / "linked.flo";
+    Put(target, "the old profile, somewhat longer");
+    fs::create_hard_link(target, other);
+    const ino_t inode = StatOf(target).st_ino;
+    ASSERT_EQ(WriteFileAtomically(target, "new"), std::nullopt);
+    EXPECT_EQ(StatOf(target).st_ino, inode);
+    EXPECT_EQ(Contents(other), "new");
+    EXPECT_EQ(EntriesInFolder(), 2u);
+}
+
+TEST_F(AtomicFileWriterTest, FolderThatTakesNoNewFileGetsTheFileWrittenInPlace) {
+    const fs::path target = folder_ / "reach.flo";
+    Put(target, "the old profile, somewhat longer");
+    const ino_t inode = StatOf(target).st_ino;
+    FailingIo io(FailingIo::Step::Create, EACCES);
+    ASSERT_EQ(WriteFileAtomically(target, "new", io), std::nullopt);
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(StatOf(target).st_ino, inode);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(AtomicFileWriterTest, OwnerThatCannotBeGivenToANewFileKeepsTheFileInPlace) {
+    const fs::path target = folder_ / "reach.flo";
+    Put(target, "old");
+    if (::chown(target.c_str(), kNobody, kNogroup) != 0)
+        GTEST_SKIP() << "cannot give the file away (not root)";
+    const ino_t inode = StatOf(target).st_ino;
+    FailingIo io(FailingIo::Step::SetOwner, EPERM);
+    ASSERT_EQ(WriteFileAtomically(target, "new", io), std::nullopt);
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(StatOf(target).st_ino, inode);
+    EXPECT_EQ(StatOf(target).st_uid, kNobody);
+    EXPECT_EQ(EntriesInFolder(), 1u) << "the temporary file is removed";
+}
+
+TEST_F(AtomicFileWriterTest, ReplacedFileKeepsItsOwnerGroupAndMode) {
+    const fs::path target = folder_ / "reach.flo";
+    Put(target, "old");
+    if (::chown(target.c_str(), kNobody, kNogroup) != 0)
+        GTEST_SKIP() << "cannot give the file away (not root)";
+    ::chmod(target.c_str(), 0640);
+    ASSERT_EQ(WriteFileAtomically(target, "new"), std::nullopt);
+    const struct stat after = StatOf(target);
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(after.st_uid, kNobody);
+    EXPECT_EQ(after.st_gid, kNogroup);
+    EXPECT_EQ(after.st_mode & 07777, 0640u);
+}
+
+// Files the unprivileged user may not write, in a folder where it may create files.
+struct ForbiddenCase {
+    const char* name;
+    uid_t owner;
+    mode_t mode;
+};
+
+class UnwritableTargetTest : public AtomicFileWriterTest,
+                             public ::testing::WithParamInterface<ForbiddenCase> {};
+
+TEST_P(UnwritableTargetTest, IsRefusedAndLeftUntouched) {
+    const ForbiddenCase c = GetParam();
+    ::chmod(folder_.c_str(), 0777);
+    const fs::path target = folder_ / "reach.flo";
+    Put(target, "the previous profile");
+    ::chown(target.c_str(), c.owner, 0);
+    ::chmod(target.c_str(), c.mode);
+    SAVE_AS_UNPRIVILEGED_USER(error, target, "new");
+    EXPECT_EQ(*error, "Permission denied");
+    EXPECT_EQ(Contents(target), "the previous profile");
+    EXPECT_EQ(StatOf(target).st_uid, c.owner);
+    EXPECT_EQ(StatOf(target).st_mode & 07777, c.mode);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, UnwritableTargetTest,
+                         ::testing::Values(ForbiddenCase{"ReadOnlyOwnFile", kNobody, 0444},
+                                           ForbiddenCase{"AnotherUsersFile", 0, 0644}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(AtomicFileWriterTest, WritableFileInAFolderWithoutWriteAccessIsWrittenInPlace) {
+    const fs::path target = folder_ / "reach.flo";
+    Put(target, "the previous profile");
+    ::chown(target.c_str(), kNobody, kNogroup);
+    ::chmod(folder_.c_str(), 0555);
+    const ino_t inode = StatOf(target).st_ino;
+    SAVE_AS_UNPRIVILEGED_USER(error, target, "new");
+    EXPECT_EQ(*error, "");
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(StatOf(target).st_ino, inode);
+}
+
+TEST_F(AtomicFileWriterTest, SharedFileOfAnotherOwnerKeepsItsOwner) {
+    // Writable through its group; a replacement would belong to the writer.
+    ::chmod(folder_.c_str(), 0777);
+    const fs::path target = folder_ / "reach.flo";
+    Put(target, "the previous profile");
+    ::chown(target.c_str(), 0, kNogroup);
+    ::chmod(target.c_str(), 0664);
+    SAVE_AS_UNPRIVILEGED_USER(error, target, "new");
+    EXPECT_EQ(*error, "");
+    EXPECT_EQ(Contents(target), "new");
+    EXPECT_EQ(StatOf(target).st_uid, 0u);
+    EXPECT_EQ(StatOf(target).st_mode & 07777, 0664u);
+    EXPECT_EQ(EntriesInFolder(), 1u);
+}
+
+TEST_F(AtomicFileWriterTest, PipeAsTargetIsRefusedAndLeftAPipe) {
+    const fs::path target = folder_ / "pipe.flo";
+    ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0);
+    EXPECT_EQ(WriteFileAtomically(target, "text"), "Not a regular file");
+    EXPECT_TRUE(fs::is_fifo(target));
+    EXPECT_EQ(EntriesInFolder(), 1u);
 }
 
 TEST_F(AtomicFileWriterTest, FolderAsTargetIsRefusedAndLeftAlone) {

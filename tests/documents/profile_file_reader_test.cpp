@@ -256,6 +256,7 @@ struct BrokenCase {
     int line;  // 0-based line to replace, or -1 to cut the file after `keep` lines
     std::string text;
     std::size_t keep = 0;
+    const char* reason = nullptr;  // when given, the reason names the line
 };
 
 class BrokenFileTest : public ::testing::TestWithParam<BrokenCase> {};
@@ -271,6 +272,7 @@ TEST_P(BrokenFileTest, EndsInCannotOpenWithAnEmptyDocument) {
     ProfileReadResult r = ReadProfileText(Crlf(lines));
     EXPECT_EQ(r.status, ProfileReadStatus::CannotOpen) << r.reason;
     EXPECT_FALSE(r.reason.empty());
+    if (c.reason) EXPECT_EQ(r.reason, c.reason);
     const ProfileDocument empty;
     EXPECT_EQ(r.document.channelName, empty.channelName);
     EXPECT_EQ(r.document.flowrate, "");
@@ -282,13 +284,17 @@ INSTANTIATE_TEST_SUITE_P(
     Broken, BrokenFileTest,
     ::testing::Values(BrokenCase{"OnlyTheHeader", -1, "", 1}, BrokenCase{"NoInputsLine", -1, "", 4},
                       BrokenCase{"NoSummary", -1, "", 6}, BrokenCase{"NoTableHeading", -1, "", 8},
-                      BrokenCase{"SixNumbersForATrapezoid", 4, "1000  100  10  0.013  0.001  1.329"},
-                      BrokenCase{"WordForANumber", 4, "1000  100  ten  0.013  0.001  1.329  2"},
+                      BrokenCase{"SixNumbersForATrapezoid", 4, "1000  100  10  0.013  0.001  1.329", 0,
+                                 "line 5 holds 6 numbers instead of 7"},
+                      BrokenCase{"WordForANumber", 4, "1000  100  ten  0.013  0.001  1.329  2", 0,
+                                 "line 5: \"ten\" is not a number"},
                       BrokenCase{"NumberPastSinglePrecision", 4, "1000  1e39  10  0.013  0.001  1.329  2"},
                       BrokenCase{"NumberPastDoublePrecision", 4, "1000  1e999  10  0.013  0.001  1.329  2"},
-                      BrokenCase{"SummaryWord", 6, "deep  23.138  1.329  16.817  subcritical"},
+                      BrokenCase{"SummaryWord", 6, "deep  23.138  1.329  16.817  subcritical", 0,
+                                 "line 7: \"deep\" is not a number"},
                       BrokenCase{"SummaryShort", 6, "1.721  23.138"},
-                      BrokenCase{"StationWord", 10, "middle  1.694  1.996"},
+                      BrokenCase{"StationWord", 10, "middle  1.694  1.996", 0,
+                                 "line 11: \"middle\" is not a number"},
                       BrokenCase{"CellPastSinglePrecision", 10, "5+28.129  1.694  4e38"}),
     [](const auto& info) { return std::string(info.param.name); });
 

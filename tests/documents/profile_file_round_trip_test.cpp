@@ -5,6 +5,8 @@
 #include "documents/format/profile_completeness.h"
 #include "documents/format/profile_file_reader.h"
 #include "documents/format/profile_file_writer.h"
+#include "engine/numeric_text.h"
+#include "platform/numeric_field_rules.h"
 #include "tests/support/sample_profiles.h"
 
 namespace rillo {
@@ -97,6 +99,55 @@ TEST(ProfileFileRoundTripTest, NamesOutsideAsciiAreWrittenAsUtf8AndReadBack) {
     ProfileReadResult r = ReadProfileText(text);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.document.channelName, saved.channelName);
+}
+
+// Every text a numeric field accepts, numbers still being typed included,
+// built from signs, mantissas, exponents and surrounding blanks.
+std::vector<std::string> AcceptedFieldTexts() {
+    std::vector<std::string> texts;
+    for (const char* sign : {"", "-", "+"}) {
+        for (const char* mantissa : {"", "0", "7", "100", ".", ".5", "2.", "0.013", "12345678", "3.4"}) {
+            for (const char* exponent : {"", "E", "e", "E-", "e+", "E5", "e-3", "E38", "E-50"}) {
+                for (const char* blanks : {"", " ", "\t"}) {
+                    const std::string text = blanks + std::string(sign) + mantissa + exponent + blanks;
+                    if (!text.empty() && IsAcceptableNumericText(QString::fromStdString(text)))
+                        texts.push_back(text);
+                }
+            }
+        }
+    }
+    return texts;
+}
+
+// Whatever a field holds, Save writes a file that Open reads back, and the
+// field then shows the shortest text of the number Compute read from it.
+TEST(ProfileFileRoundTripTest, EveryAcceptedFieldTextOpensAsTheNumberComputeRead) {
+    const std::vector<std::string> texts = AcceptedFieldTexts();
+    ASSERT_GT(texts.size(), 300u);
+    for (ChannelType shape : {ChannelType::Trapezoidal, ChannelType::Circular}) {
+        const ProfileDocument computed =
+            ComputeSampleDocument(SampleTexts(shape), shape, UnitSystem::English);
+        for (const std::string& text : texts) {
+            ProfileDocument saved = computed;
+            for (std::string* field : {&saved.flowrate, &saved.widthOrDiameter, &saved.manningN,
+                                       &saved.bottomSlope, &saved.controlDepth, &saved.sideSlopeOrHeight}) {
+                *field = text;
+            }
+            ASSERT_TRUE(ProfileIsComplete(saved));
+            const ProfileReadResult r = ReadProfileText(ProfileFileText(saved));
+            ASSERT_TRUE(r.ok()) << "\"" << text << "\": " << r.reason;
+            const float read = ReadLeadingSingle(text) + 0.0f;  // -0 reads as 0: no "-0.000"
+            const std::string shortest = ShortestNumber(read);
+            EXPECT_EQ(r.document.flowrate, shortest) << text;
+            EXPECT_EQ(r.document.widthOrDiameter, shortest) << text;
+            EXPECT_EQ(r.document.manningN, shortest) << text;
+            EXPECT_EQ(r.document.bottomSlope, shortest) << text;
+            EXPECT_EQ(r.document.controlDepth, shape == ChannelType::Circular ? FormatFixed3(read) : shortest)
+                << text;
+            EXPECT_EQ(r.document.sideSlopeOrHeight, shape == ChannelType::Circular ? "" : shortest) << text;
+            EXPECT_EQ(r.document.table.size(), saved.table.size());
+        }
+    }
 }
 
 struct CompletenessCase {

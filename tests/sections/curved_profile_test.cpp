@@ -114,6 +114,42 @@ INSTANTIATE_TEST_SUITE_P(ClosedConduits, ControlAboveCrownTest,
                                                           3.2f}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+struct CrownCase {
+    const char* name;
+    ChannelType shape;
+    float q;
+    float sideHeight;
+    float controlDepth;
+    const char* crown;
+};
+
+class CriticalAtTheCrownTest : public ::testing::TestWithParam<CrownCase> {};
+
+// Far more flow than the conduit carries: critical depth is the crown as the
+// summary shows it (0.99962 ft in the 1 ft pipe), and there is no free surface.
+TEST_P(CriticalAtTheCrownTest, WritesTheSummaryAndNoRows) {
+    const CrownCase c = GetParam();
+    ProfileInputs in = TwoFootReach(c.shape, c.q, 0.01f, c.sideHeight);
+    in.widthOrDiameter = 1.0f;
+    in.controlDepth = c.controlDepth;
+    const ProfileResult r = ComputeProfileFor(in);
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.failure->title, "Invalid Channel Geometry");
+    EXPECT_EQ(r.failure->text, kExpectedConduitMessage);
+    EXPECT_EQ(r.summary.criticalDepth, c.crown);
+    EXPECT_EQ(r.summary.normalDepth, c.crown);
+    EXPECT_NE(r.summary.flowType, "");
+    EXPECT_EQ(r.summary.profileType, "");
+    EXPECT_TRUE(r.table.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ClosedConduits, CriticalAtTheCrownTest,
+    ::testing::Values(CrownCase{"Pipe", ChannelType::Circular, 20.0f, 0.0f, 0.0f, "1.000"},
+                      CrownCase{"PipeWithAControlDepth", ChannelType::Circular, 20.0f, 0.0f, 0.5f, "1.000"},
+                      CrownCase{"Elongated", ChannelType::ElongatedCircular, 40.0f, 0.5f, 0.0f, "1.500"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(CurvedProfileTest, UShapeHasNoCrown) {
     ProfileInputs in = TwoFootReach(ChannelType::UShaped, 5.0f, 0.001f);
     in.controlDepth = 2.5f;

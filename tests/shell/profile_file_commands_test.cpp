@@ -37,7 +37,10 @@ class DiskFullIo : public FileSystemIo {
         real_.Write(fd, data, size / 2, written);
         return ENOSPC;
     }
+    int OpenExisting(const std::string& path, int& fd) override { return real_.OpenExisting(path, fd); }
+    int Truncate(int fd, off_t size) override { return real_.Truncate(fd, size); }
     int SetMode(int fd, mode_t mode) override { return real_.SetMode(fd, mode); }
+    int SetOwner(int fd, uid_t owner, gid_t group) override { return real_.SetOwner(fd, owner, group); }
     int Sync(int fd) override { return real_.Sync(fd); }
     int Close(int fd) override { return real_.Close(fd); }
     int Rename(const std::string& from, const std::string& to) override { return real_.Rename(from, to); }
@@ -89,13 +92,19 @@ class ProfileFileCommandsTest : public MainWindowTest {
         EXPECT_EQ(services.messages[0].icon, icon);
         services.messages.clear();
     }
-    void ExpectEmptyDocument() {
-        const ProfileDocument d = CurrentDocument(Main());
-        EXPECT_EQ(d.startStation, "0+00.000");
-        EXPECT_EQ(d.endStation, "");
-        EXPECT_EQ(d.flowrate, "");
-        EXPECT_EQ(d.summary.criticalDepth, "");
-        EXPECT_TRUE(d.table.empty());
+    // Every text of the three views, with the caption and the current file path.
+    std::vector<QString> DocumentOnScreen() {
+        std::vector<QString> texts = {Main().windowTitle(), Main().State().currentFilePath};
+        for (QLineEdit* field : Inputs().Fields()) texts.push_back(field->text());
+        for (QLabel* label : {Results().lblNormalDepth, Results().lblNormalArea, Results().lblCriticalDepth,
+                              Results().lblCriticalArea, Results().lblFlowType, Results().lblProfileType}) {
+            texts.push_back(label->text());
+        }
+        for (int row = 0; row < FrmMainGrid::kRowCount; ++row) {
+            for (int col = 0; col < FrmMainGrid::kColumnCount; ++col)
+                texts.push_back(Grid().CellText(row, col));
+        }
+        return texts;
     }
 
     fs::path folder_;
@@ -139,6 +148,27 @@ TEST_F(ProfileFileCommandsTest, SavedWorkedExampleIsTheFileOfTheViewsTexts) {
     Main().Menus().mnuSave->trigger();
     ASSERT_EQ(services.saveRequests.size(), 2u);
     EXPECT_EQ(services.saveRequests[1].fileName, path);
+}
+
+// The fields take numbers still being typed; Compute reads them by their
+// leading number, and the file must open with those numbers.
+TEST_F(ProfileFileCommandsTest, NumbersStillBeingTypedAreSavedAndOpenAsTheNumbersComputeRead) {
+    ProfileInputTexts texts = WorkedExampleTexts();
+    texts.flowrate = "100E";
+    texts.widthOrDiameter = ".";  // a triangle
+    texts.bottomSlope = "1E-";
+    ComputeSample(texts, ChannelType::Trapezoidal, UnitSystem::English);
+    EXPECT_EQ(Inputs().txtQ->text(), "100E");
+    const std::string critical = Results().lblCriticalDepth->text().toStdString();
+    const QString path = PathOf("typing.flo");
+    SaveAs(path);
+    Main().Menus().mnuNewProfile->trigger();
+    OpenFrom(path);
+    EXPECT_TRUE(services.messages.empty()) << services.messages.front().text.toStdString();
+    EXPECT_EQ(Inputs().txtQ->text(), "100");
+    EXPECT_EQ(Inputs().txtD->text(), "0");
+    EXPECT_EQ(Inputs().txtSO->text(), "1");
+    EXPECT_EQ(Results().lblCriticalDepth->text().toStdString(), critical);
 }
 
 struct ShapeCase {
@@ -222,16 +252,17 @@ TEST_F(ProfileFileCommandsTest, OpenedChannelNameShowsInTheCaption) {
     EXPECT_EQ(Main().windowTitle(), QString::fromUtf8("Rillo 2.1: Canal de l\u00E9vis"));
 }
 
-TEST_F(ProfileFileCommandsTest, WrongCaseHeaderIsRefusedWithAnEmptyDocument) {
+TEST_F(ProfileFileCommandsTest, WrongCaseHeaderIsRefusedAndTheDocumentKept) {
     ComputeSample(WorkedExampleTexts(), ChannelType::Trapezoidal, UnitSystem::English);
+    SaveAs(PathOf("kept.flo"));
+    const std::vector<QString> before = DocumentOnScreen();
     const QString path = PathOf("wrong_case.flo");
     std::ofstream(path.toStdString(), std::ios::binary) << "Trapezoidal Channel\r\nEnglish Units\r\n";
     OpenFrom(path);
     ExpectOneMessage("Unknown channel type. Cannot open file.", "File Open Error", MessageIcon::Warning);
-    ExpectEmptyDocument();
-    EXPECT_EQ(Main().windowTitle(), "Rillo 2.1");
-    EXPECT_EQ(Main().State().currentFilePath, path);
-    EXPECT_EQ(StoredRecent("First"), "");
+    EXPECT_EQ(DocumentOnScreen(), before);
+    EXPECT_EQ(Main().State().currentFilePath, PathOf("kept.flo"));
+    EXPECT_EQ(StoredRecent("First"), PathOf("kept.flo"));
 }
 
 struct BrokenFileCase {
@@ -243,17 +274,21 @@ struct BrokenFileCase {
 class OpenBrokenFileTest : public ProfileFileCommandsTest,
                            public ::testing::WithParamInterface<BrokenFileCase> {};
 
-TEST_P(OpenBrokenFileTest, EndsInCannotBeOpenedAndKeepsTypeAndUnits) {
+// Unsaved work stays: the inputs, the results, the table, the caption and the path.
+TEST_P(OpenBrokenFileTest, EndsInCannotBeOpenedAndKeepsTheDocument) {
     ComputeSample(SampleTexts(ChannelType::Circular), ChannelType::Circular, UnitSystem::SI);
+    Main().State().channelName = "Culvert 3";
+    Main().ShowCaptionWithChannelName();
+    const std::vector<QString> before = DocumentOnScreen();
+    ASSERT_NE(Main().Results().lblProfileType->text(), "");
     const QString path = PathOf("broken.flo");
     if (GetParam().exists) std::ofstream(path.toStdString(), std::ios::binary) << GetParam().bytes;
     OpenFrom(path);
     ExpectOneMessage("File cannot be opened.", "Rillo 2.1", MessageIcon::Warning);
-    ExpectEmptyDocument();
-    EXPECT_EQ(Main().Results().lblProfileType->text(), "");
+    EXPECT_EQ(DocumentOnScreen(), before);
     EXPECT_EQ(Main().State().channelType, ChannelType::Circular);
     EXPECT_EQ(Main().State().unitSystem, UnitSystem::SI);
-    EXPECT_EQ(Main().State().currentFilePath, path);
+    EXPECT_EQ(Main().State().currentFilePath, "");
     EXPECT_FALSE(Main().Menus().mnuLastFileUsed[0]->isVisible());
 }
 
@@ -337,9 +372,10 @@ TEST_F(ProfileFileCommandsTest, DeletedRecentFileStaysListedAndCannotBeOpened) {
     const QString path = PathOf("deleted.flo");
     SaveAs(path);
     fs::remove(path.toStdString());
+    const std::vector<QString> before = DocumentOnScreen();
     Main().Menus().mnuLastFileUsed[0]->trigger();
     ExpectOneMessage("File cannot be opened.", "Rillo 2.1", MessageIcon::Warning);
-    ExpectEmptyDocument();
+    EXPECT_EQ(DocumentOnScreen(), before);
     EXPECT_TRUE(Main().Menus().mnuLastFileUsed[0]->isVisible());
     EXPECT_EQ(Main().Menus().mnuLastFileUsed[0]->text(), "&1 " + path);
 }

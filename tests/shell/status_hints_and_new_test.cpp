@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QMouseEvent>
 
 #include "shell/channel_type_commands.h"
@@ -62,6 +63,12 @@ TEST_F(StatusHintTest, ViewsShowTheirHintsInTheCurrentUnits) {
     EXPECT_EQ(Main().StatusHint(), "Enter the channel characteristics, in meters and cubic meters per second.");
     MoveMouseOver(Results().picResults);
     EXPECT_EQ(Main().StatusHint(), "");
+}
+
+TEST_F(StatusHintTest, TheGridsHeadingRowsShowTheGridsHint) {
+    MoveMouseOver(Results().picResults);
+    MoveMouseOver(Grid().grdFlowData->horizontalHeader()->viewport());
+    EXPECT_EQ(Main().StatusHint(), "Water surface profile data.");
 }
 
 TEST_F(StatusHintTest, MenuItemsPassingUnderThePointerKeepTheHint) {

@@ -82,12 +82,15 @@ class FakePlatformServices : public PlatformServices {
     void ShowHelpSearch() override { ++helpSearches; }
     void CloseHelp() override { ++helpCloses; }
     void OpenWebPage(const QString& url) override { webPages.push_back(url); }
+    QList<QRect> AvailableScreenAreas() override { return screens; }
 
     // Script
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<QString>> paths;
     std::deque<std::optional<int>> printCopies;  // print dialog answers; empty: cancel
     bool pageSetupAccepted = true;
+    // The screens' available areas, the primary screen's first.
+    QList<QRect> screens{QRect(0, 0, 1920, 1040)};
     // Runs when the save dialog returns a path, before the command goes on:
     // a test can change the file system under the command's feet.
     std::function<void(const QString&)> onSavePathChosen;
