@@ -9,8 +9,11 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QUrl>
 #include <QWidget>
+
+#include "shell/qt_line_printer.h"
 
 namespace rillo {
 
@@ -158,6 +161,29 @@ std::optional<int> QtPlatformServices::AskPrintCopies() {
 bool QtPlatformServices::ShowPageSetup() {
     QPageSetupDialog dialog(&Printer(), QApplication::activeWindow());
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::unique_ptr<LinePrinter> QtPlatformServices::BeginLinePrint() {
+    return std::make_unique<QtLinePrinter>(Printer());
+}
+
+std::unique_ptr<LinePrinter> QtPlatformServices::BeginPdfLinePrint(const QString& path) {
+    return std::make_unique<PdfLinePrinter>(path, Printer().pageLayout());
+}
+
+void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) {
+    QPrintPreviewDialog dialog(&Printer(), QApplication::activeWindow());
+    const auto paint = [&printDocument](QPrinter* printer) {
+        QtLinePrinter linePrinter(*printer);
+        // A failure must not unwind through the dialog; the caller reports its own.
+        try {
+            printDocument(linePrinter);
+        } catch (const std::exception&) {
+        }
+    };
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    dialog.resize(900, 1000);
+    dialog.exec();
 }
 
 void QtPlatformServices::SetClipboardText(const QString& text) {

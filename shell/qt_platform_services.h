@@ -32,6 +32,9 @@ class QtPlatformServices : public PlatformServices {
     std::optional<QString> AskSavePath(const FileDialogRequest& request) override;
     std::optional<int> AskPrintCopies() override;
     bool ShowPageSetup() override;
+    std::unique_ptr<LinePrinter> BeginLinePrint() override;
+    std::unique_ptr<LinePrinter> BeginPdfLinePrint(const QString& path) override;
+    void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
     void ShowHelpContents() override;
