@@ -4,10 +4,13 @@
 #include <QFontMetricsF>
 #include <QLocale>
 #include <QPrinter>
+#include <algorithm>
 
 namespace rillo {
 
 namespace {
+
+constexpr double kPdfMarginMm = 15.0;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -59,7 +62,13 @@ void QtLinePrinter::StartLine() {
     if (ended_) Fail("The document has already been sent to the printer.");
     const QFontMetricsF metrics(font_, &device_);
     if (!started_) {
-        if (!painter_.begin(&device_)) Fail("The printer could not start the document.");
+        if (!painter_.begin(&device_)) {
+            const auto* printer = dynamic_cast<const QPrinter*>(&device_);
+            const bool noPrinter = printer && printer->outputFormat() == QPrinter::NativeFormat &&
+                                   printer->printerName().isEmpty();
+            Fail(noPrinter ? "There is no printer to print on."
+                           : "The printer could not start the document.");
+        }
         started_ = true;
     } else if (newPageDue_ || (pageHasLines_ && top_ + metrics.height() > device_.height())) {
         if (!device_.newPage()) Fail("The printer could not start a new page.");
@@ -128,7 +137,18 @@ void PdfLinePrinter::EndDocument() {
 QPageLayout DefaultReportPageLayout() {
     const bool letter = QLocale::system().territory() == QLocale::UnitedStates;
     return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                       QPageLayout::Millimeter);
+}
+
+QPageLayout PdfPageLayout(const QPageLayout& printerLayout) {
+    QPageLayout layout(printerLayout.pageSize(), printerLayout.orientation(), QMarginsF(),
+                       QPageLayout::Millimeter);
+    const QMarginsF printer = printerLayout.margins(QPageLayout::Millimeter);
+    layout.setMargins(QMarginsF(std::max(printer.left(), kPdfMarginMm), std::max(printer.top(), kPdfMarginMm),
+                                std::max(printer.right(), kPdfMarginMm),
+                                std::max(printer.bottom(), kPdfMarginMm)));
+    return layout;
 }
 
 }  // namespace rillo

@@ -80,4 +80,9 @@ class PdfLinePrinter : private PdfInMemory, public QtLinePrinter {
 // United States, A4 elsewhere, with margins of 15 mm.
 QPageLayout DefaultReportPageLayout();
 
+// The printer's page size and orientation for a PDF file, with margins of at
+// least 15 mm: a printer's own margins are only its unprintable edge, a few
+// millimetres, which a document read on screen does not have.
+QPageLayout PdfPageLayout(const QPageLayout& printerLayout);
+
 }  // namespace rillo

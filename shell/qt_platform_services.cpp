@@ -10,9 +10,11 @@
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QScreen>
 #include <QUrl>
 #include <QWidget>
 
+#include "platform/center_on_screen.h"
 #include "shell/qt_line_printer.h"
 
 namespace rillo {
@@ -168,7 +170,7 @@ std::unique_ptr<LinePrinter> QtPlatformServices::BeginLinePrint() {
 }
 
 std::unique_ptr<LinePrinter> QtPlatformServices::BeginPdfLinePrint(const QString& path) {
-    return std::make_unique<PdfLinePrinter>(path, Printer().pageLayout());
+    return std::make_unique<PdfLinePrinter>(path, PdfPageLayout(Printer().pageLayout()));
 }
 
 void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) {
@@ -182,7 +184,12 @@ void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)
         }
     };
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
-    dialog.resize(900, 1000);
+    // Tall enough to read a whole page, on any screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(std::min(900, area.width() * 9 / 10), area.height() * 9 / 10);
+    }
+    CenterOnScreen(dialog);
     dialog.exec();
 }
 

@@ -213,6 +213,19 @@ TEST(ReportPdf, AnAbandonedOrEmptyDocumentWritesNothing) {
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 }
 
+TEST(ReportPdf, APdfTakesThePrintersPaperButNotItsNarrowMargins) {
+    const QPageLayout printer(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
+                              QMarginsF(3.53, 20, 3.53, 3.53), QPageLayout::Millimeter);
+    const QPageLayout pdf = PdfPageLayout(printer);
+    EXPECT_EQ(pdf.pageSize().id(), QPageSize::Letter);
+    EXPECT_EQ(pdf.orientation(), QPageLayout::Landscape);
+    const QMarginsF margins = pdf.margins(QPageLayout::Millimeter);
+    EXPECT_DOUBLE_EQ(margins.left(), 15);
+    EXPECT_DOUBLE_EQ(margins.top(), 20);
+    EXPECT_DOUBLE_EQ(margins.right(), 15);
+    EXPECT_DOUBLE_EQ(margins.bottom(), 15);
+}
+
 // The program's --export-pdf: the file read as File, Open reads it.
 TEST(ReportPdf, TheHeadlessExportWritesAReadablePdfOrRefusesTheFile) {
     QTemporaryDir folder;
