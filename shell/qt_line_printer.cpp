@@ -22,8 +22,11 @@ QtLinePrinter::QtLinePrinter(QPagedPaintDevice& device) : device_(device) {
     SetFont(ReportFont{});
 }
 
+// A document given up before its end is not sent.
 QtLinePrinter::~QtLinePrinter() {
-    if (painter_.isActive()) painter_.end();
+    if (!painter_.isActive()) return;
+    if (auto* printer = dynamic_cast<QPrinter*>(&device_)) printer->abort();
+    painter_.end();
 }
 
 void QtLinePrinter::Fail(const char* description) {
