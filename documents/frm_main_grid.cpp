@@ -4,10 +4,12 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QScrollBar>
+#include <set>
 
 #include "documents/grid_columns.h"
 #include "platform/twips.h"
 #include "engine/table_headings.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 
@@ -61,6 +63,51 @@ FrmMainGrid::FrmMainGrid(std::function<UnitSystem()> currentUnits, QWidget* pare
     }
     // The heading rows are shown by the fixed header above the data rows.
     for (int row = 0; row < kHeadingRows; ++row) grdFlowData->setRowHidden(row, true);
+
+    copyAction = new QAction("&Copy", grdFlowData);
+    copyAction->setObjectName("copyAction");
+    copyAction->setShortcut(QKeySequence::Copy);
+    copyAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyAction, &QAction::triggered, this, &FrmMainGrid::CopyCells);
+    grdFlowData->addAction(copyAction);
+    grdFlowData->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+int FrmMainGrid::TableEndRow() const {
+    int row = kFirstDataRow;
+    while (row < grdFlowData->rowCount() && !CellText(row, 0).isEmpty()) ++row;
+    return row;
+}
+
+TextTable FrmMainGrid::CopiedCells() const {
+    const int endRow = TableEndRow();
+    std::set<int> rows, columns;
+    std::set<std::pair<int, int>> selected;
+    for (const QModelIndex& index : grdFlowData->selectionModel()->selectedIndexes()) {
+        if (index.row() < kFirstDataRow) continue;  // the hidden heading rows always come along
+        columns.insert(index.column());
+        if (index.row() < endRow) rows.insert(index.row());
+        selected.insert({index.row(), index.column()});
+    }
+    const bool whole = columns.empty();
+    if (whole) {
+        for (int col = 0; col < grdFlowData->columnCount(); ++col) columns.insert(col);
+        for (int row = kFirstDataRow; row < endRow; ++row) rows.insert(row);
+    }
+    TextTable table;
+    auto addRow = [&](int row, bool everyCell) {
+        std::vector<std::string>& cells = table.emplace_back();
+        for (int col : columns) {
+            cells.push_back(everyCell || selected.count({row, col}) ? CellText(row, col).toStdString() : "");
+        }
+    };
+    for (int row = 0; row < kHeadingRows; ++row) addRow(row, true);
+    for (int row : rows) addRow(row, whole);
+    return table;
+}
+
+void FrmMainGrid::CopyCells() {
+    if (services_) services_->SetClipboardText(QString::fromStdString(TabSeparatedText(CopiedCells())));
 }
 
 void FrmMainGrid::WriteGridHeadings() {

@@ -5,7 +5,11 @@
 #include <QRect>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <memory>
 #include <optional>
+
+#include "platform/line_printer.h"
 
 class QWidget;
 class QLineEdit;
@@ -66,6 +70,16 @@ class PlatformServices {
     virtual bool ShowPageSetup() = 0;
     // That printer as the plot uses it: pictures placed on pages.
     virtual PicturePrinter& PrinterForPictures() = 0;
+    // A line printer for one document on that printer, as the dialogs left it;
+    // the document is sent when it ends.
+    virtual std::unique_ptr<LinePrinter> BeginLinePrint() = 0;
+    // A line printer for one document written as a PDF file at `path`, on the
+    // printer's page layout. The file appears only once the document has ended
+    // whole; a failure leaves what was at the path as it was.
+    virtual std::unique_ptr<LinePrinter> BeginPdfLinePrint(const QString& path) = 0;
+    // The modal print preview of that printer: `printDocument` prints one
+    // document to the line printer it is given, whenever the preview needs it.
+    virtual void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) = 0;
 
     // The system clipboard.
     virtual void SetClipboardText(const QString& text) = 0;

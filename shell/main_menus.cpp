@@ -14,6 +14,7 @@
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
 #include "shell/plot_command.h"
+#include "shell/print_commands.h"
 #include "shell/unit_commands.h"
 
 namespace rillo {
@@ -89,6 +90,9 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.mnuOpen = AddItem(*m.mnuFile, "mnuOpen", "&Open", QKeySequence("Ctrl+O"));
     m.mnuSave = AddItem(*m.mnuFile, "mnuSave", "&Save", QKeySequence("Ctrl+S"));
     m.mnuPrint = AddItem(*m.mnuFile, "mnuPrint", "&Print", QKeySequence("Ctrl+P"));
+    m.mnuPrintPreview = AddItem(*m.mnuFile, "mnuPrintPreview", "Print Pre&view");
+    m.mnuExportPdf = AddItem(*m.mnuFile, "mnuExportPdf", "&Export PDF...");
+    m.mnuExportTable = AddItem(*m.mnuFile, "mnuExportTable", "Export &Table...");
     m.mnuPageSetup = AddItem(*m.mnuFile, "mnuPageSetup", "Page Set&up");
     m.mnuSeparator1 = AddSeparator(*m.mnuFile, "mnuSeparator1");
     for (int i = 0; i < 4; ++i) {
@@ -183,6 +187,11 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuNewProfile, &QAction::triggered, w, [w] { NewProfile(*w); });
     QObject::connect(m.mnuOpen, &QAction::triggered, w, [w] { OpenProfile(*w); });
     QObject::connect(m.mnuSave, &QAction::triggered, w, [w] { SaveProfile(*w); });
+    QObject::connect(m.mnuPrint, &QAction::triggered, w, [w] { PrintProfile(*w); });
+    QObject::connect(m.mnuPrintPreview, &QAction::triggered, w, [w] { PrintPreview(*w); });
+    QObject::connect(m.mnuExportPdf, &QAction::triggered, w, [w] { ExportPdf(*w); });
+    QObject::connect(m.mnuExportTable, &QAction::triggered, w, [w] { ExportTable(*w); });
+    QObject::connect(m.mnuPageSetup, &QAction::triggered, w, [w] { PageSetup(*w); });
     for (int i = 0; i < static_cast<int>(m.mnuLastFileUsed.size()); ++i) {
         QObject::connect(m.mnuLastFileUsed[static_cast<size_t>(i)], &QAction::triggered, w,
                          [w, i] { OpenRecentFile(*w, i); });

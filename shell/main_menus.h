@@ -19,6 +19,9 @@ struct MainMenus {
     QAction* mnuOpen = nullptr;
     QAction* mnuSave = nullptr;
     QAction* mnuPrint = nullptr;
+    QAction* mnuPrintPreview = nullptr;
+    QAction* mnuExportPdf = nullptr;
+    QAction* mnuExportTable = nullptr;
     QAction* mnuPageSetup = nullptr;
     QAction* mnuSeparator1 = nullptr;
     std::array<QAction*, 4> mnuLastFileUsed{};  // "&1" to "&4", hidden until filled

@@ -133,6 +133,7 @@ FrmMainResults& MDIMain::Results() {
 FrmMainGrid& MDIMain::Grid() {
     if (!grid_) {
         grid_ = new FrmMainGrid([this] { return state_.unitSystem; });
+        grid_->UseClipboardOf(services_);
         gridWindow_ = AddView(grid_);
         connect(grid_, &FrmMainGrid::gridHovered, this, [this] { ShowStatusHint("Water surface profile data."); });
         PlaceView(*gridWindow_, grid_->objectName());

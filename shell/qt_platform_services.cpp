@@ -12,12 +12,16 @@
 #include <QMessageBox>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <cerrno>
+
+#include "platform/center_on_screen.h"
+#include "shell/qt_line_printer.h"
 
 namespace rillo {
 
@@ -201,6 +205,34 @@ bool QtPlatformServices::ShowPageSetup() {
 PicturePrinter& QtPlatformServices::PrinterForPictures() {
     if (!picturePrinter_) picturePrinter_ = std::make_unique<QtPicturePrinter>(Printer());
     return *picturePrinter_;
+}
+
+std::unique_ptr<LinePrinter> QtPlatformServices::BeginLinePrint() {
+    return std::make_unique<QtLinePrinter>(Printer());
+}
+
+std::unique_ptr<LinePrinter> QtPlatformServices::BeginPdfLinePrint(const QString& path) {
+    return std::make_unique<PdfLinePrinter>(path, PdfPageLayout(Printer().pageLayout()));
+}
+
+void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) {
+    QPrintPreviewDialog dialog(&Printer(), QApplication::activeWindow());
+    const auto paint = [&printDocument](QPrinter* printer) {
+        QtLinePrinter linePrinter(*printer);
+        // A failure must not unwind through the dialog; the caller reports its own.
+        try {
+            printDocument(linePrinter);
+        } catch (const std::exception&) {
+        }
+    };
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+    // Tall enough to read a whole page, on any screen.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        dialog.resize(std::min(900, area.width() * 9 / 10), area.height() * 9 / 10);
+    }
+    CenterOnScreen(dialog);
+    dialog.exec();
 }
 
 void QtPlatformServices::SetClipboardText(const QString& text) {

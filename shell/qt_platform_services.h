@@ -39,6 +39,9 @@ class QtPlatformServices : public PlatformServices {
     std::optional<int> AskPrintCopies() override;
     bool ShowPageSetup() override;
     PicturePrinter& PrinterForPictures() override;
+    std::unique_ptr<LinePrinter> BeginLinePrint() override;
+    std::unique_ptr<LinePrinter> BeginPdfLinePrint(const QString& path) override;
+    void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
     void ShowHelpContents() override;

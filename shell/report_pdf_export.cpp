@@ -1,10 +1,15 @@
+#include "documents/format/profile_completeness.h"
+#include "documents/print_profile_report.h"
 #include "shell/headless_export.h"
+#include "shell/qt_line_printer.h"
 
 namespace rillo {
 
-// Replaced by the printed report.
-std::optional<std::string> ExportReportPdf(const ProfileDocument&, const QString&) {
-    return "the report cannot be printed by this build";
+std::optional<std::string> ExportReportPdf(const ProfileDocument& document, const QString& pdfPath) {
+    // The program refuses to print such a profile too.
+    if (!ProfileIsComplete(document)) return "the file holds no computed profile to print";
+    PdfLinePrinter printer(pdfPath, DefaultReportPageLayout());
+    return PrintProfileReport(printer, document, TodayOnThisComputer(), 1);
 }
 
 }  // namespace rillo

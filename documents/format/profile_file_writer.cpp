@@ -36,12 +36,12 @@ std::string SideValue(const ProfileDocument& d) {
     return InputItem(d.sideSlopeOrHeight);
 }
 
+}  // namespace
+
 std::string ReachLengthText(const ProfileDocument& d) {
     ReachLengthResult reach = ReachLength(d.startStation, d.endStation);
     return ShortestNumber(ToSingle(reach.length));
 }
-
-}  // namespace
 
 std::vector<std::string> ProfileFileLines(const ProfileDocument& d) {
     std::vector<std::string> lines;

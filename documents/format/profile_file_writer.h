@@ -15,6 +15,11 @@ namespace rillo {
 // but is no number is a run-time error (ComputationError).
 std::vector<std::string> ProfileFileLines(const ProfileDocument& document);
 
+// The reach length as the file and the report write it: the distance between
+// the start and end stations in its shortest form, 0 when a station lacks its
+// "+". A station that has its "+" but is no number is a ComputationError.
+std::string ReachLengthText(const ProfileDocument& document);
+
 // The whole file: every line ended by a carriage return and a line feed.
 std::string ProfileFileText(const ProfileDocument& document);
 

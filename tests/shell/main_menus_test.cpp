@@ -38,7 +38,9 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
 
     EXPECT_EQ(Describe(*m.mnuFile),
               QStringList({"mnuNewProfile &New [Ctrl+N]", "mnuOpen &Open [Ctrl+O]", "mnuSave &Save [Ctrl+S]",
-                           "mnuPrint &Print [Ctrl+P]", "mnuPageSetup Page Set&up", "mnuSeparator1 -",
+                           "mnuPrint &Print [Ctrl+P]", "mnuPrintPreview Print Pre&view",
+                           "mnuExportPdf &Export PDF...", "mnuExportTable Export &Table...",
+                           "mnuPageSetup Page Set&up", "mnuSeparator1 -",
                            "mnuLastFileUsed &1 hidden", "mnuLastFileUsed &2 hidden", "mnuLastFileUsed &3 hidden",
                            "mnuLastFileUsed &4 hidden", "mnuSeparator2 -", "mnuExit E&xit"}));
     EXPECT_EQ(Describe(*m.mnuChannels),

@@ -12,6 +12,7 @@
 #include "documents/format/profile_file_writer.h"
 #include "shell/channel_type_commands.h"
 #include "shell/unit_commands.h"
+#include "tests/support/disk_full_io.h"
 #include "tests/support/main_window_harness.h"
 #include "tests/support/sample_profiles.h"
 
@@ -20,6 +21,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::ComputeSampleDocument;
+using testing::DiskFullIo;
 using testing::MainWindowTest;
 using testing::SampleTexts;
 using testing::WorkedExampleTexts;
@@ -28,28 +30,6 @@ std::string Contents(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
-
-// A disk that fills up half way through the file.
-class DiskFullIo : public FileSystemIo {
-   public:
-    int CreateNew(const std::string& path, int& fd) override { return real_.CreateNew(path, fd); }
-    int Write(int fd, const char* data, std::size_t size, std::size_t& written) override {
-        real_.Write(fd, data, size / 2, written);
-        return ENOSPC;
-    }
-    int OpenExisting(const std::string& path, int& fd) override { return real_.OpenExisting(path, fd); }
-    int Truncate(int fd, off_t size) override { return real_.Truncate(fd, size); }
-    int SetMode(int fd, mode_t mode) override { return real_.SetMode(fd, mode); }
-    int SetOwner(int fd, uid_t owner, gid_t group) override { return real_.SetOwner(fd, owner, group); }
-    int Sync(int fd) override { return real_.Sync(fd); }
-    int Close(int fd) override { return real_.Close(fd); }
-    int Rename(const std::string& from, const std::string& to) override { return real_.Rename(from, to); }
-    int Remove(const std::string& path) override { return real_.Remove(path); }
-    void SyncFolder(const std::string& folder) override { real_.SyncFolder(folder); }
-
-   private:
-    FileSystemIo& real_ = SystemFileSystemIo();
-};
 
 class ProfileFileCommandsTest : public MainWindowTest {
    protected:

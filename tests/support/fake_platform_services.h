@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/platform_services.h"
+#include "tests/support/recording_line_printer.h"
 #include "tests/support/recording_picture_printer.h"
 
 namespace rillo::testing {
@@ -76,6 +77,13 @@ class FakePlatformServices : public PlatformServices {
         return pageSetupAccepted;
     }
     PicturePrinter& PrinterForPictures() override { return picturePrinter; }
+    std::unique_ptr<LinePrinter> BeginLinePrint() override { return Record(QStringLiteral("printer")); }
+    std::unique_ptr<LinePrinter> BeginPdfLinePrint(const QString& path) override { return Record(path); }
+    void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) override {
+        ++previews;
+        std::unique_ptr<LinePrinter> printer = Record(QStringLiteral("preview"));
+        printDocument(*printer);
+    }
     void SetClipboardText(const QString& text) override { clipboardText = text; }
     void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
     void ShowHelpContents() override { ++helpContents; }
@@ -91,6 +99,8 @@ class FakePlatformServices : public PlatformServices {
     bool pageSetupAccepted = true;
     // The screens' available areas, the primary screen's first.
     QList<QRect> screens{QRect(0, 0, 1920, 1040)};
+    int printFailsAtLine = -1;  // line printers fail from this line on; -1: never
+    int printLinesPerPage = 60;
     // Runs when the save dialog returns a path, before the command goes on:
     // a test can change the file system under the command's feet.
     std::function<void(const QString&)> onSavePathChosen;
@@ -102,12 +112,19 @@ class FakePlatformServices : public PlatformServices {
     int waitDepth = 0, waitCursorShown = 0, pendingEventRuns = 0, beeps = 0;
     int helpContents = 0, helpSearches = 0, helpCloses = 0;
     int printDialogs = 0, pageSetups = 0;
+    int previews = 0;
+    std::deque<PrintedDocument> printedDocuments;  // every document begun, in order
     QString clipboardText;
     RecordingPicturePrinter picturePrinter;
     QImage clipboardImage;
     std::vector<QString> webPages;
 
    private:
+    std::unique_ptr<LinePrinter> Record(const QString& target) {
+        PrintedDocument& record = printedDocuments.emplace_back();
+        record.target = target;
+        return std::make_unique<RecordingLinePrinter>(record, 130, printLinesPerPage, printFailsAtLine);
+    }
     std::optional<QString> NextPath() {
         if (paths.empty()) return std::nullopt;
         auto p = paths.front();

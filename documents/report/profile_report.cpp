@@ -1,0 +1,93 @@
+#include "documents/report/profile_report.h"
+
+#include "documents/format/profile_file_writer.h"
+
+namespace rillo {
+
+namespace {
+
+const ReportFont kTitleFont{"Times New Roman", 12.0, false};
+const ReportFont kNameFont{"Times New Roman", 12.0, true};
+const ReportFont kBodyFont{"Times New Roman", 10.0, false};
+
+constexpr int kSummaryFirstColumn = 30;
+constexpr int kSummarySecondColumn = 65;
+constexpr int kTableFirstColumn = 28;
+
+// A line break or tab typed into a text would break the printed line.
+std::string OnOneLine(std::string text) {
+    for (char& c : text) {
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+    }
+    return text;
+}
+
+ReportLine Empty(const ReportFont& font) {
+    return {font, {}};
+}
+
+ReportLine Centred(const ReportFont& font, const std::string& text) {
+    return {font, {{Placement::Centred, 0, OnOneLine(text)}}};
+}
+
+// A summary line: label and value at column 30, at column 65, and in the next zone.
+ReportLine SummaryLine(std::string first, std::string second, std::string third, bool hasThird = true) {
+    ReportLine line{kBodyFont, {}};
+    line.items.push_back({Placement::AtColumn, kSummaryFirstColumn, OnOneLine(std::move(first))});
+    line.items.push_back({Placement::AtColumn, kSummarySecondColumn, OnOneLine(std::move(second))});
+    if (hasThird) line.items.push_back({Placement::NextZone, 0, OnOneLine(std::move(third))});
+    return line;
+}
+
+// A table line: the first text at column 28, each further one in the next zone.
+template <typename Texts>
+ReportLine TableLine(const Texts& texts) {
+    ReportLine line{kBodyFont, {}, true};
+    bool first = true;
+    for (const auto& text : texts) {
+        if (first) {
+            line.items.push_back({Placement::AtColumn, kTableFirstColumn, OnOneLine(std::string(text))});
+        } else {
+            line.items.push_back({Placement::NextZone, 0, OnOneLine(std::string(text))});
+        }
+        first = false;
+    }
+    return line;
+}
+
+}  // namespace
+
+std::vector<ReportLine> ProfileReportLines(const ProfileDocument& d, const CalendarDate& today) {
+    const ProfileSummary& s = d.summary;
+    const bool trapezoid = d.channelType == ChannelType::Trapezoidal;
+    std::vector<ReportLine> lines;
+    lines.push_back(Empty(kTitleFont));
+    lines.push_back(Empty(kTitleFont));
+    lines.push_back(Centred(kTitleFont, "STEADY-STATE WATER-SURFACE PROFILE"));
+    lines.push_back(Centred(kNameFont, d.channelName));
+    lines.push_back(Centred(kBodyFont, LongDate(today)));
+    lines.push_back(Centred(kBodyFont, d.unitSystem == UnitSystem::English ? "English Units" : "SI Units"));
+    lines.push_back(Empty(kBodyFont));
+
+    lines.push_back(SummaryLine("Length = " + ReachLengthText(d), "Normal Depth = " + s.normalDepth,
+                                "XSec Area = " + s.normalArea));
+    lines.push_back(SummaryLine("Discharge = " + d.flowrate, "Critical Depth = " + s.criticalDepth,
+                                "XSec Area = " + s.criticalArea));
+    lines.push_back(SummaryLine((trapezoid ? "Width = " : "Diameter = ") + d.widthOrDiameter,
+                                "Control Depth = " + d.controlDepth, "Flow Type = " + s.flowType));
+    const char* sideLabel = trapezoid ? "Side Slope = " : "Side Height = ";
+    lines.push_back(SummaryLine("Manning's n = " + d.manningN, "Invert Slope = " + d.bottomSlope,
+                                sideLabel + d.sideSlopeOrHeight, UsesSideInput(d.channelType)));
+    lines.push_back(Empty(kBodyFont));
+
+    const char* headings[] = {"Station", "Depth", "Energy", "Area", "Velocity", "Top Width", "Momentum"};
+    lines.push_back(TableLine(headings));
+    for (const ProfileRow& row : d.table) {
+        if (row.cells[kStationColumn].empty()) break;
+        std::vector<std::string> printed(row.cells.begin(), row.cells.begin() + kFroudeColumn);
+        lines.push_back(TableLine(printed));
+    }
+    return lines;
+}
+
+}  // namespace rillo
