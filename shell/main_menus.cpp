@@ -9,6 +9,7 @@
 #include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"
+#include "shell/help_commands.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
 #include "shell/unit_commands.h"
@@ -201,6 +202,9 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuCompute, &QAction::triggered, w, [w] { Compute(*w); });
 
     // Help
+    QObject::connect(m.mnuHelpContents, &QAction::triggered, w, [w] { w->Services().ShowHelpContents(); });
+    QObject::connect(m.mnuHelpSearch, &QAction::triggered, w, [w] { w->Services().ShowHelpSearch(); });
+    QObject::connect(m.mnuHelpTechSupport, &QAction::triggered, w, [w] { ObtainTechnicalSupport(*w); });
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });
 }
 

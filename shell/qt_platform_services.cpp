@@ -12,6 +12,9 @@
 #include <QUrl>
 #include <QWidget>
 
+#include "shell/help_collection.h"
+#include "shell/help_window.h"
+
 namespace rillo {
 
 namespace {
@@ -20,11 +23,6 @@ const QString kSettingsApplication = QStringLiteral("Rillo2");
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information;
-}
-
-// The help pages stand beside the program.
-QString HelpFilePath() {
-    return QCoreApplication::applicationDirPath() + "/help/rillo2.html";
 }
 
 }  // namespace
@@ -60,6 +58,8 @@ MessageAnswer QtPlatformServices::ShowMessage(const QString& text, const QString
                                               MessageButtons buttons) {
     QMessageBox box(ToQtIcon(icon), title.isEmpty() ? kApplicationTitle : title, ToDisplayLineBreaks(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
+    // An address or a path in a message can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == MessageButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
@@ -168,21 +168,65 @@ void QtPlatformServices::SetClipboardImage(const QImage& image) {
     QGuiApplication::clipboard()->setImage(image);
 }
 
+void QtPlatformServices::UseHelpFiles(const QString& installedCollection, const QString& workFolder) {
+    installedHelp_ = installedCollection;
+    helpWorkFolder_ = workFolder;
+}
+
+HelpWindow* QtPlatformServices::OpenHelp() {
+    if (help_) return help_.get();
+    const QString installed = installedHelp_.isEmpty()
+                                  ? FindInstalledHelpCollection(QCoreApplication::applicationDirPath())
+                                  : installedHelp_;
+    QString problem;
+    if (installed.isEmpty()) {
+        problem = QStringLiteral("The help files %1 and %2 are neither beside the program nor in its "
+                                 "share/rillo folder.")
+                      .arg(kHelpCollectionFile, kHelpDocumentationFile);
+    } else {
+        const PreparedHelpCollection prepared =
+            PrepareHelpCollection(installed, helpWorkFolder_.isEmpty() ? DefaultHelpWorkFolder() : helpWorkFolder_);
+        problem = prepared.error;
+        if (problem.isEmpty()) {
+            auto window = std::make_unique<HelpWindow>(*this, prepared.collectionFile);
+            problem = window->Problem();
+            if (problem.isEmpty()) help_ = std::move(window);
+        }
+    }
+    if (!help_) {
+        ShowMessage(QStringLiteral("Rillo cannot open its help.\r\r") + problem, QStringLiteral("Rillo 2.1 Help"),
+                    MessageIcon::Warning);
+    }
+    return help_.get();
+}
+
 void QtPlatformServices::ShowHelpContents() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath()));
+    if (HelpWindow* help = OpenHelp()) help->ShowContents();
 }
 
 void QtPlatformServices::ShowHelpSearch() {
-    QUrl url = QUrl::fromLocalFile(HelpFilePath());
-    url.setFragment("index");
-    QDesktopServices::openUrl(url);
+    if (HelpWindow* help = OpenHelp()) help->ShowIndex();
 }
 
-// The help pages open in the user's browser, which the program does not own.
-void QtPlatformServices::CloseHelp() {}
+void QtPlatformServices::ShowHelpPage(const QString& pageId) {
+    if (HelpWindow* help = OpenHelp()) help->ShowPage(pageId);
+}
 
-void QtPlatformServices::OpenWebPage(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+void QtPlatformServices::CloseHelp() {
+    if (help_) help_->CloseHelp();
+}
+
+bool QtPlatformServices::OpenWebPage(const QString& address) {
+    const QUrl url(address);
+    // A page of the user guide opens in the help window, which reports its
+    // own failures.
+    if (url.scheme() == QLatin1String("qthelp")) {
+        if (HelpWindow* help = OpenHelp()) {
+            if (!help->ShowUrl(url)) help->ShowPage(QStringLiteral("index"));
+        }
+        return true;
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 QString QtPlatformServices::SettingsFile() const {

@@ -79,13 +79,18 @@ class FakePlatformServices : public PlatformServices {
     void ShowHelpContents() override { ++helpContents; }
     void ShowHelpSearch() override { ++helpSearches; }
     void CloseHelp() override { ++helpCloses; }
-    void OpenWebPage(const QString& url) override { webPages.push_back(url); }
+    bool OpenWebPage(const QString& url) override {
+        webPages.push_back(url);
+        return webPageOpens;
+    }
+    void ShowHelpPage(const QString& pageId) override { helpPages.push_back(pageId); }
 
     // Script
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<QString>> paths;
     std::deque<std::optional<int>> printCopies;  // print dialog answers; empty: cancel
     bool pageSetupAccepted = true;
+    bool webPageOpens = true;  // false: the system refuses to open web pages
     // Runs when the save dialog returns a path, before the command goes on:
     // a test can change the file system under the command's feet.
     std::function<void(const QString&)> onSavePathChosen;
@@ -100,6 +105,7 @@ class FakePlatformServices : public PlatformServices {
     QString clipboardText;
     QImage clipboardImage;
     std::vector<QString> webPages;
+    std::vector<QString> helpPages;  // pages asked for by F1, in order
 
    private:
     std::optional<QString> NextPath() {
