@@ -51,7 +51,9 @@ QString PageOf(const QWidget& widget) {
 QString ActiveViewPage(const QWidget& widget) {
     const auto* main = qobject_cast<const QMainWindow*>(&widget);
     const auto* area = main ? qobject_cast<const QMdiArea*>(main->centralWidget()) : nullptr;
-    const QMdiSubWindow* active = area ? area->activeSubWindow() : nullptr;
+    // The current view: the active one, or while the main window is not the
+    // active window (a window system without a window manager), the last active.
+    const QMdiSubWindow* active = area ? area->currentSubWindow() : nullptr;
     return active && active->isVisible() && active->widget() ? PageOf(*active->widget()) : QString();
 }
 

@@ -61,7 +61,8 @@ QString DefaultHelpWorkFolder() {
         .filePath(QStringLiteral("help"));
 }
 
-PreparedHelpCollection PrepareHelpCollection(const QString& installedCollection, const QString& workFolder) {
+PreparedHelpCollection PrepareHelpCollection(const QString& installedCollection, const QString& workFolder,
+                                             bool renew) {
     const QFileInfo collection(installedCollection);
     const QFileInfo documentation(collection.dir().filePath(kHelpDocumentationFile));
     if (!collection.isFile() || !documentation.isFile()) {
@@ -77,7 +78,7 @@ PreparedHelpCollection PrepareHelpCollection(const QString& installedCollection,
     }
     const QString copy = work.filePath(kHelpCollectionFile);
     const QString stamp = Stamp(collection) + Stamp(documentation);
-    if (HoldsGuide(work) && ReadText(work.filePath(kStampFile)) == stamp) return {copy, {}};
+    if (!renew && HoldsGuide(work) && ReadText(work.filePath(kStampFile)) == stamp) return {copy, {}};
 
     // The search index of the old guide lies beside its collection.
     QDir(work.filePath('.' + QFileInfo(kHelpCollectionFile).completeBaseName())).removeRecursively();

@@ -28,7 +28,9 @@ struct PreparedHelpCollection {
 // installed files change; a renewed copy drops the search index of the old
 // guide, so that it is built again. Copies are written under temporary names
 // and renamed, so a second program copying at the same time finds either the
-// old or the new pair.
-PreparedHelpCollection PrepareHelpCollection(const QString& installedCollection, const QString& workFolder);
+// old or the new pair. `renew` copies again even when nothing changed, for a
+// copy that the help engine could not open.
+PreparedHelpCollection PrepareHelpCollection(const QString& installedCollection, const QString& workFolder,
+                                             bool renew = false);
 
 }  // namespace rillo

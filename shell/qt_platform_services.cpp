@@ -180,22 +180,28 @@ HelpWindow* QtPlatformServices::OpenHelp() {
                                   : installedHelp_;
     QString problem;
     if (installed.isEmpty()) {
-        problem = QStringLiteral("The help files %1 and %2 are neither beside the program nor in its "
-                                 "share/rillo folder.")
+        problem = QStringLiteral(
+                      "The help files %1 and %2 are neither beside the program nor in its "
+                      "share/rillo folder.")
                       .arg(kHelpCollectionFile, kHelpDocumentationFile);
     } else {
-        const PreparedHelpCollection prepared =
-            PrepareHelpCollection(installed, helpWorkFolder_.isEmpty() ? DefaultHelpWorkFolder() : helpWorkFolder_);
-        problem = prepared.error;
-        if (problem.isEmpty()) {
+        const QString work = helpWorkFolder_.isEmpty() ? DefaultHelpWorkFolder() : helpWorkFolder_;
+        // A copy damaged since it was made (a crash, a full disk) is made afresh once.
+        for (bool renew : {false, true}) {
+            const PreparedHelpCollection prepared = PrepareHelpCollection(installed, work, renew);
+            problem = prepared.error;
+            if (!problem.isEmpty()) break;
             auto window = std::make_unique<HelpWindow>(*this, prepared.collectionFile);
             problem = window->Problem();
-            if (problem.isEmpty()) help_ = std::move(window);
+            if (problem.isEmpty()) {
+                help_ = std::move(window);
+                break;
+            }
         }
     }
     if (!help_) {
-        ShowMessage(QStringLiteral("Rillo cannot open its help.\r\r") + problem, QStringLiteral("Rillo 2.1 Help"),
-                    MessageIcon::Warning);
+        ShowMessage(QStringLiteral("Rillo cannot open its help.\r\r") + problem,
+                    QStringLiteral("Rillo 2.1 Help"), MessageIcon::Warning);
     }
     return help_.get();
 }

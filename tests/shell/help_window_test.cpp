@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QHelpContentWidget>
 #include <QHelpSearchEngine>
 #include <QHelpSearchQueryWidget>
@@ -98,7 +99,8 @@ TEST_F(HelpWindowTest, ContentsTheToolbarButtonSearchAndF1OpenTheirPages) {
 
     PressKey(main_->Inputs().txtQ, Qt::Key_F1);
     EXPECT_EQ(Page(), "inputs-view.html");
-    EXPECT_EQ(contents->currentIndex().data().toString(), "Required Inputs") << "the contents follow the page";
+    EXPECT_EQ(contents->currentIndex().data().toString(), "Required Inputs")
+        << "the contents follow the page";
     RunToolbarButton(main_->Menus(), "Help");
     EXPECT_EQ(Page(), "main-window.html");
 
@@ -206,6 +208,26 @@ TEST_F(HelpWindowTest, HelpOpenedFromAModalWindowCanBeUsedWhileItIsOpen) {
     });
     weirs.exec();
     EXPECT_TRUE(ran);
+}
+
+TEST_F(HelpWindowTest, ACopyOfTheGuideDamagedSinceItWasMadeIsMadeAfresh) {
+    services_->ShowHelpContents();
+    End();
+    QFile copy(dir_.filePath("help/rillo2.qhc"));
+    ASSERT_TRUE(copy.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    copy.write("not a help collection");
+    copy.close();
+    Start();
+    QString message;
+    QTimer::singleShot(0, [&message] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            message = box->text();
+            box->accept();
+        }
+    });
+    main_->Menus().mnuHelpContents->trigger();
+    EXPECT_EQ(message.toStdString(), "");
+    EXPECT_EQ(Page(), "main-window.html");
 }
 
 TEST_F(HelpWindowTest, AGuideThatIsMissingIsReportedAndOpensNoWindow) {
