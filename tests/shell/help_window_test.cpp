@@ -234,15 +234,18 @@ TEST_F(HelpWindowTest, AGuideThatIsMissingIsReportedAndOpensNoWindow) {
     End();
     Start(dir_.filePath("nowhere/rillo2.qhc"));
     QString title, text;
+    bool selectable = false;
     QTimer::singleShot(0, [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) return;
         title = box->windowTitle();
         text = box->text();
+        selectable = box->textInteractionFlags() & Qt::TextSelectableByMouse;
         box->accept();
     });
     main_->Menus().mnuHelpContents->trigger();
     EXPECT_EQ(title, "Rillo 2.1 Help");
+    EXPECT_TRUE(selectable) << "a path or an address in a message can be copied";
     EXPECT_TRUE(text.startsWith("Rillo cannot open its help.")) << text.toStdString();
     EXPECT_EQ(services_->Help(), nullptr);
 }
