@@ -90,10 +90,18 @@ class PlatformServices {
     virtual QList<QRect> AvailableScreenAreas() = 0;
 
     // Help file, its keyword search and its closing; a web page in the browser.
+    // Contents opens the user guide at the main window's page; Search at its
+    // index of keywords.
     virtual void ShowHelpContents() = 0;
     virtual void ShowHelpSearch() = 0;
     virtual void CloseHelp() = 0;
-    virtual void OpenWebPage(const QString& url) = 0;
+    // Returns false when the system refused to open the page (no browser), so
+    // that the caller can show the address. A page of the user guide
+    // ("qthelp:" address) opens in the help window.
+    virtual bool OpenWebPage(const QString& url) = 0;
+    // Opens the user guide at one page, named as its file without ".html"
+    // ("critical-depth-calculator"); F1 asks for the page of its window.
+    virtual void ShowHelpPage(const QString& pageId) = 0;
 };
 
 // Shows the wait cursor for the life of the object, so that the normal cursor

@@ -5,16 +5,17 @@
 #include <QMainWindow>
 #include <QMenuBar>
 
-#include "shell/profile_file_commands.h"
 #include "shell/channel_calculator_commands.h"
 #include "shell/channel_name_command.h"
 #include "shell/channel_type_commands.h"
 #include "shell/compute_command.h"
+#include "shell/help_commands.h"
 #include "shell/hydraulic_structure_commands.h"
 #include "shell/mdi_main.h"
 #include "shell/new_profile_command.h"
 #include "shell/plot_command.h"
 #include "shell/print_commands.h"
+#include "shell/profile_file_commands.h"
 #include "shell/unit_commands.h"
 
 namespace rillo {
@@ -219,6 +220,9 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuMannings1, &QAction::triggered, w, [w] { ShowManningsCalculator(*w); });
 
     // Help
+    QObject::connect(m.mnuHelpContents, &QAction::triggered, w, [w] { w->Services().ShowHelpContents(); });
+    QObject::connect(m.mnuHelpSearch, &QAction::triggered, w, [w] { w->Services().ShowHelpSearch(); });
+    QObject::connect(m.mnuHelpTechSupport, &QAction::triggered, w, [w] { ObtainTechnicalSupport(*w); });
     QObject::connect(m.mnuAbout, &QAction::triggered, w, [w] { w->ShowAbout(); });
 }
 

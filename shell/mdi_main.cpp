@@ -1,5 +1,6 @@
 #include "shell/mdi_main.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiSubWindow>
@@ -9,6 +10,7 @@
 #include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "documents/window_layout.h"
+#include "platform/help_key.h"
 #include "shell/frm_about.h"
 #include "shell/input_field_rules.h"
 #include "platform/platform_services.h"
@@ -58,6 +60,8 @@ MDIMain::MDIMain(PlatformServices& services, QWidget* parent) : QMainWindow(pare
 
     menus_ = BuildMainMenus(*this);
     ConnectMainMenus(*this, menus_);
+    // F1 in any window of the program, this one and every dialog.
+    qApp->installEventFilter(new HelpKeyFilter(services_, this));
 }
 
 MDIMain::~MDIMain() = default;

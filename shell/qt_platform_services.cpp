@@ -21,6 +21,8 @@
 #include <cerrno>
 
 #include "platform/center_on_screen.h"
+#include "shell/help_collection.h"
+#include "shell/help_window.h"
 #include "shell/qt_line_printer.h"
 
 namespace rillo {
@@ -31,11 +33,6 @@ const QString kSettingsApplication = QStringLiteral("Rillo2");
 
 QMessageBox::Icon ToQtIcon(MessageIcon icon) {
     return icon == MessageIcon::Warning ? QMessageBox::Warning : QMessageBox::Information;
-}
-
-// The help pages stand beside the program.
-QString HelpFilePath() {
-    return QCoreApplication::applicationDirPath() + "/help/rillo2.html";
 }
 
 // A settings file is read and written only when it is a regular file (links
@@ -89,6 +86,8 @@ MessageAnswer QtPlatformServices::ShowMessage(const QString& text, const QString
                                               MessageButtons buttons) {
     QMessageBox box(ToQtIcon(icon), title.isEmpty() ? kApplicationTitle : title, ToDisplayLineBreaks(text),
                     QMessageBox::NoButton, QApplication::activeWindow());
+    // An address or a path in a message can be selected and copied.
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse);
     if (buttons == MessageButtons::YesNoCancel) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         box.setDefaultButton(QMessageBox::Yes);
@@ -243,21 +242,71 @@ void QtPlatformServices::SetClipboardImage(const QImage& image) {
     QGuiApplication::clipboard()->setImage(image);
 }
 
+void QtPlatformServices::UseHelpFiles(const QString& installedCollection, const QString& workFolder) {
+    installedHelp_ = installedCollection;
+    helpWorkFolder_ = workFolder;
+}
+
+HelpWindow* QtPlatformServices::OpenHelp() {
+    if (help_) return help_.get();
+    const QString installed = installedHelp_.isEmpty()
+                                  ? FindInstalledHelpCollection(QCoreApplication::applicationDirPath())
+                                  : installedHelp_;
+    QString problem;
+    if (installed.isEmpty()) {
+        problem = QStringLiteral(
+                      "The help files %1 and %2 are neither beside the program nor in its "
+                      "share/rillo folder.")
+                      .arg(kHelpCollectionFile, kHelpDocumentationFile);
+    } else {
+        const QString work = helpWorkFolder_.isEmpty() ? DefaultHelpWorkFolder() : helpWorkFolder_;
+        // A copy damaged since it was made (a crash, a full disk) is made afresh once.
+        for (bool renew : {false, true}) {
+            const PreparedHelpCollection prepared = PrepareHelpCollection(installed, work, renew);
+            problem = prepared.error;
+            if (!problem.isEmpty()) break;
+            auto window = std::make_unique<HelpWindow>(*this, prepared.collectionFile);
+            problem = window->Problem();
+            if (problem.isEmpty()) {
+                help_ = std::move(window);
+                break;
+            }
+        }
+    }
+    if (!help_) {
+        ShowMessage(QStringLiteral("Rillo cannot open its help.\r\r") + problem,
+                    QStringLiteral("Rillo 2.1 Help"), MessageIcon::Warning);
+    }
+    return help_.get();
+}
+
 void QtPlatformServices::ShowHelpContents() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(HelpFilePath()));
+    if (HelpWindow* help = OpenHelp()) help->ShowContents();
 }
 
 void QtPlatformServices::ShowHelpSearch() {
-    QUrl url = QUrl::fromLocalFile(HelpFilePath());
-    url.setFragment("index");
-    QDesktopServices::openUrl(url);
+    if (HelpWindow* help = OpenHelp()) help->ShowIndex();
 }
 
-// The help pages open in the user's browser, which the program does not own.
-void QtPlatformServices::CloseHelp() {}
+void QtPlatformServices::ShowHelpPage(const QString& pageId) {
+    if (HelpWindow* help = OpenHelp()) help->ShowPage(pageId);
+}
 
-void QtPlatformServices::OpenWebPage(const QString& url) {
-    QDesktopServices::openUrl(QUrl(url));
+void QtPlatformServices::CloseHelp() {
+    if (help_) help_->CloseHelp();
+}
+
+bool QtPlatformServices::OpenWebPage(const QString& address) {
+    const QUrl url(address);
+    // A page of the user guide opens in the help window, which reports its
+    // own failures.
+    if (url.scheme() == QLatin1String("qthelp")) {
+        if (HelpWindow* help = OpenHelp()) {
+            if (!help->ShowUrl(url)) help->ShowPage(QStringLiteral("index"));
+        }
+        return true;
+    }
+    return QDesktopServices::openUrl(url);
 }
 
 QList<QRect> QtPlatformServices::AvailableScreenAreas() {

@@ -10,6 +10,8 @@
 
 namespace rillo {
 
+class HelpWindow;
+
 // The platform services of the running program: Qt message boxes, the
 // override cursor, and the per-user settings store as an INI file in the
 // user's configuration folder under the application name "Rillo2". Written
@@ -47,8 +49,16 @@ class QtPlatformServices : public PlatformServices {
     void ShowHelpContents() override;
     void ShowHelpSearch() override;
     void CloseHelp() override;
-    void OpenWebPage(const QString& url) override;
+    bool OpenWebPage(const QString& url) override;
     QList<QRect> AvailableScreenAreas() override;
+    void ShowHelpPage(const QString& pageId) override;
+
+    // Where the help comes from: the installed collection (by default found
+    // beside the program or in ../share/rillo/) and the per-user folder the
+    // help works in (by default the application's local data folder).
+    void UseHelpFiles(const QString& installedCollection, const QString& workFolder);
+    // The help window, once help has been opened; null before.
+    HelpWindow* Help() const { return help_.get(); }
 
     // The file the settings are kept in.
     QString SettingsFile() const;
@@ -65,6 +75,14 @@ class QtPlatformServices : public PlatformServices {
     QHash<QString, QString> unsavedSettings_;  // the values instead, then
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QtPicturePrinter> picturePrinter_;  // draws on printer_
+
+    // The help window, made on first use; null (after a message) when the
+    // user guide cannot be opened.
+    HelpWindow* OpenHelp();
+
+    std::unique_ptr<HelpWindow> help_;
+    QString installedHelp_;
+    QString helpWorkFolder_;
 };
 
 // A message text with the program's carriage-return line breaks turned into

@@ -89,8 +89,12 @@ class FakePlatformServices : public PlatformServices {
     void ShowHelpContents() override { ++helpContents; }
     void ShowHelpSearch() override { ++helpSearches; }
     void CloseHelp() override { ++helpCloses; }
-    void OpenWebPage(const QString& url) override { webPages.push_back(url); }
     QList<QRect> AvailableScreenAreas() override { return screens; }
+    bool OpenWebPage(const QString& url) override {
+        webPages.push_back(url);
+        return webPageOpens;
+    }
+    void ShowHelpPage(const QString& pageId) override { helpPages.push_back(pageId); }
 
     // Script
     std::deque<MessageAnswer> answers;
@@ -101,6 +105,7 @@ class FakePlatformServices : public PlatformServices {
     QList<QRect> screens{QRect(0, 0, 1920, 1040)};
     int printFailsAtLine = -1;  // line printers fail from this line on; -1: never
     int printLinesPerPage = 60;
+    bool webPageOpens = true;  // false: the system refuses to open web pages
     // Runs when the save dialog returns a path, before the command goes on:
     // a test can change the file system under the command's feet.
     std::function<void(const QString&)> onSavePathChosen;
@@ -118,6 +123,7 @@ class FakePlatformServices : public PlatformServices {
     RecordingPicturePrinter picturePrinter;
     QImage clipboardImage;
     std::vector<QString> webPages;
+    std::vector<QString> helpPages;  // pages asked for by F1, in order
 
    private:
     std::unique_ptr<LinePrinter> Record(const QString& target) {

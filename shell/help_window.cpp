@@ -1,0 +1,290 @@
+#include "shell/help_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHelpContentModel>
+#include <QHelpContentWidget>
+#include <QHelpIndexWidget>
+#include <QHelpLink>
+#include <QHelpSearchEngine>
+#include <QHelpSearchQueryWidget>
+#include <QHelpSearchResultWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QScreen>
+#include <QSplitter>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QWindow>
+
+#include "documents/window_layout.h"
+#include "platform/platform_services.h"
+#include "platform/twips.h"
+#include "shell/help_browser.h"
+#include "shell/help_commands.h"
+
+namespace rillo {
+
+namespace {
+
+const QString kNamespace = QStringLiteral("com.quillbeck.rillo2");
+const QString kMainWindowPage = QStringLiteral("main-window");
+const QString kFirstPage = QStringLiteral("index");
+constexpr QSize kDefaultSize(1100, 760);
+constexpr QSize kSmallestSize(420, 300);
+// Less than this much of the window on a screen counts as off the screen.
+constexpr QSize kVisibleAtLeast(120, 80);
+
+QRect AvailableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+bool ShowsEnough(const QRect& frame) {
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect seen = screen->availableGeometry().intersected(frame);
+        if (seen.width() >= kVisibleAtLeast.width() && seen.height() >= kVisibleAtLeast.height()) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+QUrl HelpPageUrl(const QString& pageId) {
+    return QUrl(QStringLiteral("qthelp://%1/doc/%2.html").arg(kNamespace, pageId));
+}
+
+HelpWindow::HelpWindow(PlatformServices& services, const QString& collectionFile)
+    : services_(services), engine_(collectionFile, this) {
+    setObjectName("frmHelp");
+    setWindowTitle(QStringLiteral("Rillo 2.1 Help"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    engine_.setReadOnly(false);
+    if (!engine_.setupData()) {
+        problem_ = engine_.error();
+    } else if (!engine_.registeredDocumentations().contains(kNamespace) ||
+               engine_.fileData(HelpPageUrl(kFirstPage)).isEmpty()) {
+        problem_ = QStringLiteral("The help collection %1 holds no user guide.").arg(collectionFile);
+    }
+
+    browser_ = new HelpBrowser(engine_, this);
+    connect(browser_, &QTextBrowser::anchorClicked, this, &HelpWindow::OpenLink);
+    // The page as it changes: the browser's source() still names the old one here.
+    connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::SelectPageInContents);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->setObjectName("tabHelp");
+    BuildContentsTab();
+    BuildIndexTab();
+    BuildSearchTab();
+
+    auto* splitter = new QSplitter(Qt::Horizontal, this);
+    splitter->addWidget(tabs_);
+    splitter->addWidget(browser_);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({320, kDefaultSize.width() - 320});
+    setCentralWidget(splitter);
+
+    QToolBar* toolbar = addToolBar(QStringLiteral("Navigation"));
+    toolbar->setObjectName("helpToolbar");
+    toolbar->setMovable(false);
+    toolbar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    back_ = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowBack), QStringLiteral("&Back"));
+    back_->setShortcut(QKeySequence::Back);
+    back_->setEnabled(false);
+    forward_ = toolbar->addAction(style()->standardIcon(QStyle::SP_ArrowForward), QStringLiteral("&Forward"));
+    forward_->setShortcut(QKeySequence::Forward);
+    forward_->setEnabled(false);
+    home_ = toolbar->addAction(style()->standardIcon(QStyle::SP_DirHomeIcon), QStringLiteral("&Home"));
+    connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
+    connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
+    connect(home_, &QAction::triggered, this, [this] { ShowUrl(HelpPageUrl(kFirstPage)); });
+    connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+
+    if (problem_.isEmpty()) engine_.searchEngine()->scheduleIndexDocumentation();
+}
+
+HelpWindow::~HelpWindow() = default;
+
+void HelpWindow::BuildContentsTab() {
+    QHelpContentWidget* contents = engine_.contentWidget();
+    contents->setObjectName("helpContents");
+    contents->setHeaderHidden(true);
+    connect(contents, &QHelpContentWidget::linkActivated, this, &HelpWindow::ShowUrl);
+    // The tree is built in the background; once it stands, open it fully and
+    // mark the page on show.
+    connect(engine_.contentModel(), &QHelpContentModel::contentsCreated, this, [this, contents] {
+        contents->expandAll();
+        SelectPageInContents(browser_->source());
+    });
+    tabs_->addTab(contents, QStringLiteral("&Contents"));
+}
+
+void HelpWindow::BuildIndexTab() {
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    auto* label = new QLabel(QStringLiteral("&Look for:"), page);
+    indexField_ = new QLineEdit(page);
+    indexField_->setObjectName("helpIndexField");
+    indexField_->setClearButtonEnabled(true);
+    label->setBuddy(indexField_);
+    QHelpIndexWidget* index = engine_.indexWidget();
+    index->setObjectName("helpIndex");
+    layout->addWidget(label);
+    layout->addWidget(indexField_);
+    layout->addWidget(index, 1);
+    connect(indexField_, &QLineEdit::textChanged, index,
+            [index](const QString& text) { index->filterIndices(text); });
+    connect(indexField_, &QLineEdit::returnPressed, index, &QHelpIndexWidget::activateCurrentItem);
+    connect(index, &QHelpIndexWidget::documentActivated, this,
+            [this](const QHelpLink& document, const QString&) { ShowUrl(document.url); });
+    // Each keyword of the guide has one page; should one get more, the first serves.
+    connect(index, &QHelpIndexWidget::documentsActivated, this,
+            [this](const QList<QHelpLink>& documents, const QString&) {
+                if (!documents.isEmpty()) ShowUrl(documents.constFirst().url);
+            });
+    tabs_->addTab(page, QStringLiteral("&Index"));
+}
+
+void HelpWindow::BuildSearchTab() {
+    QHelpSearchEngine* search = engine_.searchEngine();
+    auto* page = new QWidget(this);
+    auto* layout = new QVBoxLayout(page);
+    QHelpSearchQueryWidget* query = search->queryWidget();
+    query->setObjectName("helpSearchQuery");
+    QHelpSearchResultWidget* results = search->resultWidget();
+    results->setObjectName("helpSearchResults");
+    searchStatus_ = new QLabel(page);
+    searchStatus_->setObjectName("helpSearchStatus");
+    searchStatus_->setWordWrap(true);
+    layout->addWidget(query);
+    layout->addWidget(searchStatus_);
+    layout->addWidget(results, 1);
+    // A search before the index stands would find nothing; the index is
+    // brought up to date each time the window opens.
+    query->setEnabled(false);
+    searchStatus_->setText(QStringLiteral("Building the search index..."));
+    connect(query, &QHelpSearchQueryWidget::search, search,
+            [search, query] { search->search(query->searchInput()); });
+    connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::ShowUrl);
+    connect(search, &QHelpSearchEngine::indexingStarted, this, [this, query] {
+        query->setEnabled(false);
+        searchStatus_->setText(QStringLiteral("Building the search index..."));
+    });
+    connect(search, &QHelpSearchEngine::indexingFinished, this, [this, query] {
+        query->setEnabled(true);
+        searchStatus_->clear();
+    });
+    tabs_->addTab(page, QStringLiteral("&Search"));
+}
+
+void HelpWindow::ShowContents() {
+    tabs_->setCurrentIndex(ContentsTab);
+    ShowPage(kMainWindowPage);
+}
+
+void HelpWindow::ShowIndex() {
+    tabs_->setCurrentIndex(IndexTab);
+    if (browser_->source().isEmpty()) ShowUrl(HelpPageUrl(kFirstPage));
+    Present();
+    indexField_->setFocus(Qt::OtherFocusReason);
+    indexField_->selectAll();
+}
+
+void HelpWindow::ShowPage(const QString& pageId) {
+    if (!ShowUrl(HelpPageUrl(pageId))) ShowUrl(HelpPageUrl(kFirstPage));
+}
+
+bool HelpWindow::ShowUrl(const QUrl& url) {
+    QUrl file = url;
+    file.setFragment(QString());
+    if (!problem_.isEmpty() || engine_.fileData(file).isEmpty()) return false;
+    if (browser_->source() != url) browser_->setSource(url);
+    Present();
+    return true;
+}
+
+void HelpWindow::OpenLink(const QUrl& link) {
+    const QUrl url = browser_->source().resolved(link);
+    if (url.scheme() == QLatin1String("qthelp")) {
+        ShowUrl(url);
+    } else {
+        OpenWebPageOrShowAddress(services_, url.toString(), QStringLiteral("Rillo 2.1 Help"),
+                                 QStringLiteral("this page"));
+    }
+}
+
+void HelpWindow::SelectPageInContents(QUrl page) {
+    QHelpContentWidget* contents = engine_.contentWidget();
+    page.setFragment(QString());
+    const QModelIndex index = contents->indexOf(page);
+    if (index.isValid()) contents->setCurrentIndex(index);
+}
+
+void HelpWindow::Present() {
+    if (!placed_) Place();
+    // Above a modal window the help would be blocked like every other window;
+    // tied to the modal window it stays usable while that is open.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this) modal = nullptr;
+    winId();
+    if (QWindow* handle = windowHandle()) {
+        QWindow* owner = nullptr;
+        if (modal) {
+            modal->window()->winId();
+            owner = modal->window()->windowHandle();
+        }
+        if (handle->transientParent() != owner) handle->setTransientParent(owner);
+    }
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::Place() {
+    placed_ = true;
+    const QRect area = AvailableArea();
+    // Room is left for the window frame, which is not known before the window shows.
+    const QSize size = kDefaultSize.boundedTo(area.size() * 0.85);
+    const QRect fallback(
+        area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
+        size);
+    auto read = [this](const char* key, int pixels) {
+        return TwipsToPixels(ReadPlacementTwips(services_, key, PixelsToTwips(pixels)));
+    };
+    QRect stored(read("HelpL", fallback.x()), read("HelpT", fallback.y()), read("HelpW", fallback.width()),
+                 read("HelpH", fallback.height()));
+    stored.setSize(stored.size().expandedTo(kSmallestSize));
+    const QRect placement = ShowsEnough(stored) ? stored : fallback;
+    resize(placement.size());
+    move(placement.topLeft());
+}
+
+void HelpWindow::StorePlacement() {
+    if (!placed_) return;
+    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : QRect(pos(), size());
+    WritePlacementTwips(services_, "HelpL", PixelsToTwips(normal.x()));
+    WritePlacementTwips(services_, "HelpT", PixelsToTwips(normal.y()));
+    WritePlacementTwips(services_, "HelpW", PixelsToTwips(normal.width()));
+    WritePlacementTwips(services_, "HelpH", PixelsToTwips(normal.height()));
+}
+
+void HelpWindow::CloseHelp() {
+    if (isVisible()) close();
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+    try {
+        StorePlacement();
+    } catch (...) {
+        // A placement that cannot be stored is not worth a message.
+    }
+    event->accept();
+}
+
+}  // namespace rillo
