@@ -1,7 +1,7 @@
 #include "cli/cli_app.h"
 
 #include <CLI/CLI.hpp>
-#include <algorithm>
+#include <functional>
 
 #include "cli/critical_command.h"
 #include "cli/gate_command.h"
@@ -13,23 +13,49 @@
 
 namespace rillo::cli {
 
+namespace {
+
+// A subcommand as the front end sees it: its parser and the run that reads
+// the options the parser filled.
+struct Subcommand {
+    CLI::App* parser;
+    std::function<int(std::ostream& out, std::ostream& err)> run;
+};
+
+// Adds a subcommand whose options live in `options` for the life of the run.
+template <typename Options, typename Add, typename Run>
+Subcommand Register(CLI::App& app, Options& options, Add add, Run run) {
+    return {add(app, options),
+            [&options, run](std::ostream& out, std::ostream& err) { return run(options, out, err); }};
+}
+
+}  // namespace
+
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     CLI::App app{"Rillo 2.1: hydraulic design of open channels, from the command line.", "rillo-cli"};
     app.require_subcommand(1);
     ProfileOptions profile;
-    CLI::App* profileCommand = AddProfileCommand(app, profile);
     ShowOptions show;
-    CLI::App* showCommand = AddShowCommand(app, show);
-    WeirOptions weir;
-    CLI::App* weirCommand = AddWeirCommand(app, weir);
-    OrificeOptions orifice;
-    CLI::App* orificeCommand = AddOrificeCommand(app, orifice);
-    GateOptions gate;
-    CLI::App* gateCommand = AddGateCommand(app, gate);
     CriticalOptions critical;
-    CLI::App* criticalCommand = AddCriticalCommand(app, critical);
     ManningOptions manning;
-    CLI::App* manningCommand = AddManningCommand(app, manning);
+    WeirOptions weir;
+    OrificeOptions orifice;
+    GateOptions gate;
+    const std::vector<Subcommand> subcommands = {
+        Register(app, profile, AddProfileCommand, RunProfileCommand),
+        Register(app, show, AddShowCommand, RunShowCommand),
+        Register(app, critical, AddCriticalCommand, RunCriticalCommand),
+        Register(app, manning, AddManningCommand, RunManningCommand),
+        Register(app, weir, AddWeirCommand, RunWeirCommand),
+        Register(app, orifice, AddOrificeCommand, RunOrificeCommand),
+        Register(app, gate, AddGateCommand, RunGateCommand),
+    };
+    auto parsed = [&subcommands]() -> const Subcommand* {
+        for (const Subcommand& subcommand : subcommands) {
+            if (subcommand.parser->parsed()) return &subcommand;
+        }
+        return nullptr;
+    };
 
     // CLI11 takes the arguments last to first.
     std::vector<std::string> reversed(args.rbegin(), args.rend());
@@ -37,20 +63,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         app.parse(reversed);
     } catch (const CLI::CallForHelp&) {
         // Help on the whole program lists every subcommand's options too.
-        if (profileCommand->parsed()) {
-            out << profileCommand->help();
-        } else if (showCommand->parsed()) {
-            out << showCommand->help();
-        } else if (weirCommand->parsed()) {
-            out << weirCommand->help();
-        } else if (orificeCommand->parsed()) {
-            out << orificeCommand->help();
-        } else if (gateCommand->parsed()) {
-            out << gateCommand->help();
-        } else if (criticalCommand->parsed()) {
-            out << criticalCommand->help();
-        } else if (manningCommand->parsed()) {
-            out << manningCommand->help();
+        if (const Subcommand* subcommand = parsed()) {
+            out << subcommand->parser->help();
         } else {
             out << app.help("", CLI::AppFormatMode::All);
         }
@@ -59,13 +73,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         err << e.what() << "\nRun with --help for the options.\n";
         return kExitUsage;
     }
-    if (profileCommand->parsed()) return RunProfileCommand(profile, out, err);
-    if (showCommand->parsed()) return RunShowCommand(show, out, err);
-    if (weirCommand->parsed()) return RunWeirCommand(weir, out, err);
-    if (orificeCommand->parsed()) return RunOrificeCommand(orifice, out, err);
-    if (gateCommand->parsed()) return RunGateCommand(gate, out, err);
-    if (criticalCommand->parsed()) return RunCriticalCommand(critical, out, err);
-    if (manningCommand->parsed()) return RunManningCommand(manning, out, err);
+    if (const Subcommand* subcommand = parsed()) return subcommand->run(out, err);
     return kExitUsage;
 }
 
