@@ -17,6 +17,10 @@ class PlatformServices;
 QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* captionName,
                               const QString& text, const char* fieldName, PlatformServices& services);
 
+// The label that shows a computed result: a sunken panel, right-aligned and
+// wide enough for any number the calculators show, so the decimals line up.
+QLabel* MakeResultLabel(QWidget* parent, const char* name);
+
 // A caption and the label that shows a computed result, on one row of `grid`.
 // Returns the result label.
 QLabel* AddResultRow(QGridLayout& grid, QLabel*& caption, const char* captionName, const QString& text,

@@ -5,6 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "calculators/calculator_controls.h"
+
 namespace rillo {
 
 namespace {
@@ -55,12 +57,7 @@ void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* capt
                   const char* resultName, QWidget* parent) {
     caption = new QLabel(parent);
     caption->setObjectName(captionName);
-    result = new QLabel(parent);
-    result->setObjectName(resultName);
-    result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    result->setMinimumWidth(100);
-    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    result = MakeResultLabel(parent, resultName);
     grid.addWidget(caption, row, 0);
     grid.addWidget(result, row, 1);
 }
@@ -85,12 +82,8 @@ void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown) {
 }
 
 QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushButton*& close) {
-    compute = new QPushButton("Compute", parent);
-    compute->setObjectName("cmdCompute");
-    compute->setAutoDefault(false);
-    close = new QPushButton("&Close", parent);
-    close->setObjectName("cmdClose");
-    close->setAutoDefault(false);
+    compute = AddCalculatorButton(*parent, "cmdCompute", "Compute");
+    close = AddCalculatorButton(*parent, "cmdClose", "&Close");
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(compute);
