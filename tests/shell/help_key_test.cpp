@@ -5,11 +5,13 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMdiSubWindow>
+#include <QPushButton>
 #include <QTimer>
 
 #include "shell/help_commands.h"
 #include "tests/support/key_input.h"
 #include "tests/support/main_window_harness.h"
+#include "tests/support/sample_profiles.h"
 
 namespace rillo {
 namespace {
@@ -97,6 +99,40 @@ TEST_F(HelpKeyTest, F1InEveryOtherWindowAsksForThePageOfItsName) {
     }
     QDialog stranger;
     EXPECT_EQ(PressF1(&stranger), "index") << "a window without a page of its own opens the first page";
+}
+
+// The same through the real windows, opened from their menus.
+TEST_F(HelpKeyTest, F1InTheRealCalculatorsPlotAndSetUpAsksForTheirPages) {
+    const std::pair<QAction*, const char*> calculators[] = {
+        {Main().Menus().mnuCritical, "critical-depth-calculator"},
+        {Main().Menus().mnuMannings1, "mannings-calculator"},
+        {Main().Menus().mnuWeirs, "weir-calculator"},
+        {Main().Menus().mnuOrifices, "orifice-calculator"},
+        {Main().Menus().mnuGates, "gate-calculator"},
+    };
+    for (const auto& [item, page] : calculators) {
+        InsideModal([item] { item->trigger(); },
+                    [&](QWidget& window) {
+                        auto* field = window.findChild<QLineEdit*>();
+                        ASSERT_NE(field, nullptr) << page;
+                        EXPECT_EQ(PressF1(field), page);
+                        EXPECT_EQ(PressF1(&window), page);
+                    });
+    }
+
+    EnterInputs(testing::WorkedExampleTexts());
+    ComputeFromMenu();
+    ASSERT_TRUE(services.messages.empty());
+    InsideModal([this] { Main().Menus().mnuPlot->trigger(); },
+                [&](QWidget& plot) {
+                    EXPECT_EQ(PressF1(plot.focusWidget() ? plot.focusWidget() : &plot), "plot-window");
+                    auto* customize = plot.findChild<QPushButton*>("cmdCustomize");
+                    ASSERT_NE(customize, nullptr);
+                    InsideModal([customize] { customize->click(); },
+                                [&](QWidget& setup) {
+                                    EXPECT_EQ(PressF1(setup.findChild<QLineEdit*>()), "plot-setup");
+                                });
+                });
 }
 
 TEST_F(HelpKeyTest, OnlyAPlainF1IsTakenAndARepeatAsksOnce) {
