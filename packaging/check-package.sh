@@ -6,7 +6,8 @@
 #   packaging/check-package.sh [PACKAGE.deb] [SCREENSHOT_FOLDER]
 #
 # The package defaults to build/rillo_2.1_*.deb; screenshots of the installed
-# program (main window, help window) go to SCREENSHOT_FOLDER when given. The
+# program (main window, help window) go to SCREENSHOT_FOLDER when given
+# (ImageMagick's import). It needs Xvfb, xdotool and the two validators. The
 # exit status is 0 when every step passed; the first failure names itself and
 # removes the package.
 set -eu
@@ -16,6 +17,9 @@ deb=${1:-$(ls "$here"/../build/rillo_2.1*.deb 2>/dev/null | head -n 1)}
 shots=${2:-}
 [ -n "$deb" ] && [ -f "$deb" ] || { echo "check-package: no package; run 'make package' first" >&2; exit 2; }
 [ "$(id -u)" = 0 ] || { echo "check-package: run as root (it installs the package)" >&2; exit 2; }
+for tool in Xvfb xdotool desktop-file-validate appstreamcli; do
+    command -v "$tool" >/dev/null || { echo "check-package: needs $tool (make deps installs it)" >&2; exit 2; }
+done
 deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
 
 work=$(mktemp -d)
@@ -77,11 +81,13 @@ fi
 # The program as the desktop starts it, from the installed files only: it
 # opens the file given, and F1 opens its help.
 step "starting the program under Xvfb"
-display=:$((90 + $$ % 100))
-Xvfb "$display" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display number and writes it to the file.
+Xvfb -displayfd 5 -screen 0 1600x1000x24 -nolisten tcp 5>"$work/display" >/dev/null 2>&1 &
 xvfb_pid=$!
-export DISPLAY="$display"
-sleep 2
+i=0
+while [ ! -s "$work/display" ] && [ $i -lt 50 ]; do sleep 0.2; i=$((i + 1)); done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=":$(cat "$work/display")"
 unset QT_QPA_PLATFORM
 rillo "$work/reach.flo" >"$work/rillo.log" 2>&1 &
 rillo_pid=$!
