@@ -3,7 +3,8 @@
 PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugins libgl-dev \
             qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite poppler-utils \
             libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
-            fonts-liberation xvfb xauth
+            fonts-liberation xvfb xauth \
+            dpkg-dev file desktop-file-utils appstream xdotool
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 JOBS ?= $(shell nproc)
@@ -14,7 +15,7 @@ FUZZ_BUILD := build-fuzz
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps build run test test-plain test-sanitized bench fuzz clean
+.PHONY: deps build run test test-plain test-sanitized package bench fuzz clean
 
 # Installs only what is missing, so a machine that has everything is left alone.
 deps:
@@ -42,6 +43,11 @@ test: test-plain test-sanitized
 
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The Debian package, build/rillo_2.1_<arch>.deb; packaging/check-package.sh
+# installs it, tries it and removes it again.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
 test-sanitized: deps

@@ -4,7 +4,6 @@
 
 #include "shell/headless_export.h"
 #include "shell/mdi_main.h"
-#include "shell/profile_file_commands.h"
 #include "shell/program_options.h"
 #include "shell/qt_platform_services.h"
 #include "shell/start_up.h"
@@ -16,6 +15,12 @@ constexpr int kExitUsage = 2;
 void SetApplicationIdentity() {
     QCoreApplication::setApplicationName("Rillo2");
     QCoreApplication::setApplicationVersion("2.1");
+}
+
+// Ties the windows to the installed desktop entry (its icon and name in the
+// task bar and on Wayland).
+void SetDesktopIdentity() {
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.quillbeck.Rillo"));
 }
 
 // Reads the command line with an application object that needs no display,
@@ -53,6 +58,7 @@ int main(int argc, char** argv) {
 
     QApplication app(argc, argv);
     SetApplicationIdentity();
+    SetDesktopIdentity();
     rillo::QtPlatformServices services;
     rillo::MDIMain window(services);
     QObject::connect(&window, &rillo::MDIMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
@@ -61,8 +67,7 @@ int main(int argc, char** argv) {
         // Opened once the window is up, as File, Open would; a refused file
         // shows its message and leaves the empty profile.
         QTimer::singleShot(0, &window, [&window, path = options.fileToOpen] {
-            window.ShowDocumentViews();
-            rillo::ReadProfileFile(window, path);
+            rillo::OpenFileGivenAtStartUp(window, path);
         });
     }
     return QApplication::exec();

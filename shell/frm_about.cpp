@@ -1,7 +1,7 @@
 #include "shell/frm_about.h"
 
 #include <QGridLayout>
-#include <QPixmap>
+#include <QIcon>
 
 #include "platform/center_on_screen.h"
 
@@ -14,7 +14,8 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
 
     Image1 = new QLabel(this);
     Image1->setObjectName("Image1");
-    Image1->setPixmap(QPixmap(":/about/channel.png"));
+    // The program's icon, drawn for the pixel density of the screen.
+    Image1->setPixmap(QIcon(":/icons/rillo.svg").pixmap(QSize(96, 96), devicePixelRatioF()));
 
     lblRillo = new QLabel("Rillo 2.1", this);
     lblRillo->setObjectName("lblRillo");

@@ -49,18 +49,18 @@ struct ToolbarButton {
 };
 
 constexpr ToolbarButton kToolbarButtons[12] = {
-    {"New", "New", ":/icons/new.png"},
-    {"Open", "Open", ":/icons/open.png"},
-    {"Save", "Save", ":/icons/save.png"},
-    {"Print", "Print", ":/icons/print.png"},
-    {"Compute", "Compute water surface profile", ":/icons/compute.png"},
-    {"Plot", "Plot water surface profile", ":/icons/plot.png"},
-    {"Critical", "Critical depth and slope", ":/icons/critical.png"},
-    {"Mannings", "Depth, flowrate, and channel characteristics", ":/icons/mannings.png"},
-    {"Orifices", "Orifices", ":/icons/orifices.png"},
-    {"Gates", "Underflow gates", ":/icons/gates.png"},
-    {"Weirs", "Weirs", ":/icons/weirs.png"},
-    {"Help", "Help", ":/icons/help.png"},
+    {"New", "New", ":/icons/new.svg"},
+    {"Open", "Open", ":/icons/open.svg"},
+    {"Save", "Save", ":/icons/save.svg"},
+    {"Print", "Print", ":/icons/print.svg"},
+    {"Compute", "Compute water surface profile", ":/icons/compute.svg"},
+    {"Plot", "Plot water surface profile", ":/icons/plot.svg"},
+    {"Critical", "Critical depth and slope", ":/icons/critical.svg"},
+    {"Mannings", "Depth, flowrate, and channel characteristics", ":/icons/mannings.svg"},
+    {"Orifices", "Orifices", ":/icons/orifices.svg"},
+    {"Gates", "Underflow gates", ":/icons/gates.svg"},
+    {"Weirs", "Weirs", ":/icons/weirs.svg"},
+    {"Help", "Help", ":/icons/help.svg"},
 };
 
 // The menu item whose command a toolbar button runs.

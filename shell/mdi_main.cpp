@@ -41,7 +41,7 @@ MDIMain::MDIMain(PlatformServices& services, QWidget* parent) : QMainWindow(pare
     RegisterResources();
     setObjectName("MDIMain");
     setWindowTitle(kApplicationTitle);
-    setWindowIcon(QIcon(":/about/channel.png"));
+    setWindowIcon(QIcon(":/icons/rillo.svg"));
 
     mdiArea = new QMdiArea(this);
     mdiArea->setObjectName("mdiArea");

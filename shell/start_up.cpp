@@ -1,7 +1,10 @@
 #include "shell/start_up.h"
 
+#include <QFileInfo>
+
 #include "platform/error_messages.h"
 #include "shell/mdi_main.h"
+#include "shell/profile_file_commands.h"
 
 namespace rillo {
 
@@ -13,6 +16,11 @@ bool RunStartUp(MDIMain& main) {
         ShowStartupFailure(main.Services());
         return false;
     }
+}
+
+void OpenFileGivenAtStartUp(MDIMain& main, const QString& path) {
+    main.ShowDocumentViews();
+    ReadProfileFile(main, QFileInfo(path).absoluteFilePath());
 }
 
 }  // namespace rillo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 namespace rillo {
 
 class MDIMain;
@@ -8,5 +10,12 @@ class MDIMain;
 // the normal cursor, shows the start-up failure message and returns false:
 // the program then ends.
 bool RunStartUp(MDIMain& main);
+
+// Opens the profile file named on the command line once the program has
+// started, as File, Open would: a file it refuses shows its message and the
+// program goes on with the empty profile. A relative path is taken from the
+// current folder, so that the recent-files list keeps a path that still
+// opens from anywhere.
+void OpenFileGivenAtStartUp(MDIMain& main, const QString& path);
 
 }  // namespace rillo
