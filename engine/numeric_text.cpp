@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <string>
 
@@ -95,18 +97,21 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Writes "[-]whole.fraction" from the rounded value times 10^decimals.
+// Writes "[-]whole.fraction" from the rounded value times 10^decimals, with
+// at least one whole digit: the digits are put down from the last one back.
 std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) {
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, scaled).ptr;
-    int count = static_cast<int>(end - digits);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(count + decimals + 3));
-    if (negative) out.push_back('-');
-    for (int i = count; i <= decimals; ++i) out.push_back('0');  // at least one whole digit
-    out.append(digits, static_cast<std::size_t>(count));
-    if (decimals > 0) out.insert(out.size() - static_cast<std::size_t>(decimals), 1, '.');
-    return out;
+    char text[48];
+    char* const end = text + sizeof text;
+    char* p = end;
+    int written = 0;
+    do {
+        if (written == decimals && decimals > 0) *--p = '.';
+        *--p = static_cast<char>('0' + scaled % 10);
+        scaled /= 10;
+        ++written;
+    } while (scaled != 0 || written <= decimals);
+    if (negative) *--p = '-';
+    return std::string(p, static_cast<std::size_t>(end - p));
 }
 
 constexpr unsigned long long kPowersOfTen[] = {1ULL,
@@ -127,27 +132,25 @@ constexpr unsigned long long kPowersOfTen[] = {1ULL,
                                                1000000000000000ULL};
 
 // 10^k for 0 <= k <= 27, all exact in long double.
-long double PowerOfTen(int k) {
-    static const auto table = [] {
-        std::array<long double, 28> t{};
-        t[0] = 1.0L;
-        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
-        return t;
-    }();
-    return table[static_cast<std::size_t>(k)];
-}
+constexpr long double kLongPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                            1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+                                            1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
 // The common case in integer arithmetic: magnitudes from 1e-12 to 1e15 and up
 // to six decimals. Returns false when the value is outside that range.
 bool FormatFixedFast(double value, int decimals, std::string& out) {
     const double a = std::fabs(value);
     if (!(a >= 1e-12 && a < 1e15) || decimals < 0 || decimals > 6) return false;
-    // m = floor(log10(a)): an estimate from the binary exponent, then corrected
+    // Past 1e12 six decimals would carry the scaled value out of 64 bits.
+    if (decimals > 3 && a >= 1e12) return false;
+    // m = floor(log10(a)): an estimate from the binary exponent (a is a
+    // normal number here; 1233 / 4096 is just under log10(2)), then corrected
     // so that a * 10^(14 - m) has exactly 15 whole digits.
-    int binaryExponent = 0;
-    std::frexp(a, &binaryExponent);
-    int m = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
-    auto scaledBy = [&](int mm) { return static_cast<long double>(a) * PowerOfTen(kSignificantDigits - 1 - mm); };
+    const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF) - 1023;
+    int m = (binaryExponent * 1233) >> 12;
+    auto scaledBy = [&](int mm) {
+        return static_cast<long double>(a) * kLongPowersOfTen[kSignificantDigits - 1 - mm];
+    };
     long double scaledValue = scaledBy(m);
     while (scaledValue >= 1e15L) scaledValue = scaledBy(++m);
     while (scaledValue < 1e14L) scaledValue = scaledBy(--m);
