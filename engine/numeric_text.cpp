@@ -98,20 +98,26 @@ namespace {
 constexpr int kSignificantDigits = 15;
 
 // Writes "[-]whole.fraction" from the rounded value times 10^decimals, with
-// at least one whole digit: the digits are put down from the last one back.
+// at least one whole digit, straight into the string's own buffer.
 std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) {
-    char text[48];
-    char* const end = text + sizeof text;
-    char* p = end;
+    int digits = 1;
+    for (unsigned long long rest = scaled / 10; rest != 0; rest /= 10) ++digits;
+    if (digits < decimals + 1) digits = decimals + 1;
+    const std::size_t length = static_cast<std::size_t>(negative + digits + (decimals > 0));
+    std::string out(length, '0');
+    char* p = out.data() + length;
     int written = 0;
-    do {
+    // Most values shown fit 32 bits once scaled, whose division is cheaper.
+    for (; scaled > 0xFFFFFFFFull; scaled /= 10, ++written) {
         if (written == decimals && decimals > 0) *--p = '.';
         *--p = static_cast<char>('0' + scaled % 10);
-        scaled /= 10;
-        ++written;
-    } while (scaled != 0 || written <= decimals);
+    }
+    for (auto small = static_cast<std::uint32_t>(scaled); written < digits; small /= 10, ++written) {
+        if (written == decimals && decimals > 0) *--p = '.';
+        *--p = static_cast<char>('0' + small % 10);
+    }
     if (negative) *--p = '-';
-    return std::string(p, static_cast<std::size_t>(end - p));
+    return out;
 }
 
 constexpr unsigned long long kPowersOfTen[] = {1ULL,
@@ -137,8 +143,9 @@ constexpr long double kLongPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1
                                             1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
 
 // The common case in integer arithmetic: magnitudes from 1e-12 to 1e15 and up
-// to six decimals. Returns false when the value is outside that range.
-bool FormatFixedFast(double value, int decimals, std::string& out) {
+// to six decimals, rounded and scaled by 10^decimals. Returns false when the
+// value is outside that range.
+bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
     const double a = std::fabs(value);
     if (!(a >= 1e-12 && a < 1e15) || decimals < 0 || decimals > 6) return false;
     // Past 1e12 six decimals would carry the scaled value out of 64 bits.
@@ -162,16 +169,14 @@ bool FormatFixedFast(double value, int decimals, std::string& out) {
     }
     // n stands for n * 10^(m - 14); keep `decimals` decimals, halves away from zero.
     const int drop = kSignificantDigits - 1 - m - decimals;
-    unsigned long long scaled;
     if (drop <= 0) {
-        scaled = n * kPowersOfTen[-drop];  // m <= 14 and decimals <= 6 keep this in range
+        scaled = n * kPowersOfTen[-drop];  // the limits above keep this within 64 bits
     } else if (drop > kSignificantDigits) {
         scaled = 0;
     } else {
         const unsigned long long unit = kPowersOfTen[drop];
         scaled = n / unit + (n % unit >= unit / 2 ? 1 : 0);
     }
-    out = WriteScaled(std::signbit(value), scaled, decimals);
     return true;
 }
 
@@ -179,8 +184,9 @@ bool FormatFixedFast(double value, int decimals, std::string& out) {
 
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) throw ComputationError("Overflow");
-    std::string fast;
-    if (FormatFixedFast(value, decimals, fast)) return fast;
+    if (unsigned long long scaled; ScaleFast(value, decimals, scaled)) {
+        return WriteScaled(std::signbit(value), scaled, decimals);
+    }
     const bool negative = std::signbit(value);
 
     // Any other magnitude: the 15 significant digits from the exact decimal
