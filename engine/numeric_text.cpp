@@ -6,8 +6,11 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cfloat>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "engine/float_guard.h"
 
@@ -97,11 +100,32 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
+constexpr unsigned long long kPowersOfTen[] = {1ULL,
+                                               10ULL,
+                                               100ULL,
+                                               1000ULL,
+                                               10000ULL,
+                                               100000ULL,
+                                               1000000ULL,
+                                               10000000ULL,
+                                               100000000ULL,
+                                               1000000000ULL,
+                                               10000000000ULL,
+                                               100000000000ULL,
+                                               1000000000000ULL,
+                                               10000000000000ULL,
+                                               100000000000000ULL,
+                                               1000000000000000ULL,
+                                               10000000000000000ULL,
+                                               100000000000000000ULL,
+                                               1000000000000000000ULL,
+                                               10000000000000000000ULL};
+
 // Writes "[-]whole.fraction" from the rounded value times 10^decimals, with
 // at least one whole digit, straight into the string's own buffer.
 std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) {
     int digits = 1;
-    for (unsigned long long rest = scaled / 10; rest != 0; rest /= 10) ++digits;
+    while (digits < 20 && scaled >= kPowersOfTen[digits]) ++digits;
     if (digits < decimals + 1) digits = decimals + 1;
     const std::size_t length = static_cast<std::size_t>(negative + digits + (decimals > 0));
     std::string out(length, '0');
@@ -120,22 +144,33 @@ std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) 
     return out;
 }
 
-constexpr unsigned long long kPowersOfTen[] = {1ULL,
-                                               10ULL,
-                                               100ULL,
-                                               1000ULL,
-                                               10000ULL,
-                                               100000ULL,
-                                               1000000ULL,
-                                               10000000ULL,
-                                               100000000ULL,
-                                               1000000000ULL,
-                                               10000000000ULL,
-                                               100000000000ULL,
-                                               1000000000000ULL,
-                                               10000000000000ULL,
-                                               100000000000000ULL,
-                                               1000000000000000ULL};
+// The nearest integer to 0 <= x < 2^63, ties to even, as llrintl gives it.
+unsigned long long NearestInteger(long double x) {
+#if defined(__x86_64__) && LDBL_MANT_DIG == 64
+    // x + 2^63 lies in [2^63, 2^64), where the 64-bit significand of the
+    // extended format steps by 1: the sum is rounded to the nearest integer,
+    // and its significand is 2^63 plus that integer. This spares the call
+    // and the control-word switches of a conversion.
+    const long double shifted = x + 0x1p63L;
+    std::uint64_t significand;
+    std::memcpy(&significand, &shifted, sizeof significand);
+    return significand - (std::uint64_t{1} << 63);
+#else
+    return static_cast<unsigned long long>(std::llrintl(x));
+#endif
+}
+
+// n / 10^drop rounded half up, for 1 <= drop <= 15, by a division the
+// compiler turns into a multiplication for each constant divisor.
+template <int... Drop>
+constexpr auto MakeDividers(std::integer_sequence<int, Drop...>) {
+    using Divider = unsigned long long (*)(unsigned long long);
+    return std::array<Divider, sizeof...(Drop)>{[](unsigned long long n) {
+        constexpr unsigned long long unit = kPowersOfTen[Drop + 1];
+        return n / unit + (n % unit >= unit / 2 ? 1 : 0);
+    }...};
+}
+constexpr auto kRoundedDividers = MakeDividers(std::make_integer_sequence<int, 15>{});
 
 // 10^k for 0 <= k <= 27, all exact in long double.
 constexpr long double kLongPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
@@ -162,7 +197,7 @@ bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
     while (scaledValue >= 1e15L) scaledValue = scaledBy(++m);
     while (scaledValue < 1e14L) scaledValue = scaledBy(--m);
     // The 15 significant digits, rounded to nearest (ties to even, as printf does).
-    unsigned long long n = static_cast<unsigned long long>(std::llrintl(scaledValue));
+    unsigned long long n = NearestInteger(scaledValue);
     if (n == kPowersOfTen[15]) {
         n = kPowersOfTen[14];
         ++m;
@@ -174,8 +209,7 @@ bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
     } else if (drop > kSignificantDigits) {
         scaled = 0;
     } else {
-        const unsigned long long unit = kPowersOfTen[drop];
-        scaled = n / unit + (n % unit >= unit / 2 ? 1 : 0);
+        scaled = kRoundedDividers[static_cast<std::size_t>(drop - 1)](n);
     }
     return true;
 }
