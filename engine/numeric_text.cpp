@@ -185,6 +185,20 @@ bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
     if (!(a >= 1e-12 && a < 1e15) || decimals < 0 || decimals > 6) return false;
     // Past 1e12 six decimals would carry the scaled value out of 64 bits.
     if (decimals > 3 && a >= 1e12) return false;
+    if (decimals == 3 && a < 1e6) {
+        // The shown form of nearly every number. a * 1000 is exact in the
+        // extended format (53 + 10 bits), and so is its distance to the
+        // nearest integer. Rounding a to 15 significant digits first moves
+        // a * 1000 by at most 5e-7 here, so unless it lies that close to a
+        // half both roundings end on the nearest integer.
+        const long double thousandths = static_cast<long double>(a) * 1000.0L;
+        const unsigned long long nearest = NearestInteger(thousandths);
+        const long double off = thousandths - static_cast<long double>(static_cast<long long>(nearest));
+        if (std::fabs(off) < 0.5L - 1e-5L) {
+            scaled = nearest;
+            return true;
+        }
+    }
     // m = floor(log10(a)): an estimate from the binary exponent (a is a
     // normal number here; 1233 / 4096 is just under log10(2)), then corrected
     // so that a * 10^(14 - m) has exactly 15 whole digits.
