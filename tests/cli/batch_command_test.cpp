@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "cli/batch_command.h"
 #include "cli/csv_reader.h"
 #include "documents/format/profile_file_reader.h"
 #include "tests/cli/cli_runner.h"
@@ -281,6 +282,23 @@ TEST(BatchCommand, ATableThatCannotBeWrittenFailsItsRowAndTheBatchGoesOn) {
     EXPECT_NE(rows[1][21].find("Permission denied"), std::string::npos);
     EXPECT_EQ(rows[9][20], "refused");  // nothing to write: the refusal stands
     EXPECT_TRUE(fs::is_empty(folder));
+}
+
+}  // namespace
+}  // namespace rillo::testing
+
+namespace rillo::testing {
+namespace {
+
+TEST(BatchCommand, ProgressLineOnATerminalEndsWithEveryCase) {
+    cli::BatchOptions options;
+    options.input = WriteTemporary("progress.csv", std::string(kHeader) + kCases).string();
+    options.progress = true;
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::RunBatchCommand(options, out, err), 1);
+    EXPECT_EQ(err.str().rfind("\rComputed ", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().substr(err.str().rfind('\r')), "\rComputed 14 of 14 cases\n");
+    EXPECT_EQ(OutputRows(out.str()).size(), 15u);
 }
 
 }  // namespace
