@@ -15,7 +15,7 @@ FUZZ_BUILD := build-fuzz
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 600
 
-.PHONY: deps build run test test-plain test-sanitized package bench fuzz clean
+.PHONY: deps build run test test-plain test-sanitized package bench bench-gui fuzz clean
 
 # Installs only what is missing, so a machine that has everything is left alone.
 deps:
@@ -60,6 +60,12 @@ bench: deps
 	cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DRILLO_BUILD_BENCH=ON -DRILLO_BUILD_TESTS=OFF -DRILLO_BUILD_GUI=OFF
 	cmake --build $(BENCH_BUILD) -j $(JOBS) --target rillo_bench
 	./$(BENCH_BUILD)/bench/rillo_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
+
+# The Compute command end to end in the real main window, offscreen.
+bench-gui: deps
+	cmake -S . -B $(BENCH_BUILD)-gui -DCMAKE_BUILD_TYPE=Release -DRILLO_BUILD_BENCH=ON -DRILLO_BUILD_TESTS=OFF
+	cmake --build $(BENCH_BUILD)-gui -j $(JOBS) --target rillo_gui_bench
+	QT_QPA_PLATFORM=offscreen ./$(BENCH_BUILD)-gui/bench/rillo_gui_bench --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
 
 # libFuzzer on the profile-file reader; FUZZ_SECONDS sets how long it runs.
 fuzz: deps

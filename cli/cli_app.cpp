@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <functional>
 
+#include "cli/batch_command.h"
 #include "cli/critical_command.h"
 #include "cli/gate_command.h"
 #include "cli/manning_command.h"
@@ -41,6 +42,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     WeirOptions weir;
     OrificeOptions orifice;
     GateOptions gate;
+    BatchOptions batch;
     const std::vector<Subcommand> subcommands = {
         Register(app, profile, AddProfileCommand, RunProfileCommand),
         Register(app, show, AddShowCommand, RunShowCommand),
@@ -49,6 +51,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Register(app, weir, AddWeirCommand, RunWeirCommand),
         Register(app, orifice, AddOrificeCommand, RunOrificeCommand),
         Register(app, gate, AddGateCommand, RunGateCommand),
+        Register(app, batch, AddBatchCommand, RunBatchCommand),
     };
     auto parsed = [&subcommands]() -> const Subcommand* {
         for (const Subcommand& subcommand : subcommands) {

@@ -33,6 +33,14 @@ UnitSystem UnitsFromName(const std::string& name) {
     return kUnits.at(name);
 }
 
+bool IsShapeName(const std::string& name) {
+    return kShapes.count(name) > 0;
+}
+
+bool IsUnitsName(const std::string& name) {
+    return kUnits.count(name) > 0;
+}
+
 const char* OptionName(InputField field) {
     switch (field) {
         case InputField::StartStation: return "--start";
@@ -78,41 +86,59 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     return cmd;
 }
 
-int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& err) {
+ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
+    ProfileOutcome outcome;
+    auto refuse = [&outcome](std::string option, std::string message) {
+        outcome.status = kExitUsage;
+        outcome.refusedOption = std::move(option);
+        outcome.refusal = std::move(message);
+        return outcome;
+    };
     InputCheckResult check = CheckProfileInputs(o.texts, shape, units, false);
     if (check.outcome == InputCheckOutcome::ManningWarning) {
         // A script cannot answer the question: warn and go on with the value given.
-        err << "Warning: " << check.title << ": " << OneLine(check.text) << "\n";
+        outcome.warning = check.title + ": " + OneLine(check.text);
         check = CheckProfileInputs(o.texts, shape, units, true);
     }
     switch (check.outcome) {
         case InputCheckOutcome::Ready: break;
         case InputCheckOutcome::EqualStations:
-            err << "--end: the start and end stations are equal, so the reach has no length.\n";
-            return kExitUsage;
+            return refuse("--end", "the start and end stations are equal, so the reach has no length.");
         case InputCheckOutcome::Unreadable:
             if (check.field == InputField::StartStation || check.field == InputField::EndStation) {
-                err << "--start/--end: a station is not a number in stationing notation (" << check.text
-                    << ").\n";
-            } else {
-                err << OptionName(check.field) << ": the number is out of range (" << check.text << ").\n";
+                return refuse("--start/--end",
+                              "a station is not a number in stationing notation (" + check.text + ").");
             }
-            return kExitUsage;
+            return refuse(OptionName(check.field), "the number is out of range (" + check.text + ").");
         default: {
             std::string title = check.title.empty() ? "Rillo 2.1" : check.title;
-            err << OptionName(check.field) << ": " << title << ": " << OneLine(check.text) << "\n";
-            return kExitUsage;
+            return refuse(OptionName(check.field), title + ": " + OneLine(check.text));
         }
     }
+    outcome.result = ComputeProfileFor(check.inputs);
+    if (!outcome.result.ok()) outcome.status = kExitComputationFailed;
+    return outcome;
+}
 
-    ProfileResult result = ComputeProfileFor(check.inputs);
+std::string FailureLine(const ProfileFailure& failure) {
+    return failure.title + ": " + OneLine(failure.text);
+}
+
+int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& err) {
+    const ProfileOutcome outcome = CheckAndComputeProfile(o);
+    if (!outcome.warning.empty()) err << "Warning: " << outcome.warning << "\n";
+    if (outcome.status == kExitUsage) {
+        err << outcome.refusedOption << ": " << outcome.refusal << "\n";
+        return kExitUsage;
+    }
+    const ProfileResult& result = outcome.result;
     if (o.format == "flo") return PrintProfileFile(o, result, out, err);
-    ProfileReport report{"", units, result.summary, result.controlDepthText, result.table};
+    ProfileReport report{"", UnitsFromName(o.units), result.summary, result.controlDepthText, result.table};
     PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
     if (!result.ok()) {
-        err << result.failure->title << ": " << OneLine(result.failure->text) << "\n";
+        err << FailureLine(*result.failure) << "\n";
         return kExitComputationFailed;
     }
     return kExitOk;

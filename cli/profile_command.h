@@ -36,8 +36,32 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& options);
 // Writes the result to `out`, messages to `err`; returns the exit status.
 int RunProfileCommand(const ProfileOptions& options, std::ostream& out, std::ostream& err);
 
+// One profile through the profile command's checks and computation, before
+// anything is printed.
+struct ProfileOutcome {
+    // kExitOk, kExitComputationFailed (the computation failed part way or at
+    // once) or kExitUsage (an input was refused; nothing was computed).
+    int status = kExitOk;
+    // A roughness of 0.15 or more, used as given: the question's title and text.
+    std::string warning;
+    // A refused input: the option of its field ("--flow") and the message
+    // that follows it ("Insufficient Input Data: You must enter ...").
+    std::string refusedOption;
+    std::string refusal;
+    ProfileResult result;
+};
+
+// The shape and units words must be the options' own (lower case).
+ProfileOutcome CheckAndComputeProfile(const ProfileOptions& options);
+
+// A failed computation's message on one line: "Invalid Channel Geometry: A ...".
+std::string FailureLine(const ProfileFailure& failure);
+
 ChannelType ShapeFromName(const std::string& name);
 UnitSystem UnitsFromName(const std::string& name);
+// Whether a word is one of the --shape or --units words (lower case).
+bool IsShapeName(const std::string& name);
+bool IsUnitsName(const std::string& name);
 
 // The option that holds a field, for messages: "--flow" for the flowrate.
 const char* OptionName(InputField field);

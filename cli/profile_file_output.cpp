@@ -16,7 +16,7 @@ int PrintProfileFile(const ProfileOptions& o, const ProfileResult& result, std::
         ComputedDocument(o.texts, shape, UnitsFromName(o.units), std::move(name), result);
     if (!ProfileIsComplete(document)) {
         if (!result.ok()) {
-            err << result.failure->title << ": " << OneLine(result.failure->text) << "\n";
+            err << FailureLine(*result.failure) << "\n";
             err << "No profile was computed, so there is no file to write.\n";
             return kExitComputationFailed;
         }
@@ -33,7 +33,7 @@ int PrintProfileFile(const ProfileOptions& o, const ProfileResult& result, std::
         return kExitUsage;
     }
     if (!result.ok()) {
-        err << result.failure->title << ": " << OneLine(result.failure->text) << "\n";
+        err << FailureLine(*result.failure) << "\n";
         return kExitComputationFailed;
     }
     return kExitOk;

@@ -42,16 +42,6 @@ FloatGuard::~FloatGuard() { std::feclearexcept(kFaults); }
 
 void FloatGuard::Check() const { ThrowIfFloatFault(); }
 
-double Checked(double v) {
-    if (!std::isfinite(v)) throw ComputationError("Overflow");
-    return v;
-}
-
-float ToSingle(double v) {
-    if (std::isfinite(v) && std::fabs(v) > std::numeric_limits<float>::max()) {
-        throw ComputationError("Overflow");
-    }
-    return static_cast<float>(Checked(v));
-}
+void ThrowOverflow() { throw ComputationError("Overflow"); }
 
 }  // namespace rillo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 
@@ -29,12 +31,23 @@ public:
     void Check() const;
 };
 
+// Throws the ComputationError of a value past the range ("Overflow").
+[[noreturn]] void ThrowOverflow();
+
 // Returns v unchanged after making sure that it is a finite number: a
 // division by zero, an overflow or an invalid operation shows in the value.
-double Checked(double v);
+inline double Checked(double v) {
+    if (!std::isfinite(v)) ThrowOverflow();
+    return v;
+}
 
 // Rounds a double to single precision; a value past the float range is an
-// overflow, as is any non-finite value.
-float ToSingle(double v);
+// overflow, as is any non-finite value. Inline: the sections call it at
+// every step.
+inline float ToSingle(double v) {
+    // A quiet comparison: a NaN raises no flag of its own here.
+    if (!std::islessequal(std::fabs(v), double(std::numeric_limits<float>::max()))) ThrowOverflow();
+    return static_cast<float>(v);
+}
 
 }  // namespace rillo

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
+#include <cfloat>
 #include <cstdlib>
+#include <cstring>
 #include <string>
+#include <utility>
 
 #include "engine/float_guard.h"
 
@@ -95,20 +100,6 @@ namespace {
 
 constexpr int kSignificantDigits = 15;
 
-// Writes "[-]whole.fraction" from the rounded value times 10^decimals.
-std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) {
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, scaled).ptr;
-    int count = static_cast<int>(end - digits);
-    std::string out;
-    out.reserve(static_cast<std::size_t>(count + decimals + 3));
-    if (negative) out.push_back('-');
-    for (int i = count; i <= decimals; ++i) out.push_back('0');  // at least one whole digit
-    out.append(digits, static_cast<std::size_t>(count));
-    if (decimals > 0) out.insert(out.size() - static_cast<std::size_t>(decimals), 1, '.');
-    return out;
-}
-
 constexpr unsigned long long kPowersOfTen[] = {1ULL,
                                                10ULL,
                                                100ULL,
@@ -124,51 +115,121 @@ constexpr unsigned long long kPowersOfTen[] = {1ULL,
                                                1000000000000ULL,
                                                10000000000000ULL,
                                                100000000000000ULL,
-                                               1000000000000000ULL};
+                                               1000000000000000ULL,
+                                               10000000000000000ULL,
+                                               100000000000000000ULL,
+                                               1000000000000000000ULL,
+                                               10000000000000000000ULL};
 
-// 10^k for 0 <= k <= 27, all exact in long double.
-long double PowerOfTen(int k) {
-    static const auto table = [] {
-        std::array<long double, 28> t{};
-        t[0] = 1.0L;
-        for (std::size_t i = 1; i < t.size(); ++i) t[i] = t[i - 1] * 10.0L;
-        return t;
-    }();
-    return table[static_cast<std::size_t>(k)];
+// Writes "[-]whole.fraction" from the rounded value times 10^decimals, with
+// at least one whole digit, straight into the string's own buffer.
+std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) {
+    int digits = 1;
+    while (digits < 20 && scaled >= kPowersOfTen[digits]) ++digits;
+    if (digits < decimals + 1) digits = decimals + 1;
+    const std::size_t length = static_cast<std::size_t>(negative + digits + (decimals > 0));
+    std::string out(length, '0');
+    char* p = out.data() + length;
+    int written = 0;
+    // Most values shown fit 32 bits once scaled, whose division is cheaper.
+    for (; scaled > 0xFFFFFFFFull; scaled /= 10, ++written) {
+        if (written == decimals && decimals > 0) *--p = '.';
+        *--p = static_cast<char>('0' + scaled % 10);
+    }
+    for (auto small = static_cast<std::uint32_t>(scaled); written < digits; small /= 10, ++written) {
+        if (written == decimals && decimals > 0) *--p = '.';
+        *--p = static_cast<char>('0' + small % 10);
+    }
+    if (negative) *--p = '-';
+    return out;
 }
 
+// The nearest integer to 0 <= x < 2^63, ties to even, as llrintl gives it.
+unsigned long long NearestInteger(long double x) {
+#if defined(__x86_64__) && LDBL_MANT_DIG == 64
+    // x + 2^63 lies in [2^63, 2^64), where the 64-bit significand of the
+    // extended format steps by 1: the sum is rounded to the nearest integer,
+    // and its significand is 2^63 plus that integer. This spares the call
+    // and the control-word switches of a conversion.
+    const long double shifted = x + 0x1p63L;
+    std::uint64_t significand;
+    std::memcpy(&significand, &shifted, sizeof significand);
+    const unsigned long long n = significand - (std::uint64_t{1} << 63);
+    // Where extended arithmetic is only emulated in double precision (as
+    // under valgrind) the sum is not exact: the check sends that to llrintl.
+    const long double off = static_cast<long double>(static_cast<long long>(n)) - x;
+    if (off >= -0.5L && off <= 0.5L) return n;
+    return static_cast<unsigned long long>(std::llrintl(x));
+#else
+    return static_cast<unsigned long long>(std::llrintl(x));
+#endif
+}
+
+// n / 10^drop rounded half up, for 1 <= drop <= 15, by a division the
+// compiler turns into a multiplication for each constant divisor.
+template <int... Drop>
+constexpr auto MakeDividers(std::integer_sequence<int, Drop...>) {
+    using Divider = unsigned long long (*)(unsigned long long);
+    return std::array<Divider, sizeof...(Drop)>{[](unsigned long long n) {
+        constexpr unsigned long long unit = kPowersOfTen[Drop + 1];
+        return n / unit + (n % unit >= unit / 2 ? 1 : 0);
+    }...};
+}
+constexpr auto kRoundedDividers = MakeDividers(std::make_integer_sequence<int, 15>{});
+
+// 10^k for 0 <= k <= 27, all exact in long double.
+constexpr long double kLongPowersOfTen[] = {1e0L,  1e1L,  1e2L,  1e3L,  1e4L,  1e5L,  1e6L,  1e7L,  1e8L,  1e9L,
+                                            1e10L, 1e11L, 1e12L, 1e13L, 1e14L, 1e15L, 1e16L, 1e17L, 1e18L, 1e19L,
+                                            1e20L, 1e21L, 1e22L, 1e23L, 1e24L, 1e25L, 1e26L, 1e27L};
+
 // The common case in integer arithmetic: magnitudes from 1e-12 to 1e15 and up
-// to six decimals. Returns false when the value is outside that range.
-bool FormatFixedFast(double value, int decimals, std::string& out) {
+// to six decimals, rounded and scaled by 10^decimals. Returns false when the
+// value is outside that range.
+bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
     const double a = std::fabs(value);
     if (!(a >= 1e-12 && a < 1e15) || decimals < 0 || decimals > 6) return false;
-    // m = floor(log10(a)): an estimate from the binary exponent, then corrected
+    // Past 1e12 six decimals would carry the scaled value out of 64 bits.
+    if (decimals > 3 && a >= 1e12) return false;
+    if (decimals == 3 && a < 1e6) {
+        // The shown form of nearly every number. a * 1000 is exact in the
+        // extended format (53 + 10 bits), and so is its distance to the
+        // nearest integer. Rounding a to 15 significant digits first moves
+        // a * 1000 by at most 5e-7 here, so unless it lies that close to a
+        // half both roundings end on the nearest integer.
+        const long double thousandths = static_cast<long double>(a) * 1000.0L;
+        const unsigned long long nearest = NearestInteger(thousandths);
+        const long double off = thousandths - static_cast<long double>(static_cast<long long>(nearest));
+        if (std::fabs(off) < 0.5L - 1e-5L) {
+            scaled = nearest;
+            return true;
+        }
+    }
+    // m = floor(log10(a)): an estimate from the binary exponent (a is a
+    // normal number here; 1233 / 4096 is just under log10(2)), then corrected
     // so that a * 10^(14 - m) has exactly 15 whole digits.
-    int binaryExponent = 0;
-    std::frexp(a, &binaryExponent);
-    int m = static_cast<int>(std::floor((binaryExponent - 1) * 0.30102999566398120));
-    auto scaledBy = [&](int mm) { return static_cast<long double>(a) * PowerOfTen(kSignificantDigits - 1 - mm); };
+    const int binaryExponent = static_cast<int>((std::bit_cast<std::uint64_t>(a) >> 52) & 0x7FF) - 1023;
+    int m = (binaryExponent * 1233) >> 12;
+    auto scaledBy = [&](int mm) {
+        return static_cast<long double>(a) * kLongPowersOfTen[kSignificantDigits - 1 - mm];
+    };
     long double scaledValue = scaledBy(m);
     while (scaledValue >= 1e15L) scaledValue = scaledBy(++m);
     while (scaledValue < 1e14L) scaledValue = scaledBy(--m);
     // The 15 significant digits, rounded to nearest (ties to even, as printf does).
-    unsigned long long n = static_cast<unsigned long long>(std::llrintl(scaledValue));
+    unsigned long long n = NearestInteger(scaledValue);
     if (n == kPowersOfTen[15]) {
         n = kPowersOfTen[14];
         ++m;
     }
     // n stands for n * 10^(m - 14); keep `decimals` decimals, halves away from zero.
     const int drop = kSignificantDigits - 1 - m - decimals;
-    unsigned long long scaled;
     if (drop <= 0) {
-        scaled = n * kPowersOfTen[-drop];  // m <= 14 and decimals <= 6 keep this in range
+        scaled = n * kPowersOfTen[-drop];  // the limits above keep this within 64 bits
     } else if (drop > kSignificantDigits) {
         scaled = 0;
     } else {
-        const unsigned long long unit = kPowersOfTen[drop];
-        scaled = n / unit + (n % unit >= unit / 2 ? 1 : 0);
+        scaled = kRoundedDividers[static_cast<std::size_t>(drop - 1)](n);
     }
-    out = WriteScaled(std::signbit(value), scaled, decimals);
     return true;
 }
 
@@ -176,8 +237,9 @@ bool FormatFixedFast(double value, int decimals, std::string& out) {
 
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) throw ComputationError("Overflow");
-    std::string fast;
-    if (FormatFixedFast(value, decimals, fast)) return fast;
+    if (unsigned long long scaled; ScaleFast(value, decimals, scaled)) {
+        return WriteScaled(std::signbit(value), scaled, decimals);
+    }
     const bool negative = std::signbit(value);
 
     // Any other magnitude: the 15 significant digits from the exact decimal

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
@@ -122,6 +123,8 @@ void ProfileRun::Run() {
     const float dy = regime.depthStep;
     float x = regime.subcritical ? xEnd : xStart;
     float y = y0;
+    // The control row, one row per pair of increments and the interpolated last one.
+    out_.table.reserve(static_cast<std::size_t>(regime.increments / 2 + 2));
     {
         FormattedStation station = FormatStation(x);
         x = ToSingle(station.roundedValue);
@@ -129,13 +132,17 @@ void ProfileRun::Run() {
     }
     summary.profileType = ClassifyProfile(y0, yn, yc, s0_);
 
+    // Each step starts at the depth where the one before ended: its integrand
+    // is carried over instead of evaluated again.
+    std::optional<double> carried;
     for (int i = 1; i <= regime.increments; i += 2) {
         const float y1 = y;
         const float ym = ToSingle(double(y0) + double(d) * dy * i);
         const float y2 = LimitToCrown(ToSingle(double(y0) + double(d) * dy * (i + 1)));
-        const double f1 = Integrand(y1);
+        const double f1 = carried ? *carried : Integrand(y1);
         const double fm = Integrand(ym);
         const double f2 = Integrand(y2);
+        carried = f2;
         const float dx = ToSingle(std::fabs((f1 + 4.0 * fm + f2) * dy / 3.0));
         guard_.Check();
         x = ToSingle(double(x) + double(d) * dx);

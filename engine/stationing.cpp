@@ -19,33 +19,40 @@ double StationValue(std::string_view station) { return ReadWholeNumber(ParseStat
 
 FormattedStation FormatStation(double value) {
     if (value == 0.0) return {"0+00.000", 0.0};
-    std::string t = FormatFixed3(value);
-    double rounded = ReadWholeNumber(t);
+    const std::string t = FormatFixed3(value);  // [-]whole.fff
+    const bool negative = t.front() == '-';
+    const std::string_view whole(t.data() + negative, t.size() - negative - 4);
+    const std::string_view fraction(t.data() + t.size() - 4, 4);  // ".fff"
 
-    std::size_t point = t.find('.');
-    std::string w = t.substr(0, point);
-    std::string f = t.substr(point + 1);
-    while (f.size() < 3) f.push_back('0');
-
-    std::string hundreds;
-    std::string remainder;
-    if (w.front() == '-' && w.size() <= 3) {
-        // Between -100 and 0: the sign goes in front of a zero hundreds.
-        std::string digits = w.substr(1);
-        if (digits.size() < 2) digits.insert(digits.begin(), '0');
-        hundreds = "-0";
-        remainder = digits;
-    } else if (w.size() == 1) {
-        hundreds = "0";
-        remainder = "0" + w;
-    } else if (w.size() == 2) {
-        hundreds = "0";
-        remainder = w;
+    // The value the text reads back as: its digits over 1000, exact up to 15
+    // digits (the quotient is correctly rounded, as reading the text is).
+    double rounded;
+    if (whole.size() + 3 <= 15) {
+        long long thousandths = 0;
+        for (char c : t) {
+            if (c >= '0' && c <= '9') thousandths = thousandths * 10 + (c - '0');
+        }
+        rounded = static_cast<double>(thousandths) / 1000.0;
+        if (negative) rounded = -rounded;
     } else {
-        hundreds = w.substr(0, w.size() - 2);
-        remainder = w.substr(w.size() - 2);
+        rounded = ReadWholeNumber(t);
     }
-    return {hundreds + "+" + remainder + "." + f, rounded};
+
+    // Hundreds, "+", two whole digits; between -100 and 0 the sign goes in
+    // front of a zero hundreds.
+    std::string text;
+    text.reserve(t.size() + 3);
+    if (negative) text.push_back('-');
+    if (whole.size() <= 2) {
+        text.append(whole.size() == 1 ? "0+0" : "0+");
+        text.append(whole);
+    } else {
+        text.append(whole.substr(0, whole.size() - 2));
+        text.push_back('+');
+        text.append(whole.substr(whole.size() - 2));
+    }
+    text.append(fraction);
+    return {std::move(text), rounded};
 }
 
 ReachLengthResult ReachLength(std::string_view start, std::string_view end) {

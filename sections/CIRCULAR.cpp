@@ -1,6 +1,9 @@
 #include "sections/CIRCULAR.h"
 
+#include <bit>
+#include <cfenv>
 #include <cmath>
+#include <cstdint>
 
 #include "engine/float_guard.h"
 #include "engine/profile_computation.h"
@@ -26,36 +29,54 @@ float CentralHalfAngle(float y, float r) {
 }
 
 double CircularSegmentMoment(float r, float theta, float a) {
+    return CircularSegmentMoment(r, std::sin(double(theta)), std::cos(double(theta)), a);
+}
+
+double CircularSegmentMoment(float r, double sinTheta, double cosTheta, float a) {
     const double d = 2.0 * r;
-    const double s = std::sin(double(theta));
-    return double(r) * ((d * d / 6.0) * s * s * s - double(a) * std::cos(double(theta)));
+    const double s = sinTheta;
+    return double(r) * ((d * d / 6.0) * s * s * s - double(a) * cosTheta);
+}
+
+const CircularSection::Angle& CircularSection::AngleAt(float y) const {
+    // By bit pattern, so that -0 and 0 stay apart.
+    if (!angleKnown_ || std::bit_cast<std::uint32_t>(y) != std::bit_cast<std::uint32_t>(angleDepth_)) {
+        angleKnown_ = false;
+        const float theta = CentralHalfAngle(y, r_);
+        angle_ = {theta, std::sin(double(theta)), std::cos(double(theta))};
+        angleDepth_ = y;
+        // An angle is kept only while no fault is flagged, so that asking
+        // again raises the same flags as working it out again would: none.
+        angleKnown_ = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) == 0;
+    }
+    return angle_;
 }
 
 float CircularSection::FlowArea(float y) const {
     if (y >= Diameter()) return ToSingle(kPi * r_ * r_);
     if (y <= 0.0f) return 0.0f;
     const double d = Diameter();
-    const double theta = CentralHalfAngle(y, r_);
-    return ToSingle(0.25 * d * d * (theta - std::sin(theta) * std::cos(theta)));
+    const Angle& angle = AngleAt(y);
+    return ToSingle(0.25 * d * d * (angle.theta - angle.sin * angle.cos));
 }
 
 double CircularSection::TopWidth(float y) const {
-    return ToSingle(2.0 * r_ * std::sin(double(CentralHalfAngle(y, r_))));
+    return ToSingle(2.0 * r_ * AngleAt(y).sin);
 }
 
 float CircularSection::WettedPerimeter(float y) const {
-    return ToSingle(2.0 * r_ * CentralHalfAngle(y, r_));
+    return ToSingle(2.0 * r_ * AngleAt(y).theta);
 }
 
 double CircularSection::HydraulicRadius(float y) const {
-    const double theta = CentralHalfAngle(y, r_);
-    return (2.0 * r_ / 4.0) * (1.0 - std::sin(theta) * std::cos(theta) / theta);
+    const Angle& angle = AngleAt(y);
+    return (2.0 * r_ / 4.0) * (1.0 - angle.sin * angle.cos / angle.theta);
 }
 
 double CircularSection::Momentum(float y, float q, float g) const {
-    const float theta = CentralHalfAngle(y, r_);
+    const Angle angle = AngleAt(y);
     const float a = FlowArea(y);
-    return CircularSegmentMoment(r_, theta, a) + double(q) * q / (double(g) * a);
+    return CircularSegmentMoment(r_, angle.sin, angle.cos, a) + double(q) * q / (double(g) * a);
 }
 
 namespace circular {

@@ -37,13 +37,31 @@ class CircularSection final : public ChannelSection {
     float Diameter() const { return 2.0f * r_; }
 
    private:
+    // The central half-angle at a depth with its sine and cosine.
+    struct Angle {
+        float theta = 0.0f;
+        double sin = 0.0;
+        double cos = 0.0;
+    };
+    // The angle at depth y, kept for the last depth asked: a profile row and
+    // each integrand ask for the same depth several times over, and the
+    // arctangent, sine and cosine cost the most of every operation. The
+    // cache makes a section object unfit for use from several threads at
+    // once; each computation makes its own.
+    const Angle& AngleAt(float y) const;
+
     float r_;
+    mutable bool angleKnown_ = false;
+    mutable float angleDepth_ = 0.0f;
+    mutable Angle angle_;
 };
 
 // The first moment about the water surface of a circular segment of depth y
 // (central half-angle theta, area a) in a circle of radius r:
 // r ((D^2 / 6) sin^3(theta) - a cos(theta)).
 double CircularSegmentMoment(float r, float theta, float a);
+// The same, given sin(theta) and cos(theta).
+double CircularSegmentMoment(float r, double sinTheta, double cosTheta, float a);
 
 namespace circular {
 

@@ -32,7 +32,10 @@ std::vector<std::vector<std::string>> EveryCommand() {
     const fs::path file =
         fs::path(::testing::TempDir()) / ("output_failure_" + test.substr(test.rfind('/') + 1) + ".flo");
     std::ofstream(file, std::ios::binary) << RunRilloCli(With(kProfile, {"--format", "flo"})).out;
+    const fs::path cases = fs::path(file).replace_extension(".csv");
+    std::ofstream(cases, std::ios::binary) << "flow,width,n,slope,side,end\n100,10,0.013,0.001,2,10+00.000\n";
     return {kProfile,
+            {"batch", cases.string()},
             With(kProfile, {"--format", "tsv"}),
             With(kProfile, {"--format", "flo"}),
             {"show", file.string()},

@@ -88,6 +88,12 @@ TEST(FixedDecimals, NeverWritesInfOrNan) {
     EXPECT_THROW(FormatFixed3(std::numeric_limits<double>::quiet_NaN()), ComputationError);
 }
 
+TEST(FixedDecimals, SixDecimalsOfALargeNumberDoNotWrapAround) {
+    EXPECT_EQ(FormatFixed(98765432109876.5, 6), "98765432109876.500000");
+    EXPECT_EQ(FormatFixed(-123456789012345.0, 5), "-123456789012345.00000");
+    EXPECT_EQ(FormatFixed(0.5, 6), "0.500000");
+}
+
 TEST(ShortestNumberText, SevenSignificantDigitsWithoutTrailingZeros) {
     EXPECT_EQ(ShortestNumber(1000.0f), "1000");
     EXPECT_EQ(ShortestNumber(0.013f), "0.013");

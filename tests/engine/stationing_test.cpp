@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
+#include <random>
 
 #include "engine/float_guard.h"
 #include "engine/stationing.h"
@@ -48,6 +50,19 @@ TEST(FormatStationRoundTrip, EveryTextReadsBackAsItsRoundedValue) {
         FormattedStation s = FormatStation(v);
         EXPECT_DOUBLE_EQ(StationValue(s.text), s.roundedValue) << s.text;
         EXPECT_LE(std::fabs(s.roundedValue - v), 0.0005 + 1e-12) << s.text;
+    }
+}
+
+TEST(FormatStationRoundTrip, TheRoundedValueIsExactlyTheTextsValueAtAnyMagnitude) {
+    std::mt19937_64 random(16);
+    std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-4, 16);
+    for (int i = 0; i < 100000; ++i) {
+        double v = mantissa(random) * std::pow(10.0, exponent(random));
+        if (i % 3 == 0) v = std::round(v * 2000.0) / 2000.0;  // halves of the last decimal
+        if (i % 7 == 0) v = static_cast<float>(v);
+        const FormattedStation s = FormatStation(v);
+        ASSERT_EQ(s.roundedValue, StationValue(s.text)) << std::setprecision(17) << v << " " << s.text;
     }
 }
 

@@ -1,0 +1,130 @@
+#include "cli/batch_row.h"
+
+#include <sstream>
+
+#include "cli/profile_command.h"
+#include "cli/profile_file_output.h"
+
+namespace rillo::cli {
+
+namespace {
+
+// A shape or units word as the options take it: blanks around it dropped,
+// any letter case; empty, the option's default.
+std::string OptionWord(std::string_view cell, const char* fallback) {
+    while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t')) cell.remove_prefix(1);
+    while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t')) cell.remove_suffix(1);
+    if (cell.empty()) return fallback;
+    std::string word(cell);
+    for (char& c : word) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return word;
+}
+
+// The profile command's messages name options ("--flow"); a batch names columns ("flow").
+std::string ColumnOf(std::string message) {
+    if (message.rfind("--", 0) == 0) message.erase(0, 2);
+    if (message.rfind("start/--end", 0) == 0) message.erase(6, 2);
+    return message;
+}
+
+std::string JoinMessages(const std::string& first, const std::string& second) {
+    if (first.empty()) return second;
+    if (second.empty()) return first;
+    return first + "; " + second;
+}
+
+}  // namespace
+
+const char* StatusWord(BatchStatus status) {
+    switch (status) {
+        case BatchStatus::Ok: return "ok";
+        case BatchStatus::Failed: return "failed";
+        case BatchStatus::Refused: return "refused";
+    }
+    return "";
+}
+
+std::vector<std::string> BatchOutputHeader() {
+    std::vector<std::string> header = {"row"};
+    header.insert(header.end(), kBatchColumnNames.begin(), kBatchColumnNames.end());
+    for (const char* name : {"normal_depth", "normal_area", "critical_depth", "critical_area", "flow_type",
+                             "profile_type", "control_depth", "rows", "status", "message"}) {
+        header.emplace_back(name);
+    }
+    return header;
+}
+
+BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
+    BatchRowResult row;
+    ProfileOptions o;
+    o.shape = OptionWord(c.cells[kShapeColumn], "trapezoidal");
+    o.units = OptionWord(c.cells[kUnitsColumn], "english");
+    o.texts.startStation = c.cells[kStartColumn];
+    o.texts.endStation = c.cells[kEndColumn];
+    o.texts.flowrate = c.cells[kFlowColumn];
+    o.texts.widthOrDiameter = c.cells[kWidthColumn];
+    o.texts.manningN = c.cells[kNColumn];
+    o.texts.bottomSlope = c.cells[kSlopeColumn];
+    o.texts.sideSlopeOrHeight = c.cells[kSideColumn];
+    o.texts.controlDepth = c.cells[kControlColumn];
+    o.name = c.cells[kNameColumn];
+    o.format = "flo";
+
+    std::vector<std::string>& cells = row.cells;
+    cells.reserve(kMessageCell + 1);
+    cells.push_back(std::to_string(c.row));
+    cells.push_back(IsShapeName(o.shape) ? o.shape : c.cells[kShapeColumn]);
+    cells.push_back(IsUnitsName(o.units) ? o.units : c.cells[kUnitsColumn]);
+    cells.insert(cells.end(), c.cells.begin() + kStartColumn, c.cells.end());
+
+    ProfileOutcome outcome;
+    if (!IsShapeName(o.shape)) {
+        outcome.status = kExitUsage;
+        outcome.refusedOption = "shape";
+        outcome.refusal = "not a channel shape: trapezoidal, circular, u-shaped or elongated.";
+    } else if (!IsUnitsName(o.units)) {
+        outcome.status = kExitUsage;
+        outcome.refusedOption = "units";
+        outcome.refusal = "not a unit system: english or si.";
+    } else {
+        outcome = CheckAndComputeProfile(o);
+    }
+
+    const ProfileResult& result = outcome.result;
+    const ProfileSummary& s = result.summary;
+    for (const std::string* text :
+         {&s.normalDepth, &s.normalArea, &s.criticalDepth, &s.criticalArea, &s.flowType, &s.profileType}) {
+        cells.push_back(*text);
+    }
+    cells.push_back(result.controlDepthText.value_or(""));
+    cells.push_back(std::to_string(result.table.size()));
+
+    std::string warning = outcome.warning.empty() ? "" : "Warning: " + outcome.warning;
+    std::string message;
+    if (outcome.status == kExitUsage) {
+        row.status = BatchStatus::Refused;
+        message = ColumnOf(outcome.refusedOption) + ": " + outcome.refusal;
+    } else {
+        row.status = result.ok() ? BatchStatus::Ok : BatchStatus::Failed;
+        if (!result.ok()) message = FailureLine(*result.failure);
+        if (withProfileFile) {
+            std::ostringstream file, fileMessages;
+            if (PrintProfileFile(o, result, file, fileMessages) == kExitUsage) {
+                // The program's Save refuses this profile: there is no file to write.
+                row.status = BatchStatus::Refused;
+                std::string refusal = fileMessages.str();
+                while (!refusal.empty() && refusal.back() == '\n') refusal.pop_back();
+                message = ColumnOf(refusal);
+            } else {
+                row.profileFile = file.str();
+            }
+        }
+    }
+    cells.push_back(StatusWord(row.status));
+    cells.push_back(JoinMessages(warning, message));
+    return row;
+}
+
+}  // namespace rillo::cli

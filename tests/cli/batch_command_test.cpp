@@ -1,0 +1,305 @@
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <thread>
+
+#include "cli/batch_command.h"
+#include "cli/csv_reader.h"
+#include "documents/format/profile_file_reader.h"
+#include "tests/cli/cli_runner.h"
+
+namespace rillo::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* const kHeader = "shape,units,start,end,flow,width,n,slope,side,control,name\n";
+
+// The cases every status and shape takes, each checked against the profile
+// command run with the same texts.
+const char* const kCases =
+    "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,,Worked example\n"
+    "Circular,,0+00.000,10+00.000,5,2,0.013,0.001,,,pipe\n"
+    "u-shaped,si,0+00.000,1+00.000,1,1,0.013,0.001,,,\n"
+    "elongated,,0+00.000,10+00.000,10,2,0.013,0.001,1,,\n"
+    "trapezoidal,,0+00.000,10+00.000,100,10,0.15,0.001,2,,rough\n"
+    "trapezoidal,,0+00.000,10+00.000,100,0,0.013,0.001,0,,no section\n"
+    "circular,,0+00.000,10+00.000,5,2,0.013,-0.001,,,into the crown\n"
+    "u-shaped,si,0+00.000,1+00.000,1,1,0.013,0.001,,-1,\n"
+    "trapezoidal,,0+00.000,10+00.000,0,10,0.013,0.001,2,,\n"
+    "trapezoidal,,0+00.000,10+00.000,100,10,0.013,0,2,,\n"
+    "trapezoidal,,0,10+00.000,100,10,0.013,0.001,2,,\n"
+    "oval,,0+00.000,10+00.000,100,10,0.013,0.001,2,,\n"
+    "trapezoidal,metric,0+00.000,10+00.000,100,10,0.013,0.001,2,,\n"
+    "trapezoidal,,0+00.000,10+00.000,1e39,10,0.013,0.001,2,,\n";
+
+fs::path WriteTemporary(const std::string& name, const std::string& text) {
+    fs::path path = fs::path(::testing::TempDir()) / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+}
+
+fs::path NewFolder(const std::string& name) {
+    fs::path folder = fs::path(::testing::TempDir()) / name;
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    return folder;
+}
+
+std::vector<std::vector<std::string>> OutputRows(const std::string& out) {
+    const cli::CsvReadResult read = cli::ReadCsv(out);
+    EXPECT_TRUE(read.ok());
+    std::vector<std::vector<std::string>> rows;
+    for (const cli::CsvRecord& record : read.records) rows.push_back(record.cells);
+    return rows;
+}
+
+// The profile command's arguments for the non-empty cells of a case.
+std::vector<std::string> ProfileArgs(const std::vector<std::string>& cells) {
+    static const char* const kOptions[] = {"--shape", "--units", "--start", "--end",     "--flow", "--width",
+                                           "--n",     "--slope", "--side",  "--control", "--name"};
+    std::vector<std::string> args = {"profile", "--format", "tsv"};
+    for (std::size_t i = 0; i < 11; ++i) {
+        if (!cells[i].empty()) args.insert(args.end(), {kOptions[i], cells[i]});
+    }
+    return args;
+}
+
+// The profile command's messages name options ("--flow: ..."), the batch's columns ("flow: ...").
+std::string AsBatchMessage(std::string err) {
+    std::string message;
+    for (const std::string& line : Lines(err)) {
+        std::string shown = line.rfind("--", 0) == 0 ? line.substr(2) : line;
+        if (shown.rfind("start/--end", 0) == 0) shown.erase(6, 2);
+        message += (message.empty() ? "" : "; ") + shown;
+    }
+    return message;
+}
+
+TEST(BatchCommand, EveryRowEqualsTheProfileCommandsResult) {
+    const fs::path input = WriteTemporary("cases.csv", std::string(kHeader) + kCases);
+    const CliRun run = RunRilloCli({"batch", input.string(), "--jobs", "3"});
+    EXPECT_EQ(run.status, 1);  // some cases fail or are refused
+    EXPECT_EQ(run.err, "");
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 15u);
+    EXPECT_EQ(
+        rows[0],
+        (std::vector<std::string>{
+            "row",           "shape",       "units",          "start",         "end",       "flow",
+            "width",         "n",           "slope",          "side",          "control",   "name",
+            "normal_depth",  "normal_area", "critical_depth", "critical_area", "flow_type", "profile_type",
+            "control_depth", "rows",        "status",         "message"}));
+    EXPECT_EQ(run.out.find("\r\n"), run.out.find('\n') - 1);  // CR LF rows, as the table export writes
+
+    const std::vector<std::string> statuses = {"ok",      "ok",      "ok",      "ok",      "ok",
+                                               "failed",  "failed",  "failed",  "refused", "refused",
+                                               "refused", "refused", "refused", "refused"};
+    const char* const exitStatus[] = {"ok", "failed", "refused"};
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        const std::vector<std::string>& row = rows[r];
+        SCOPED_TRACE(r);
+        ASSERT_EQ(row.size(), 22u);
+        EXPECT_EQ(row[0], std::to_string(r));
+        const std::vector<std::string> cells(row.begin() + 1, row.begin() + 12);
+        EXPECT_EQ(row[20], statuses[r - 1]);
+
+        const CliRun profile = RunRilloCli(ProfileArgs(cells));
+        if (row[20] == "refused" && (cells[0] == "oval" || cells[1] == "metric")) {
+            EXPECT_EQ(profile.status, 2);
+            continue;  // the option parser words these its own way
+        }
+        EXPECT_EQ(row[20], exitStatus[profile.status]);
+        const std::vector<std::string> lines = Lines(profile.out);
+        if (profile.status == 2) {
+            EXPECT_TRUE(lines.empty());
+            for (std::size_t c = 12; c < 19; ++c) EXPECT_EQ(row[c], "");
+            EXPECT_EQ(row[19], "0");
+        } else {
+            ASSERT_GE(lines.size(), 8u);
+            for (std::size_t c = 0; c < 7; ++c) EXPECT_EQ(lines[c], Fields(lines[c])[0] + "\t" + row[12 + c]);
+            EXPECT_EQ(row[19], std::to_string(lines.size() - 8));
+        }
+        EXPECT_EQ(row[21], AsBatchMessage(profile.err));
+    }
+    EXPECT_EQ(rows[1][19], "16");
+    EXPECT_EQ(rows[2][1], "circular");  // the word as the option takes it, in any letter case
+    EXPECT_EQ(rows[2][2], "english");   // an empty cell: the option's default
+    EXPECT_EQ(rows[5][21].rfind("Warning: Manning's coefficient error: ", 0), 0u);
+    EXPECT_EQ(rows[12][21], "shape: not a channel shape: trapezoidal, circular, u-shaped or elongated.");
+    EXPECT_EQ(rows[13][21], "units: not a unit system: english or si.");
+}
+
+TEST(BatchCommand, OutputIsTheSameOnAnyNumberOfThreads) {
+    std::string text = "flow,slope,shape,width,side,end\n";
+    for (int i = 0; i < 300; ++i) {
+        const char* shapes[] = {"trapezoidal", "circular", "u-shaped", "elongated"};
+        text += std::to_string(1 + i % 40) + ",0.00" + std::to_string(1 + i % 9) + "," + shapes[i % 4] +
+                ",2,1,10+00.000\n";
+    }
+    const fs::path input = WriteTemporary("threads.csv", text);
+    const CliRun one = RunRilloCli({"batch", input.string(), "--jobs", "1"});
+    const CliRun four = RunRilloCli({"batch", input.string(), "--jobs", "4"});
+    EXPECT_EQ(one.out, four.out);
+    EXPECT_EQ(one.status, four.status);
+    EXPECT_EQ(OutputRows(one.out).size(), 301u);
+}
+
+TEST(BatchCommand, MalformedFilesExitTwoNamingTheLine) {
+    struct Case {
+        const char* name;
+        std::string text;
+        const char* message;
+    };
+    const std::vector<Case> cases = {
+        {"unbalanced quotes", std::string(kHeader) + kCases + "\"circular,english\n",
+         ", line 16: a quoted cell is"},
+        {"too many cells", std::string(kHeader) + "trapezoidal,,,,,,,,,,,extra\n",
+         ", line 2: a row of 12 cells where the header names 11 columns."},
+        {"binary junk",
+         std::string("\x7f"
+                     "ELF\x02\x01\x01\0\0\0",
+                     10),
+         ", line 1: a NUL byte"},
+        {"not UTF-8", std::string(kHeader) + "circular,\xE9t\xE9\n", ", line 2: bytes that are not UTF-8"},
+        {"empty file", "", ", line 1: the file is empty"},
+        {"header only", kHeader, ", line 1: only the header row; no case follows it."},
+        {"unknown column", "flow,q\n1,2\n", ", line 1: \"q\" is not a column"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const fs::path input = WriteTemporary("malformed.csv", c.text);
+        const CliRun run = RunRilloCli({"batch", input.string()});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind(input.string() + c.message, 0), 0u) << run.err;
+    }
+}
+
+TEST(BatchCommand, UnreadableInputsAndBadOptionsExitTwo) {
+    const fs::path cases = WriteTemporary("good.csv", std::string(kHeader) + kCases);
+    const fs::path folder = NewFolder("a-folder");
+    const fs::path fifo = fs::path(::testing::TempDir()) / "cases.fifo";
+    fs::remove(fifo);
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    // A pipe that a writer fills with a case file and closes.
+    std::thread writer([&] { std::ofstream(fifo) << kHeader << kCases; });
+    const CliRun fromPipe = RunRilloCli({"batch", fifo.string()});
+    writer.join();
+    EXPECT_EQ(fromPipe.status, 1);
+    EXPECT_EQ(OutputRows(fromPipe.out).size(), 15u);
+
+    struct Case {
+        std::vector<std::string> args;
+        const char* message;
+    };
+    const std::vector<Case> bad = {
+        {{"batch", "/nonexistent/cases.csv"}, "/nonexistent/cases.csv: cannot read the cases: No such file"},
+        {{"batch", folder.string()}, "cannot read the cases: a folder, not a file."},
+        {{"batch", "/dev/zero"}, "/dev/zero, line 1: a NUL byte"},
+        {{"batch", cases.string(), "--tables", cases.string()}, " is not a folder."},
+        {{"batch", cases.string(), "--tables", "/nonexistent/folder"},
+         "--tables: /nonexistent/folder is not"},
+        {{"batch", cases.string(), "--jobs", "0"}, "--jobs"},
+        {{"batch"}, "file is required"},
+    };
+    for (const Case& c : bad) {
+        SCOPED_TRACE(c.args.back());
+        const CliRun run = RunRilloCli(c.args);
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+TEST(BatchCommand, OutputFileIsWrittenWholeOrNotAtAll) {
+    const fs::path input = WriteTemporary("out-cases.csv", std::string(kHeader) + kCases);
+    const fs::path folder = NewFolder("batch-output");
+    const fs::path output = folder / "results.csv";
+    const CliRun run = RunRilloCli({"batch", input.string(), "--output", output.string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.out, "");
+    const CliRun toStandardOutput = RunRilloCli({"batch", input.string()});
+    std::ifstream in(output, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), toStandardOutput.out);
+
+    const CliRun nowhere =
+        RunRilloCli({"batch", input.string(), "--output", (folder / "missing" / "results.csv").string()});
+    EXPECT_EQ(nowhere.status, 1);
+    EXPECT_NE(nowhere.err.find("--output: cannot write "), std::string::npos) << nowhere.err;
+}
+
+TEST(BatchCommand, TablesAreProfileFilesThatNeverReplaceOne) {
+    const fs::path folder = NewFolder("batch-tables");
+    std::ofstream(folder / "pipe.flo") << "the engineer's own file";
+    const fs::path input =
+        WriteTemporary("tables.csv", std::string(kHeader) + kCases +
+                                         "circular,,0+00.000,10+00.000,5,2,0.013,0.001,,,pipe\n"
+                                         "circular,,0+00.000,10+00.000,5,2,0.013,0.001,,,../pipe\n");
+    const CliRun run = RunRilloCli({"batch", input.string(), "--tables", folder.string()});
+    EXPECT_EQ(run.status, 1);
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 17u);
+
+    std::ifstream own(folder / "pipe.flo");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(own), {}), "the engineer's own file");
+    // A computed case has its file; a refused one none; one that failed part way
+    // the rows it computed, as the profile command's flo output has them.
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{"pipe.flo", "pipe-2.flo", "pipe-3.flo", "_pipe.flo",
+                                            "Worked example.flo", "row-3.flo", "row-4.flo", "rough.flo",
+                                            "into the crown.flo"}));
+    const ProfileReadResult opened = ReadProfileFile((folder / "Worked example.flo").string());
+    ASSERT_TRUE(opened.ok()) << opened.reason;
+    EXPECT_EQ(opened.document.channelName, "Worked example");
+    EXPECT_EQ(opened.document.summary.normalDepth, "1.721");
+
+    const CliRun profile =
+        RunRilloCli({"profile", "--shape", "circular", "--end", "10+00.000", "--flow", "5", "--width", "2",
+                     "--n", "0.013", "--slope", "0.001", "--name", "pipe", "--format", "flo"});
+    std::ifstream second(folder / "pipe-2.flo", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(second), {}), profile.out);
+}
+
+TEST(BatchCommand, ATableThatCannotBeWrittenFailsItsRowAndTheBatchGoesOn) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+    const fs::path folder = NewFolder("batch-read-only");
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+    const fs::path input = WriteTemporary("ro.csv", std::string(kHeader) + kCases);
+    const CliRun run = RunRilloCli({"batch", input.string(), "--tables", folder.string()});
+    fs::permissions(folder, fs::perms::owner_all);
+    EXPECT_EQ(run.status, 1);
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 15u);
+    EXPECT_EQ(rows[1][20], "failed");
+    EXPECT_NE(rows[1][21].find("Cannot write the profile file "), std::string::npos);
+    EXPECT_NE(rows[1][21].find("Permission denied"), std::string::npos);
+    EXPECT_EQ(rows[9][20], "refused");  // nothing to write: the refusal stands
+    EXPECT_TRUE(fs::is_empty(folder));
+}
+
+}  // namespace
+}  // namespace rillo::testing
+
+namespace rillo::testing {
+namespace {
+
+TEST(BatchCommand, ProgressLineOnATerminalEndsWithEveryCase) {
+    cli::BatchOptions options;
+    options.input = WriteTemporary("progress.csv", std::string(kHeader) + kCases).string();
+    options.progress = true;
+    std::ostringstream out, err;
+    EXPECT_EQ(cli::RunBatchCommand(options, out, err), 1);
+    EXPECT_EQ(err.str().rfind("\rComputed ", 0), 0u) << err.str();
+    EXPECT_EQ(err.str().substr(err.str().rfind('\r')), "\rComputed 14 of 14 cases\n");
+    EXPECT_EQ(OutputRows(out.str()).size(), 15u);
+}
+
+}  // namespace
+}  // namespace rillo::testing
