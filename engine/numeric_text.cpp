@@ -191,16 +191,16 @@ bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
     // Past 1e12 six decimals would carry the scaled value out of 64 bits.
     if (decimals > 3 && a >= 1e12) return false;
     if (decimals == 3 && a < 1e6) {
-        // The shown form of nearly every number. a * 1000 is exact in the
-        // extended format (53 + 10 bits), and so is its distance to the
-        // nearest integer. Rounding a to 15 significant digits first moves
-        // a * 1000 by at most 5e-7 here, so unless it lies that close to a
-        // half both roundings end on the nearest integer.
-        const long double thousandths = static_cast<long double>(a) * 1000.0L;
-        const unsigned long long nearest = NearestInteger(thousandths);
-        const long double off = thousandths - static_cast<long double>(static_cast<long long>(nearest));
-        if (std::fabs(off) < 0.5L - 1e-5L) {
-            scaled = nearest;
+        // The shown form of nearly every number. a * 1000 in double precision
+        // lies within 6e-8 of the exact product (it is below 2^30), and
+        // rounding a to 15 significant digits first moves the product by at
+        // most 5e-7: unless it lies within 1e-5 of a half, every rounding
+        // ends on the same nearest integer. Adding and taking away 2^52
+        // rounds to that integer in the current (nearest) rounding mode.
+        const double thousandths = a * 1000.0;
+        const double nearest = (thousandths + 0x1p52) - 0x1p52;
+        if (std::fabs(thousandths - nearest) < 0.5 - 1e-5) {
+            scaled = static_cast<unsigned long long>(nearest);
             return true;
         }
     }

@@ -140,6 +140,7 @@ TEST(FixedDecimals, AgreesWithTheDecimalReferenceOverManyMagnitudes) {
         double v = mantissa(random) * std::pow(10.0, exponent(random));
         if (i % 2) v = static_cast<float>(v);     // the values the views show are mostly floats
         if (i % 3 == 0) v = std::round(v * 1e4) / 1e4;  // and decimal-looking ones, with ties
+        if (i % 7 == 0) v = std::nextafter(std::round(v * 1e4) / 1e4, i % 2 ? 0.0 : 1e300);  // a tie's neighbours
         if (i % 5 == 0) v = -v;
         ASSERT_EQ(FormatFixed3(v), ReferenceFixed3(v)) << std::setprecision(17) << v;
     }
