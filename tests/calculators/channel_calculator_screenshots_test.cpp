@@ -7,6 +7,7 @@
 #include "calculators/frm_critical.h"
 #include "calculators/frm_mannings.h"
 #include "tests/support/fake_platform_services.h"
+#include "tests/support/sample_profiles.h"
 
 namespace rillo {
 namespace {
@@ -32,8 +33,8 @@ class ChannelCalculatorScreenshots : public ::testing::Test {
 };
 
 TEST_F(ChannelCalculatorScreenshots, DISABLED_CriticalDepthAndSlope) {
-    FrmCritical english(services, Opening(UnitSystem::English, ChannelType::Trapezoidal,
-                                          {"", "", "44.001", "4", "0.055", "0.02", "", "3"}));
+    FrmCritical english(services,
+                        testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     english.cmdCompute->click();
     Save(english, "critical-english.png");
 
@@ -45,8 +46,8 @@ TEST_F(ChannelCalculatorScreenshots, DISABLED_CriticalDepthAndSlope) {
 }
 
 TEST_F(ChannelCalculatorScreenshots, DISABLED_Mannings) {
-    FrmMannings english(services, Opening(UnitSystem::English, ChannelType::Trapezoidal,
-                                          {"", "", "44.001", "4", "0.055", "0.02", "", "3"}));
+    FrmMannings english(services,
+                        testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     english.cmdCompute->click();
     Save(english, "mannings-english.png");
 

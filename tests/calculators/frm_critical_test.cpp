@@ -8,6 +8,7 @@
 #include "platform/center_on_screen.h"
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/key_input.h"
+#include "tests/support/sample_profiles.h"
 
 namespace rillo {
 namespace {
@@ -17,18 +18,6 @@ using testing::PressKey;
 using testing::ShowActive;
 using testing::TypeText;
 
-CalculatorOpening Opening(ChannelType type, UnitSystem units) {
-    CalculatorOpening opening;
-    opening.units = units;
-    opening.channelType = type;
-    opening.inputs.flowrate = "44.001";
-    opening.inputs.widthOrDiameter = "4";
-    opening.inputs.manningN = "0.055";
-    opening.inputs.bottomSlope = "0.02";
-    opening.inputs.sideSlopeOrHeight = "3";
-    return opening;
-}
-
 class CriticalWindow : public ::testing::Test {
    protected:
     FakePlatformServices services;
@@ -37,7 +26,7 @@ class CriticalWindow : public ::testing::Test {
 };
 
 TEST_F(CriticalWindow, OpensOnTheProfilesTypeUnitsAndInputsCentred) {
-    FrmCritical w(services, Opening(ChannelType::Circular, UnitSystem::SI));
+    FrmCritical w(services, testing::TextbookCalculatorOpening(ChannelType::Circular, UnitSystem::SI));
     EXPECT_EQ(w.windowTitle(), "Critical Depth and Slope");
     EXPECT_TRUE(w.isModal());
     EXPECT_TRUE(w.optChanType[1]->isChecked());
@@ -57,7 +46,8 @@ TEST_F(CriticalWindow, OpensOnTheProfilesTypeUnitsAndInputsCentred) {
 }
 
 TEST_F(CriticalWindow, ShapeChoiceRelabelsAndKeepsResultsAndTexts) {
-    FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmCritical w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     ShowActive(w);
     const QSize size = w.size();
     EXPECT_EQ(w.lblSides->text(), "Side slope:");
@@ -87,7 +77,8 @@ TEST_F(CriticalWindow, ShapeChoiceRelabelsAndKeepsResultsAndTexts) {
 }
 
 TEST_F(CriticalWindow, AStoppedComputeKeepsTheResults) {
-    FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmCritical w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     w.cmdCompute->click();
     w.txtB->clear();
     w.cmdCompute->click();
@@ -107,7 +98,8 @@ TEST_F(CriticalWindow, AStoppedComputeKeepsTheResults) {
 }
 
 TEST_F(CriticalWindow, RoughnessWarningNoOrCancelFocusesTheRoughnessYesComputes) {
-    FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmCritical w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     ShowActive(w);
     w.txtn->setText("0.15");
     for (MessageAnswer answer : {MessageAnswer::No, MessageAnswer::Cancel}) {
@@ -129,7 +121,8 @@ TEST_F(CriticalWindow, RoughnessWarningNoOrCancelFocusesTheRoughnessYesComputes)
 }
 
 TEST_F(CriticalWindow, ARunTimeErrorShowsTheUnknownErrorWithTheNewDepthBesideTheOldSlope) {
-    FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmCritical w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     w.cmdCompute->click();
     w.txtQ->setText("0");
     w.cmdCompute->click();
@@ -141,7 +134,8 @@ TEST_F(CriticalWindow, ARunTimeErrorShowsTheUnknownErrorWithTheNewDepthBesideThe
 }
 
 TEST_F(CriticalWindow, FieldsRefuseAMinusAndEnterMovesOn) {
-    FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmCritical w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     ShowActive(w);
     for (QLineEdit* field : {w.txtQ, w.txtB, w.txtn, w.txtSides}) {
         services.messages.clear();
@@ -158,7 +152,8 @@ TEST_F(CriticalWindow, FieldsRefuseAMinusAndEnterMovesOn) {
 }
 
 TEST_F(CriticalWindow, CloseEndsTheWindow) {
-    FrmCritical w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmCritical w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     ShowActive(w);
     w.cmdClose->click();
     EXPECT_FALSE(w.isVisible());

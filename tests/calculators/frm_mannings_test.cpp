@@ -6,6 +6,7 @@
 
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/key_input.h"
+#include "tests/support/sample_profiles.h"
 
 namespace rillo {
 namespace {
@@ -14,18 +15,6 @@ using testing::FakePlatformServices;
 using testing::PressKey;
 using testing::ShowActive;
 using testing::TypeText;
-
-CalculatorOpening Opening(ChannelType type, UnitSystem units) {
-    CalculatorOpening opening;
-    opening.units = units;
-    opening.channelType = type;
-    opening.inputs.flowrate = "44.001";
-    opening.inputs.widthOrDiameter = "4";
-    opening.inputs.manningN = "0.055";
-    opening.inputs.bottomSlope = "0.02";
-    opening.inputs.sideSlopeOrHeight = "3";
-    return opening;
-}
 
 class ManningsWindow : public ::testing::Test {
    protected:
@@ -43,7 +32,8 @@ class ManningsWindow : public ::testing::Test {
 };
 
 TEST_F(ManningsWindow, OpensOnTheDepthTabWithTheProfilesTypeUnitsAndInputs) {
-    FrmMannings w(services, Opening(ChannelType::ElongatedCircular, UnitSystem::SI));
+    FrmMannings w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::ElongatedCircular, UnitSystem::SI));
     EXPECT_EQ(w.windowTitle(), "Depth, Flowrate, Slope, and Roughness");
     EXPECT_EQ(w.tabMannings1->currentIndex(), 0);
     EXPECT_EQ(w.tabMannings1->count(), 4);
@@ -61,7 +51,8 @@ TEST_F(ManningsWindow, OpensOnTheDepthTabWithTheProfilesTypeUnitsAndInputs) {
 }
 
 TEST_F(ManningsWindow, TabsRelabelTheUnknownAndTheFieldThatHoldsTheDepth) {
-    FrmMannings w(services, Opening(ChannelType::Trapezoidal, UnitSystem::English));
+    FrmMannings w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     ShowActive(w);
     const QSize size = w.size();
     w.cmdCompute->click();
@@ -92,7 +83,7 @@ TEST_F(ManningsWindow, TabsRelabelTheUnknownAndTheFieldThatHoldsTheDepth) {
 }
 
 TEST_F(ManningsWindow, FlowrateTabReadsTheDepthFromTheFlowrateField) {
-    CalculatorOpening opening = Opening(ChannelType::Trapezoidal, UnitSystem::SI);
+    CalculatorOpening opening = testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::SI);
     opening.inputs.sideSlopeOrHeight = "";  // a rectangle
     FrmMannings w(services, opening);
     w.tabMannings1->setCurrentIndex(1);
@@ -106,7 +97,7 @@ TEST_F(ManningsWindow, FlowrateTabReadsTheDepthFromTheFlowrateField) {
 }
 
 TEST_F(ManningsWindow, AComputeStoppedByAMessageKeepsTheResults) {
-    FrmMannings w(services, Opening(ChannelType::Circular, UnitSystem::English));
+    FrmMannings w(services, testing::TextbookCalculatorOpening(ChannelType::Circular, UnitSystem::English));
     w.txtQ->setText("5");
     w.txtB->setText("2");
     w.txtn->setText("0.013");
@@ -140,7 +131,8 @@ TEST_F(ManningsWindow, AComputeStoppedByAMessageKeepsTheResults) {
 }
 
 TEST_F(ManningsWindow, OnlyTheBottomSlopeTakesATypedMinus) {
-    FrmMannings w(services, Opening(ChannelType::ElongatedCircular, UnitSystem::English));
+    FrmMannings w(services,
+                  testing::TextbookCalculatorOpening(ChannelType::ElongatedCircular, UnitSystem::English));
     ShowActive(w);
     for (QLineEdit* field : {w.txtQ, w.txtB, w.txtn, w.txtM}) {
         services.messages.clear();

@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "calculators/calculator_opening.h"
 #include "documents/format/computed_document.h"
 #include "engine/input_checks.h"
 #include "sections/profile_dispatch.h"
@@ -22,6 +23,16 @@ inline ProfileInputTexts SampleTexts(ChannelType shape, bool steep = false) {
     if (shape == ChannelType::Trapezoidal) t.sideSlopeOrHeight = "1.5";
     if (shape == ChannelType::ElongatedCircular) t.sideSlopeOrHeight = "1";
     return t;
+}
+
+// The textbook channel the calculator windows open on: Q = 44.001, b = 4,
+// n = 0.055, S0 = 0.02, z = 3 (critical depth 1.163 ft, normal depth 1.454 ft).
+inline CalculatorOpening TextbookCalculatorOpening(ChannelType type, UnitSystem units) {
+    CalculatorOpening opening;
+    opening.units = units;
+    opening.channelType = type;
+    opening.inputs = {"", "", "44.001", "4", "0.055", "0.02", "", "3"};
+    return opening;
 }
 
 // Checks and computes the inputs as Compute does and returns the document the
