@@ -4,7 +4,7 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugi
             qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite poppler-utils \
             libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
             fonts-liberation xvfb xauth \
-            dpkg-dev file desktop-file-utils appstream xdotool
+            dpkg-dev file desktop-file-utils appstream xdotool ccache
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 JOBS ?= $(shell nproc)
@@ -12,6 +12,9 @@ BUILD := build
 ASAN_BUILD := build-asan
 BENCH_BUILD := build-bench
 FUZZ_BUILD := build-fuzz
+# ccache shares objects between checkouts: paths below the tree are hashed relative to it.
+export CCACHE_BASEDIR ?= $(CURDIR)
+export CCACHE_NOHASHDIR ?= 1
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 FUZZ_SECONDS ?= 600
 
