@@ -11,6 +11,7 @@
 #include "cli/profile_command.h"
 #include "cli/show_command.h"
 #include "cli/weir_command.h"
+#include "engine/product_version.h"
 
 namespace rillo::cli {
 
@@ -33,8 +34,10 @@ Subcommand Register(CLI::App& app, Options& options, Add add, Run run) {
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    CLI::App app{"Rillo 2.1: hydraulic design of open channels, from the command line.", "rillo-cli"};
+    CLI::App app{std::string(kProductTitle) + ": hydraulic design of open channels, from the command line.",
+                 "rillo-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string(kProductTitle), "Print the version and exit");
     ProfileOptions profile;
     ShowOptions show;
     CriticalOptions critical;
@@ -64,6 +67,9 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     std::vector<std::string> reversed(args.rbegin(), args.rend());
     try {
         app.parse(reversed);
+    } catch (const CLI::CallForVersion& e) {
+        out << e.what() << '\n';
+        return kExitOk;
     } catch (const CLI::CallForHelp&) {
         // Help on the whole program lists every subcommand's options too.
         if (const Subcommand* subcommand = parsed()) {
@@ -73,7 +79,8 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         }
         return kExitOk;
     } catch (const CLI::ParseError& e) {
-        err << e.what() << "\nRun with --help for the options.\n";
+        // One line, as every other refusal of the command line.
+        err << e.what() << " (run with --help for the options)\n";
         return kExitUsage;
     }
     if (const Subcommand* subcommand = parsed()) return subcommand->run(out, err);

@@ -64,8 +64,8 @@ InputCheckResult CheckInputs(const ProfileInputTexts& t, ChannelType type, UnitS
 
     ReachLengthResult reach = ReachLength(t.startStation, t.endStation);
     if (reach.problem != StationProblem::None) {
-        InputField field = reach.problem == StationProblem::StartWithoutPlus ? InputField::StartStation
-                                                                              : InputField::EndStation;
+        InputField field = reach.problem == StationProblem::StartNotInNotation ? InputField::StartStation
+                                                                                : InputField::EndStation;
         return Problem(InputCheckOutcome::StationNotation, field, "", StationNotationMessage(reach.problem));
     }
     ProfileInputs in;

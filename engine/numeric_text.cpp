@@ -238,9 +238,10 @@ bool ScaleFast(double value, int decimals, unsigned long long& scaled) {
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) throw ComputationError("Overflow");
     if (unsigned long long scaled; ScaleFast(value, decimals, scaled)) {
-        return WriteScaled(std::signbit(value), scaled, decimals);
+        // A value that rounds to zero shows no sign: "-0.000" reads as a
+        // quantity below zero.
+        return WriteScaled(std::signbit(value) && scaled != 0, scaled, decimals);
     }
-    const bool negative = std::signbit(value);
 
     // Any other magnitude: the 15 significant digits from the exact decimal
     // form, d.dddddddddddddde[+-]x.
@@ -267,6 +268,7 @@ std::string FormatFixed(double value, int decimals) {
         }
     }
     while (static_cast<int>(scaled.size()) < decimals + 1) scaled.insert(scaled.begin(), '0');
+    const bool negative = std::signbit(value) && scaled.find_first_not_of('0') != std::string::npos;
     std::string out = negative ? "-" : "";
     out += scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
     if (decimals > 0) out += "." + scaled.substr(scaled.size() - static_cast<std::size_t>(decimals));

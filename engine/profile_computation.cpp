@@ -51,7 +51,11 @@ void ProfileRun::WriteRow(const std::string& stationText, float y) {
     const float a = section_.FlowArea(y);
     const float v = ToSingle(double(q_) / a);
     const float m = ToSingle(section_.Momentum(y, q_, g_));
-    const float froude = ToSingle(section_.FroudeNumber(y, q_, g_));
+    // The section gives Q^2 T / (g A^3), the square of the Froude number that
+    // the column shows. At a conduit's crown the top width closes to zero, or
+    // to a rounding error below it (the sine of 3.141593): that is a Froude
+    // number of 0, not the root of a negative number.
+    const float froude = ToSingle(std::sqrt(std::max(0.0, section_.FroudeNumber(y, q_, g_))));
     const float velocityHead = ToSingle(VelocityHead(v, g_));
     const float r = ToSingle(section_.HydraulicRadius(y));
     const float p = section_.WettedPerimeter(y);

@@ -55,14 +55,36 @@ FormattedStation FormatStation(double value) {
     return {std::move(text), rounded};
 }
 
+bool IsStandardStation(std::string_view s) {
+    auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    std::size_t i = !s.empty() && s.front() == '-' ? 1 : 0;
+    const std::size_t hundreds = i;
+    while (i < s.size() && isDigit(s[i])) ++i;
+    if (i == hundreds || i + 3 > s.size() || s[i] != '+' || !isDigit(s[i + 1]) || !isDigit(s[i + 2])) return false;
+    i += 3;
+    if (i == s.size()) return true;
+    if (s[i] != '.') return false;
+    while (++i < s.size()) {
+        if (!isDigit(s[i])) return false;
+    }
+    return true;
+}
+
+StationProblem CheckStationNotation(std::string_view start, std::string_view end) {
+    if (!IsStandardStation(start)) return StationProblem::StartNotInNotation;
+    if (!IsStandardStation(end)) return StationProblem::EndNotInNotation;
+    return StationProblem::None;
+}
+
 ReachLengthResult ReachLength(std::string_view start, std::string_view end) {
-    if (start.find('+') == std::string_view::npos) return {0.0, StationProblem::StartWithoutPlus};
-    if (end.find('+') == std::string_view::npos) return {0.0, StationProblem::EndWithoutPlus};
+    if (StationProblem problem = CheckStationNotation(start, end); problem != StationProblem::None) {
+        return {0.0, problem};
+    }
     return {std::fabs(StationValue(end) - StationValue(start)), StationProblem::None};
 }
 
 std::string StationNotationMessage(StationProblem problem) {
-    const char* which = problem == StationProblem::EndWithoutPlus ? "end" : "start";
+    const char* which = problem == StationProblem::EndNotInNotation ? "end" : "start";
     return std::string("The ") + which +
            " station needs to be entered in standard \r\n"
            "stationing notation, without spaces. \r\n"

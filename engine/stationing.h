@@ -30,18 +30,25 @@ struct FormattedStation {
 // -5 -> "-0+05.000", so that they read back as written.
 FormattedStation FormatStation(double value);
 
-enum class StationProblem { None, StartWithoutPlus, EndWithoutPlus };
+// Whether the text is a station in standard notation: an optional minus,
+// digits, "+", two digits, and optionally a point with decimals ("10+05",
+// "-1+50.000"). "10+5" is not: it would read as 105.
+bool IsStandardStation(std::string_view station);
 
-// The result of ReachLength: the length of the reach, or which station lacks
-// its "+" (the length is then 0).
+enum class StationProblem { None, StartNotInNotation, EndNotInNotation };
+
+// Which of the two stations, the start first, is not in standard notation.
+StationProblem CheckStationNotation(std::string_view start, std::string_view end);
+
+// The result of ReachLength: the length of the reach, or which station is
+// not in standard notation (the length is then 0).
 struct ReachLengthResult {
     double length = 0.0;
     StationProblem problem = StationProblem::None;
 };
 
-// |end - start|, after checking that both stations carry a "+" (the start
-// first). A station whose text is not a number after its "+" is removed is a
-// run-time error (ComputationError).
+// |end - start|, after checking that both stations are in standard notation
+// (the start first).
 ReachLengthResult ReachLength(std::string_view start, std::string_view end);
 
 // The message that asks for standard stationing notation, for the start or

@@ -19,7 +19,7 @@ constexpr std::array<ColumnHeadings, kProfileColumnCount> kHeadings = {{
     {"Area", "ft^2", "m^2"},
     {"Velocity", "ft/s", "m/s"},
     {"Top", "Width, ft", "Width, m"},
-    {"Momentum", "cfs", "cms"},
+    {"Momentum", "ft^3", "m^3"},
     {"Froude", "Number", "Number"},
     {"Velocity", "Head, ft", "Head, m"},
     {"Hydraulic", "Radius, ft", "Radius, m"},

@@ -26,20 +26,15 @@ std::filesystem::path NativePath(const QString& path) {
     return QFile::encodeName(path).toStdString();
 }
 
-// The reach length is written to the file; a station without "+" is reported
-// as Compute reports it, and the file is written with a length of 0.
+// The reach length is written to the file; a station not in standard notation
+// is reported as Compute reports it, and the file is written with a length of 0.
 void ReportStationNotation(MDIMain& main, const ProfileDocument& document) {
-    if (document.startStation.find('+') == std::string::npos) {
-        main.Services().ShowMessage(
-            QString::fromStdString(StationNotationMessage(StationProblem::StartWithoutPlus)),
-            kApplicationTitle, MessageIcon::Information);
-        main.Services().SetFocus(main.Inputs().txtXS1);
-    } else if (document.endStation.find('+') == std::string::npos) {
-        main.Services().ShowMessage(
-            QString::fromStdString(StationNotationMessage(StationProblem::EndWithoutPlus)), kApplicationTitle,
-            MessageIcon::Information);
-        main.Services().SetFocus(main.Inputs().txtXS2);
-    }
+    const StationProblem problem = CheckStationNotation(document.startStation, document.endStation);
+    if (problem == StationProblem::None) return;
+    main.Services().ShowMessage(QString::fromStdString(StationNotationMessage(problem)), kApplicationTitle,
+                                MessageIcon::Information);
+    main.Services().SetFocus(problem == StationProblem::StartNotInNotation ? main.Inputs().txtXS1
+                                                                           : main.Inputs().txtXS2);
 }
 
 void ShowSaveError(MDIMain& main, const std::string& description) {

@@ -37,6 +37,19 @@ TableHeadingRows StandardHeadingRows(UnitSystem units) {
     return headings;
 }
 
+namespace {
+
+// The two heading rows as one legend: a second row that goes on with the
+// quantity's name ("Specific" / "Energy, ft") follows after a space, a bare
+// unit ("Depth" / "ft") after a comma.
+std::string JoinHeadingRows(const std::string& first, const std::string& second) {
+    if (second.empty()) return first;
+    const bool wordGoesOn = second.front() >= 'A' && second.front() <= 'Z';
+    return first + (wordGoesOn ? " " : ", ") + second;
+}
+
+}  // namespace
+
 PlotChart BuildPlotData(const PlotSource& source, PlotSetup& setup, bool plotCustomised) {
     PlotChart chart;
     const std::size_t points = DataRowCount(source.rows);
@@ -51,7 +64,7 @@ PlotChart BuildPlotData(const PlotSource& source, PlotSetup& setup, bool plotCus
         const auto c = static_cast<std::size_t>(column);
         PlotSeries series;
         series.column = column;
-        series.legend = source.headings[0][c] + ", " + source.headings[1][c];
+        series.legend = JoinHeadingRows(source.headings[0][c], source.headings[1][c]);
         series.values.reserve(points);
         for (std::size_t r = 0; r < points; ++r)
             series.values.push_back(ReadLeadingNumber(source.rows[r].cells[c]));

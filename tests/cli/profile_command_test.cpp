@@ -27,13 +27,13 @@ TEST(ProfileCommand, WorkedExampleAsTsv) {
     for (std::size_t i = 0; i < summary.size(); ++i) EXPECT_EQ(lines[i], summary[i]);
     EXPECT_EQ(lines[7], "");
     EXPECT_EQ(lines[8], "10+00.000\t1.329\t1.878\t16.817\t5.946\t15.315\t28.857\t1.000\t0.549\t1.055\t15.942");
-    EXPECT_EQ(lines[23], "0+00.000\t1.702\t2.000\t22.808\t4.384\t16.807\t31.379\t0.440\t0.299\t1.295\t17.610");
+    EXPECT_EQ(lines[23], "0+00.000\t1.702\t2.000\t22.808\t4.384\t16.807\t31.379\t0.663\t0.299\t1.295\t17.610");
 
     std::vector<std::string> row2 = Fields(lines[9]);
     ASSERT_EQ(row2.size(), 11u);
     EXPECT_NEAR(StationValue(row2[0]), 999.417, 0.002);
     EXPECT_EQ(Fields(lines[9]), (std::vector<std::string>{row2[0], "1.355", "1.879", "17.218", "5.808", "15.419",
-                                                           "28.871", "0.938", "0.524", "1.072", "16.059"}));
+                                                           "28.871", "0.969", "0.524", "1.072", "16.059"}));
     std::vector<std::string> row15 = Fields(lines[22]);
     EXPECT_NEAR(StationValue(row15[0]), 528.128, 0.002);
     EXPECT_EQ(row15[1], "1.694");
@@ -51,7 +51,7 @@ TEST(ProfileCommand, TextLayoutShowsHeadingsUnitsAndSummary) {
     CliRun si = RunRilloCli(With(kWorkedExample, {"--units", "si"}));
     EXPECT_NE(si.out.find("Normal depth, m:"), std::string::npos);
     EXPECT_NE(si.out.find("Width, m"), std::string::npos);
-    EXPECT_NE(si.out.find("cms"), std::string::npos);
+    EXPECT_NE(si.out.find("m^3"), std::string::npos);
 }
 
 TEST(ProfileCommand, RefusedInputsExitTwoNamingTheOption) {
@@ -65,7 +65,8 @@ TEST(ProfileCommand, RefusedInputsExitTwoNamingTheOption) {
         {{"--start", "0"}, "--start: Rillo 2.1: The start station needs to be entered in standard"},
         {{"--start", "20+00.000"}, "--end: Station Error: The start station must be less than the end station."},
         {{"--end", "0+00.000"}, "--end: the start and end stations are equal"},
-        {{"--end", "1 +00"}, "--start/--end: a station is not a number"},
+        {{"--end", "1 +00"}, "--end: Rillo 2.1: The end station needs to be entered in standard"},
+        {{"--end", "10+5"}, "--end: Rillo 2.1: The end station needs to be entered in standard"},
         // A number past the single-precision range names its own option.
         {{"--flow", "1e39"}, "--flow: the number is out of range (Overflow)."},
         {{"--width", "-4e38"}, "--width: the number is out of range"},
@@ -131,6 +132,20 @@ TEST(ProfileCommand, HelpDocumentsEveryOption) {
         EXPECT_NE(run.out.find(option), std::string::npos) << option;
     }
     EXPECT_EQ(RunRilloCli({}).status, 2);
+}
+
+TEST(CommandLine, VersionAndUsageErrorsAnswerOnOneLine) {
+    CliRun version = RunRilloCli({"--version"});
+    EXPECT_EQ(version.status, 0);
+    EXPECT_EQ(version.out, "Rillo 2.1\n");
+    const std::vector<std::vector<std::string>> misuses = {
+        {}, {"nosuch"}, {"profile", "--flow"}, {"critical", "--bogus", "1"}};
+    for (const auto& args : misuses) {
+        CliRun run = RunRilloCli(args);
+        EXPECT_EQ(run.status, 2) << run.err;
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(Lines(run.err).size(), 1u) << run.err;
+    }
 }
 
 }  // namespace

@@ -97,8 +97,12 @@ TEST(InputChecks, AStartAfterTheEndIsRefused) {
 
 TEST(InputChecks, AStationThatIsNotANumberIsUnreadable) {
     ProfileInputTexts t = Complete();
+    // A station outside standard notation gets the notation message, not a guess.
     t.endStation = "1 +00";
-    EXPECT_EQ(Check(t).outcome, InputCheckOutcome::Unreadable);
+    EXPECT_EQ(Check(t).outcome, InputCheckOutcome::StationNotation);
+    t.endStation = "10+5";
+    EXPECT_EQ(Check(t).outcome, InputCheckOutcome::StationNotation);
+    EXPECT_EQ(Check(t).field, InputField::EndStation);
     t = Complete();
     t.flowrate = "1e40";  // past the single-precision range
     EXPECT_EQ(Check(t).outcome, InputCheckOutcome::Unreadable);

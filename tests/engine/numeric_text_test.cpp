@@ -75,7 +75,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedCase{999.9996, "1000.000"}, FixedCase{123456789.12345, "123456789.123"},
                       FixedCase{1.3285, "1.329"}, FixedCase{2.675, "2.675"}, FixedCase{1e-9, "0.000"},
                       // A single-precision value is rounded by its own value: 16.8165f is 16.81649971.
-                      FixedCase{double(16.8165f), "16.816"}, FixedCase{1e20, "100000000000000000000.000"}));
+                      FixedCase{double(16.8165f), "16.816"}, FixedCase{1e20, "100000000000000000000.000"},
+                      // What rounds to zero shows no sign, on the fast path and the slow one.
+                      FixedCase{-0.0004, "0.000"}, FixedCase{-0.0, "0.000"}, FixedCase{-1e-30, "0.000"},
+                      FixedCase{-0.0005, "-0.001"}));
 
 TEST(FixedDecimals, OtherCountsOfDecimals) {
     EXPECT_EQ(FormatFixed(0.000123456, 5), "0.00012");
@@ -129,7 +132,8 @@ std::string ReferenceFixed3(double v) {
     if (up) ++n;
     std::string digits = std::to_string(n);
     while (digits.size() < 4) digits.insert(digits.begin(), '0');
-    return (std::signbit(v) ? "-" : "") + digits.substr(0, digits.size() - 3) + "." + digits.substr(digits.size() - 3);
+    // What rounds to zero carries no sign.
+    return (std::signbit(v) && n != 0 ? "-" : "") + digits.substr(0, digits.size() - 3) + "." + digits.substr(digits.size() - 3);
 }
 
 TEST(FixedDecimals, AgreesWithTheDecimalReferenceOverManyMagnitudes) {

@@ -74,21 +74,35 @@ TEST(ReachLengthOfStations, IsTheDistanceEitherWay) {
 
 TEST(ReachLengthOfStations, NamesTheStationWithoutItsPlus) {
     ReachLengthResult start = ReachLength("200", "2+00.000");
-    EXPECT_EQ(start.problem, StationProblem::StartWithoutPlus);
+    EXPECT_EQ(start.problem, StationProblem::StartNotInNotation);
     EXPECT_EQ(start.length, 0.0);
     // The end station is not examined once the start is refused.
-    EXPECT_EQ(ReachLength("200", "junk").problem, StationProblem::StartWithoutPlus);
-    EXPECT_EQ(ReachLength("0+00.000", "200").problem, StationProblem::EndWithoutPlus);
-    EXPECT_THROW(ReachLength("0+0a", "1+00"), ComputationError);
+    EXPECT_EQ(ReachLength("200", "junk").problem, StationProblem::StartNotInNotation);
+    EXPECT_EQ(ReachLength("0+00.000", "200").problem, StationProblem::EndNotInNotation);
+}
+
+TEST(StationNotation, OnlyTheStandardFormIsAStation) {
+    // A text that the mere removal of "+" would read as another number
+    // ("10+5" as 105) is refused with the notation message, not guessed.
+    const std::pair<const char*, bool> cases[] = {
+        {"10+05", true},   {"10+05.5", true}, {"-1+50.000", true}, {"0+00.", true},   {"123456+78.9", true},
+        {"10+5", false},   {"1+5", false},    {"+05", false},      {"10+005", false}, {"0+0a", false},
+        {"1+00+00", false}, {" 1+00", false}, {"1+00 ", false},    {"--1+00", false}, {"1+00.5e3", false},
+        {"1.5+00", false}, {"", false},       {"+1+00", false},    {"1+0", false},    {"1+00.-5", false},
+    };
+    for (const auto& [text, standard] : cases) EXPECT_EQ(IsStandardStation(text), standard) << text;
+    EXPECT_EQ(ReachLength("10+5", "20+00").problem, StationProblem::StartNotInNotation);
+    EXPECT_EQ(ReachLength("0+00", "1+5").problem, StationProblem::EndNotInNotation);
+    EXPECT_DOUBLE_EQ(ReachLength("10+05", "-1+50.5").length, 1155.5);
 }
 
 TEST(StationNotationText, FiveLinesJoinedByCrLf) {
-    EXPECT_EQ(StationNotationMessage(StationProblem::EndWithoutPlus),
+    EXPECT_EQ(StationNotationMessage(StationProblem::EndNotInNotation),
               "The end station needs to be entered in standard \r\n"
               "stationing notation, without spaces. \r\n\r\n"
               "For example, a 200 meter channel would start at station 0+00.000 \r\n"
               "and end at station 2+00.000");
-    EXPECT_EQ(StationNotationMessage(StationProblem::StartWithoutPlus).rfind("The start station needs", 0), 0u);
+    EXPECT_EQ(StationNotationMessage(StationProblem::StartNotInNotation).rfind("The start station needs", 0), 0u);
 }
 
 }  // namespace

@@ -34,8 +34,8 @@ TEST(BuildPlotDataTest, WorkedExampleGivesTheFirstCheckedQuantitiesAgainstTheSta
     const PlotChart chart = BuildPlotData(source, setup, false);
 
     EXPECT_EQ(Legends(chart),
-              (std::vector<std::string>{"Depth, ft", "Specific, Energy, ft", "Area, ft^2", "Velocity, ft/s",
-                                        "Top, Width, ft", "Froude, Number"}));
+              (std::vector<std::string>{"Depth, ft", "Specific Energy, ft", "Area, ft^2", "Velocity, ft/s",
+                                        "Top Width, ft", "Froude Number"}));
     // Subcritical: the table runs from the control at the downstream end back up the reach.
     ASSERT_EQ(chart.x.size(), 16u);
     EXPECT_DOUBLE_EQ(chart.x.front(), 1000.0);
@@ -75,15 +75,15 @@ TEST(BuildPlotDataTest, OnlyTheCheckedBoxesArePlottedWithTheirUnits) {
         {{false, false, false, false, false, false, false}, UnitSystem::English, {}, "Channel Length, ft"},
         {{false, false, false, false, false, true, false},
          UnitSystem::English,
-         {"Momentum, cfs"},
+         {"Momentum, ft^3"},
          "Channel Length, ft"},
         {{true, false, false, false, false, false, true},
          UnitSystem::English,
-         {"Depth, ft", "Froude, Number"},
+         {"Depth, ft", "Froude Number"},
          "Channel Length, ft"},
         {{false, true, false, false, true, true, false},
          UnitSystem::SI,
-         {"Specific, m", "Top, Width, m", "Momentum, cms"},
+         {"Specific, m", "Top Width, m", "Momentum, m^3"},
          "Channel Length, m"},
     };
     for (const Case& c : cases) {
@@ -105,8 +105,8 @@ TEST(BuildPlotDataTest, AQuantityWithNoNumberInAnyRowIsLeftOut) {
     ASSERT_TRUE(read.ok()) << read.reason;
     PlotSetup setup;
     const PlotChart chart = BuildPlotData(SourceOf(read.document), setup, false);
-    EXPECT_EQ(Legends(chart), (std::vector<std::string>{"Depth, ft", "Specific, Energy, ft", "Area, ft^2",
-                                                        "Velocity, ft/s", "Top, Width, ft"}));
+    EXPECT_EQ(Legends(chart), (std::vector<std::string>{"Depth, ft", "Specific Energy, ft", "Area, ft^2",
+                                                        "Velocity, ft/s", "Top Width, ft"}));
 
     // A column with a number in some rows is kept; its empty cells read as 0,
     // and a cell of text alone counts as no number.
