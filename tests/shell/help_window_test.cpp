@@ -12,6 +12,7 @@
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +23,7 @@
 #include <stdexcept>
 
 #include "shell/help_browser.h"
+#include "shell/help_commands.h"
 #include "shell/mdi_main.h"
 #include "shell/qt_platform_services.h"
 #include "tests/support/key_input.h"
@@ -156,10 +158,16 @@ TEST_F(HelpWindowTest, LinksOpenGuidePagesHereAndWebPagesInTheBrowser) {
     EXPECT_EQ(Page(), "index.html") << "an unknown page falls back to the first page";
 }
 
-TEST_F(HelpWindowTest, TechnicalSupportOpensTheGuidesSupportPage) {
+// Support is most needed when the help files are missing.
+TEST_F(HelpWindowTest, TechnicalSupportOpensTheWebPageWithoutTheHelpFiles) {
+    End();
+    Start(dir_.filePath("nowhere/rillo2.qhc"));
+    BrowserStandIn browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
     main_->Menus().mnuHelpTechSupport->trigger();
-    EXPECT_TRUE(Help().isVisible());
-    EXPECT_EQ(Page(), "support.html");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(TechnicalSupportAddress())});
+    EXPECT_EQ(services_->Help(), nullptr) << "no help window, and no message that it cannot open";
 }
 
 TEST_F(HelpWindowTest, EndingTheProgramClosesHelpWhichComesBackWhereItWas) {
@@ -208,6 +216,64 @@ TEST_F(HelpWindowTest, HelpOpenedFromAModalWindowCanBeUsedWhileItIsOpen) {
     });
     weirs.exec();
     EXPECT_TRUE(ran);
+}
+
+// Help opened from a modal window above another one (Plot Setup over the
+// plot, an "Input Error" box over a calculator) must stay usable after that
+// window closes and the one below it is still open, and after both close.
+TEST_F(HelpWindowTest, HelpStaysUsableWhenTheModalWindowItCameFromCloses) {
+    // Clicks a tab through the window system, as the mouse would; false when
+    // the help window is blocked and the click is dropped.
+    auto clickTab = [this](int tab) {
+        QTabBar* tabs = Help().Tabs()->tabBar();
+        Help().Tabs()->setCurrentIndex(tab == HelpWindow::IndexTab ? HelpWindow::ContentsTab : HelpWindow::IndexTab);
+        QTest::mouseClick(Help().windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(&Help(), tabs->tabRect(tab).center()));
+        return Help().Tabs()->currentIndex() == tab;
+    };
+    QDialog plot(main_.get());
+    plot.setObjectName("frmPlot");
+    // Plot Setup belongs to the main window and is only hidden when it closes.
+    QDialog setup(main_.get());
+    setup.setObjectName("frmPlotSetup");
+    QStringList steps;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            PressKey(&setup, Qt::Key_F1);
+            steps << Page();
+            PressKey(&setup, Qt::Key_Escape);
+        });
+        setup.exec();
+        if (clickTab(HelpWindow::IndexTab)) steps << "usable after Plot Setup";
+
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            PressKey(box, Qt::Key_F1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        services_->ShowMessage("The flowrate must be greater than 0.", "Input Error", MessageIcon::Warning);
+        if (clickTab(HelpWindow::SearchTab)) steps << "usable after the message";
+        plot.reject();
+    });
+    plot.exec();
+    if (clickTab(HelpWindow::ContentsTab)) steps << "usable after the plot";
+    QTest::keyClick(Help().windowHandle(), Qt::Key_W, Qt::ControlModifier);
+    if (!Help().isVisible()) steps << "Ctrl+W closed it";
+    EXPECT_EQ(steps, QStringList({"plot-setup.html", "usable after Plot Setup", "usable after the message",
+                                  "usable after the plot", "Ctrl+W closed it"}));
+}
+
+TEST_F(HelpWindowTest, EscapeAndCtrlWCloseHelpFromAnyOfItsFields) {
+    for (int key : {int(Qt::Key_Escape), int(Qt::Key_W)}) {
+        services_->ShowHelpSearch();
+        ASSERT_TRUE(Help().isVisible());
+        Help().IndexField()->setText("weir");
+        QTest::keyClick(Help().windowHandle(), Qt::Key(key),
+                        key == Qt::Key_W ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_FALSE(Help().isVisible()) << key;
+        EXPECT_NE(Setting("HelpW"), "none") << "closing stores the placement";
+    }
 }
 
 TEST_F(HelpWindowTest, ACopyOfTheGuideDamagedSinceItWasMadeIsMadeAfresh) {
