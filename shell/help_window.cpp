@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
@@ -105,7 +106,8 @@ HelpWindow::HelpWindow(PlatformServices& services, const QString& collectionFile
     connect(home_, &QAction::triggered, this, [this] { ShowUrl(HelpPageUrl(kFirstPage)); });
     auto* closeHelp = new QAction(QStringLiteral("Close"), this);
     closeHelp->setObjectName("helpClose");
-    closeHelp->setShortcuts({QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)});
+    // Escape is a key press (below), which the fields see first.
+    closeHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
     closeHelp->setShortcutContext(Qt::WindowShortcut);
     addAction(closeHelp);
     connect(closeHelp, &QAction::triggered, this, &HelpWindow::CloseHelp);
@@ -310,6 +312,15 @@ void HelpWindow::StorePlacement() {
 
 void HelpWindow::CloseHelp() {
     if (isVisible()) close();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Reached when no field had a use for the key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CloseHelp();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

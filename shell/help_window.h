@@ -60,6 +60,7 @@ class HelpWindow : public QMainWindow {
    protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
    private:
     void BuildContentsTab();

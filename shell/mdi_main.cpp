@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 #include "documents/document_sub_window.h"
 #include "shell/profile_file_commands.h"
@@ -61,6 +62,17 @@ MDIMain::MDIMain(PlatformServices& services, QWidget* parent) : QMainWindow(pare
     menus_ = BuildMainMenus(*this);
     ConnectMainMenus(*this, menus_);
     connect(menus_.mnuWindow, &QMenu::aboutToShow, this, &MDIMain::ListViewsInWindowMenu);
+    // Ctrl+Tab walks the views round in their fixed order, as the Window menu
+    // lists them. The area's own Ctrl+Tab goes back to the view used before,
+    // so pressed again and again it swaps two views and never reaches the third.
+    const auto walk = [this](QKeySequence key, void (QMdiArea::*step)()) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, mdiArea, step);
+    };
+    walk(QKeySequence(Qt::CTRL | Qt::Key_Tab), &QMdiArea::activateNextSubWindow);
+    walk(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &QMdiArea::activatePreviousSubWindow);
+    walk(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), &QMdiArea::activatePreviousSubWindow);
     // F1 in any window of the program, this one and every dialog.
     qApp->installEventFilter(new HelpKeyFilter(services_, this));
 }

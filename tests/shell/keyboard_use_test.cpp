@@ -153,6 +153,9 @@ TEST_F(ViewsKeyboard, CtrlTabAndTheWindowMenuReachEveryView) {
         reached << active();
     }
     EXPECT_EQ(reached, QSet<int>({0, 1, 2}));
+    const int before = active();
+    QTest::keyClick(main.windowHandle(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(active(), (before + 2) % 3) << "Ctrl+Shift+Tab goes back one";
 
     views[1]->hide();
     views[2]->showMinimized();
