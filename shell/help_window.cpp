@@ -259,6 +259,11 @@ void HelpWindow::FollowModalWindow() {
     winId();
     QWindow* handle = windowHandle();
     if (!handle || (handle->transientParent() == owner && owner_ == owner)) return;
+    // A message of the help window itself blocks it, as it should; tied to
+    // its own message, the help would make a loop of owners.
+    for (QWindow* above = owner; above; above = above->transientParent()) {
+        if (above == handle) return;
+    }
     if (owner_) disconnect(owner_, nullptr, this, nullptr);
     owner_ = owner;
     handle->setTransientParent(owner);

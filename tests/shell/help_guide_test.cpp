@@ -142,7 +142,7 @@ TEST_F(HelpGuideTest, TheIndexFindsItsKeywordsEachOnOnePageThatExists) {
     }
 }
 
-TEST_F(HelpGuideTest, AFullTextSearchForFroudeFindsThePagesThatExplainIt) {
+TEST_F(HelpGuideTest, AFullTextSearchFindsThePagesThatHoldTheWords) {
     QHelpSearchEngine* search = engine_->searchEngine();
     bool indexed = false;
     QObject::connect(search, &QHelpSearchEngine::indexingFinished, [&indexed] { indexed = true; });

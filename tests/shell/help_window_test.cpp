@@ -266,6 +266,32 @@ TEST_F(HelpWindowTest, HelpStaysUsableWhenTheModalWindowItCameFromCloses) {
               "Ctrl+W closed it");
 }
 
+TEST_F(HelpWindowTest, HelpOpenBeforeAModalWindowIsUsableWhileItRunsButNotUnderItsOwnMessage) {
+    services_->ShowHelpContents();
+    QDialog calculator(main_.get());
+    QStringList steps;
+    QTimer::singleShot(0, [&] {
+        QCoreApplication::processEvents();
+        QTabBar* tabs = Help().Tabs()->tabBar();
+        QTest::mouseClick(Help().windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(&Help(), tabs->tabRect(HelpWindow::SearchTab).center()));
+        if (Help().Tabs()->currentIndex() == HelpWindow::SearchTab) steps << "usable under the calculator";
+        // A message the help window shows (a link no browser opens) is its own.
+        QMessageBox own(QMessageBox::Information, "Rillo 2.1 Help", "Please open this address yourself.",
+                        QMessageBox::Ok, &Help());
+        QTimer::singleShot(0, [&] {
+            QCoreApplication::processEvents();
+            QWindow* owner = Help().windowHandle()->transientParent();
+            if (owner != own.windowHandle()) steps << "not tied to its own message";
+            own.accept();
+        });
+        own.exec();
+        calculator.reject();
+    });
+    calculator.exec();
+    EXPECT_EQ(steps.join(" | ").toStdString(), "usable under the calculator | not tied to its own message");
+}
+
 TEST_F(HelpWindowTest, EscapeAndCtrlWCloseHelpFromAnyOfItsFields) {
     for (int key : {int(Qt::Key_Escape), int(Qt::Key_W)}) {
         services_->ShowHelpSearch();
