@@ -148,6 +148,7 @@ MainMenus BuildMainMenus(QMainWindow& window) {
         QAction* item = AddItem(*m.mnuWindow, "mnuWindowList", "");
         item->setText(QString("&%1").arg(i + 1));
         item->setProperty("index", i + 1);
+        item->setCheckable(true);  // the view in front is checked
         m.mnuWindowList[static_cast<size_t>(i)] = item;
     }
 

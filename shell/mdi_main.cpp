@@ -194,7 +194,6 @@ void MDIMain::ListViewsInWindowMenu() {
         QAction* item = menus_.mnuWindowList[i];
         QString caption = views[i]->windowTitle();
         item->setText(QString("&%1 %2").arg(i + 1).arg(caption.replace('&', "&&")));
-        item->setCheckable(true);
         item->setChecked(views[i] == mdiArea->activeSubWindow());
     }
 }
