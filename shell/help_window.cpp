@@ -298,8 +298,12 @@ void HelpWindow::Place() {
     auto read = [this](const char* key, int pixels) {
         return TwipsToPixels(ReadPlacementTwips(services_, key, PixelsToTwips(pixels)));
     };
-    QRect stored(read("HelpL", fallback.x()), read("HelpT", fallback.y()), read("HelpW", fallback.width()),
-                 read("HelpH", fallback.height()));
+    // A size too small to use takes the default, as the main window's does.
+    auto readSize = [this](const char* key, int pixels) {
+        return TwipsToPixels(ReadSizeTwips(services_, key, PixelsToTwips(pixels)));
+    };
+    QRect stored(read("HelpL", fallback.x()), read("HelpT", fallback.y()), readSize("HelpW", fallback.width()),
+                 readSize("HelpH", fallback.height()));
     stored.setSize(stored.size().expandedTo(kSmallestSize));
     const QRect placement = ShowsEnough(stored) ? stored : fallback;
     resize(placement.size());

@@ -188,14 +188,17 @@ TEST_F(HelpWindowTest, EndingTheProgramClosesHelpWhichComesBackWhereItWas) {
     EXPECT_FALSE(Help().isVisible()) << "ending the program closes help";
     End();
 
-    // A placement off every screen (a screen since removed) brings help back in view.
+    // A placement off every screen (a screen since removed) brings help back
+    // in view, and a width of 0 its default size.
     Start();
     services_->WriteSetting("Dlgs", "HelpL", "900000");
+    services_->WriteSetting("Dlgs", "HelpW", "0");
     services_->ShowHelpContents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect frame = Help().frameGeometry();
     EXPECT_TRUE(screen.contains(frame))
         << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_GT(Help().width(), 420) << "the default width, not the smallest one of 420";
 }
 
 // A calculator is modal: without care the help it opened could not be used
