@@ -33,6 +33,11 @@ int ReadPlacementTwips(PlatformServices& services, const QString& key, int defau
     return static_cast<int>(std::lround(*value));
 }
 
+int ReadSizeTwips(PlatformServices& services, const QString& key, int defaultTwips) {
+    const int twips = ReadPlacementTwips(services, key, defaultTwips);
+    return twips < defaultTwips / 4 ? defaultTwips : twips;
+}
+
 void WritePlacementTwips(PlatformServices& services, const QString& key, int twips) {
     services.WriteSetting(kSection, key, QString::number(twips));
 }
@@ -53,8 +58,8 @@ void ApplyWindowLayout(QWidget& window, const QString& viewName, PlatformService
     } else if (viewName == "frmMainGrid") {
         const int top = read("GridT", 0);
         const int left = read("GridL", inputsViewWidthTwips);
-        const int width = read("GridW", 9255);
-        const int height = read("GridH", 6030);
+        const int width = TwipsToPixels(ReadSizeTwips(services, "GridW", 9255));
+        const int height = TwipsToPixels(ReadSizeTwips(services, "GridH", 6030));
         window.move(left, top);
         window.resize(width, height);
     }

@@ -14,6 +14,12 @@ class PlatformServices;
 int ReadPlacementTwips(PlatformServices& services, const QString& key, int defaultTwips);
 void WritePlacementTwips(PlatformServices& services, const QString& key, int twips);
 
+// Reads one stored width or height, in twips, as ReadPlacementTwips does. A
+// size too small to use (below a quarter of its default: 0, or a value cut
+// down by hand) gives the default, so that no window is shrunk out of reach
+// and stored that way again.
+int ReadSizeTwips(PlatformServices& services, const QString& key, int defaultTwips);
+
 // Places a document view's window from its stored placement, picked by the
 // view's name ("frmMainInputs", "frmMainResults", "frmMainGrid"; any other
 // name changes nothing). `inputsViewWidthTwips` is the default left of the

@@ -3,8 +3,9 @@
 #include "platform/platform_services.h"
 #include "shell/mdi_main.h"
 
+// Set by the build, which also writes it into the user guide's support page.
 #ifndef RILLO_SUPPORT_URL
-#define RILLO_SUPPORT_URL "qthelp://com.quillbeck.rillo2/doc/support.html"
+#error "RILLO_SUPPORT_URL names the technical support web page"
 #endif
 
 namespace rillo {

@@ -7,8 +7,8 @@ namespace rillo {
 class MDIMain;
 class PlatformServices;
 
-// The address "Obtaining Technical Support" opens, set when the program is
-// built: a web page, or by default the user guide's "Getting support" page.
+// The technical support web page that "Obtaining Technical Support" opens in
+// the browser, set when the program is built; it needs no help files.
 QString TechnicalSupportAddress();
 
 // Asks the system to open a web page; when it refuses (no browser), shows the

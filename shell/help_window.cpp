@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QHelpContentModel>
 #include <QHelpContentWidget>
 #include <QHelpIndexWidget>
@@ -24,6 +25,7 @@
 #include "platform/twips.h"
 #include "shell/help_browser.h"
 #include "shell/help_commands.h"
+#include "shell/help_search_query.h"
 
 namespace rillo {
 
@@ -102,6 +104,13 @@ HelpWindow::HelpWindow(PlatformServices& services, const QString& collectionFile
     connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
     connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
     connect(home_, &QAction::triggered, this, [this] { ShowUrl(HelpPageUrl(kFirstPage)); });
+    auto* closeHelp = new QAction(QStringLiteral("Close"), this);
+    closeHelp->setObjectName("helpClose");
+    // Escape is a key press (below), which the fields see first.
+    closeHelp->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    closeHelp->setShortcutContext(Qt::WindowShortcut);
+    addAction(closeHelp);
+    connect(closeHelp, &QAction::triggered, this, &HelpWindow::CloseHelp);
     connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
     connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
 
@@ -169,7 +178,7 @@ void HelpWindow::BuildSearchTab() {
     query->setEnabled(false);
     searchStatus_->setText(QStringLiteral("Building the search index..."));
     connect(query, &QHelpSearchQueryWidget::search, search,
-            [search, query] { search->search(query->searchInput()); });
+            [search, query] { search->search(HelpSearchQuery(query->searchInput())); });
     connect(results, &QHelpSearchResultWidget::requestShowLink, this, &HelpWindow::ShowUrl);
     connect(search, &QHelpSearchEngine::indexingStarted, this, [this, query] {
         query->setEnabled(false);
@@ -227,23 +236,55 @@ void HelpWindow::SelectPageInContents(QUrl page) {
 
 void HelpWindow::Present() {
     if (!placed_) Place();
-    // Above a modal window the help would be blocked like every other window;
-    // tied to the modal window it stays usable while that is open.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal == this) modal = nullptr;
-    winId();
-    if (QWindow* handle = windowHandle()) {
-        QWindow* owner = nullptr;
-        if (modal) {
-            modal->window()->winId();
-            owner = modal->window()->windowHandle();
-        }
-        if (handle->transientParent() != owner) handle->setTransientParent(owner);
-    }
+    FollowModalWindow();
     if (isMinimized()) showNormal();
     show();
     raise();
     activateWindow();
+}
+
+// A modal window blocks every window that is not its own; so help is tied to
+// the modal window on top while there is one, and each time that changes (a
+// modal window opens above it, or the one it is tied to closes while another
+// stays open) it is tied afresh. Left tied to a modal window that has closed,
+// it would be blocked by the one below until that closed too.
+void HelpWindow::FollowModalWindow() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == this) modal = nullptr;
+    QWindow* owner = nullptr;
+    if (modal) {
+        modal->window()->winId();
+        owner = modal->window()->windowHandle();
+    }
+    winId();
+    QWindow* handle = windowHandle();
+    if (!handle || (handle->transientParent() == owner && owner_ == owner)) return;
+    // A message of the help window itself blocks it, as it should; tied to
+    // its own message, the help would make a loop of owners.
+    for (QWindow* above = owner; above; above = above->transientParent()) {
+        if (above == handle) return;
+    }
+    if (owner_) disconnect(owner_, nullptr, this, nullptr);
+    owner_ = owner;
+    handle->setTransientParent(owner);
+    if (owner) {
+        // Queued: while the window closes, Qt still counts it as modal.
+        connect(owner, &QWindow::visibleChanged, this, [this](bool visible) {
+            if (!visible) QMetaObject::invokeMethod(this, &HelpWindow::FollowModalWindow, Qt::QueuedConnection);
+        });
+        connect(owner, &QObject::destroyed, this, [this] {
+            QMetaObject::invokeMethod(this, &HelpWindow::FollowModalWindow, Qt::QueuedConnection);
+        });
+    }
+}
+
+bool HelpWindow::event(QEvent* event) {
+    // A modal window opened after help (a calculator's message, a dialog from
+    // Plot) blocks it: tie it to that one, once the blocking is done.
+    if (event->type() == QEvent::WindowBlocked && isVisible()) {
+        QMetaObject::invokeMethod(this, &HelpWindow::FollowModalWindow, Qt::QueuedConnection);
+    }
+    return QMainWindow::event(event);
 }
 
 void HelpWindow::Place() {
@@ -257,8 +298,12 @@ void HelpWindow::Place() {
     auto read = [this](const char* key, int pixels) {
         return TwipsToPixels(ReadPlacementTwips(services_, key, PixelsToTwips(pixels)));
     };
-    QRect stored(read("HelpL", fallback.x()), read("HelpT", fallback.y()), read("HelpW", fallback.width()),
-                 read("HelpH", fallback.height()));
+    // A size too small to use takes the default, as the main window's does.
+    auto readSize = [this](const char* key, int pixels) {
+        return TwipsToPixels(ReadSizeTwips(services_, key, PixelsToTwips(pixels)));
+    };
+    QRect stored(read("HelpL", fallback.x()), read("HelpT", fallback.y()), readSize("HelpW", fallback.width()),
+                 readSize("HelpH", fallback.height()));
     stored.setSize(stored.size().expandedTo(kSmallestSize));
     const QRect placement = ShowsEnough(stored) ? stored : fallback;
     resize(placement.size());
@@ -276,6 +321,15 @@ void HelpWindow::StorePlacement() {
 
 void HelpWindow::CloseHelp() {
     if (isVisible()) close();
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+    // Reached when no field had a use for the key.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        CloseHelp();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {

@@ -2,6 +2,8 @@
 
 #include <QHelpEngine>
 #include <QMainWindow>
+#include <QPointer>
+#include <QWindow>
 #include <QUrl>
 
 class QLabel;
@@ -20,8 +22,8 @@ QUrl HelpPageUrl(const QString& pageId);
 // The help window "Rillo 2.1 Help": the user guide with its contents tree, its
 // index of keywords and a full-text search beside the page, with back,
 // forward and home. It keeps its placement between runs (section "Dlgs",
-// keys "HelpL", "HelpT", "HelpW", "HelpH", in twips) and stays usable while a
-// modal window of the program is open.
+// keys "HelpL", "HelpT", "HelpW", "HelpH", in twips) and stays usable whatever
+// modal window of the program opens or closes. Escape and Ctrl+W close it.
 class HelpWindow : public QMainWindow {
     Q_OBJECT
    public:
@@ -56,7 +58,9 @@ class HelpWindow : public QMainWindow {
     QAction* HomeAction() const { return home_; }
 
    protected:
+    bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
    private:
     void BuildContentsTab();
@@ -65,6 +69,7 @@ class HelpWindow : public QMainWindow {
     void OpenLink(const QUrl& link);
     void SelectPageInContents(QUrl page);
     void Present();
+    void FollowModalWindow();
     void Place();
     void StorePlacement();
 
@@ -79,6 +84,8 @@ class HelpWindow : public QMainWindow {
     QAction* forward_ = nullptr;
     QAction* home_ = nullptr;
     bool placed_ = false;
+    // The modal window the help is tied to while that is open.
+    QPointer<QWindow> owner_;
 };
 
 }  // namespace rillo

@@ -139,6 +139,19 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.mnuPlot = AddItem(*m.mnuProfile, "mnuPlot", "&Plot");
     m.mnuWeirs = AddItem(*m.mnuTools, "mnuWeirs", "&Weirs");
 
+    m.mnuWindow = AddMenu(bar, "mnuWindow", "&Window");
+    m.mnuTile = AddItem(*m.mnuWindow, "mnuTile", "&Tile");
+    m.mnuCascade = AddItem(*m.mnuWindow, "mnuCascade", "&Cascade");
+    AddSeparator(*m.mnuWindow, "mnuSeparator3");
+    // Captioned from the views themselves once they exist (ConnectMainMenus).
+    for (int i = 0; i < 3; ++i) {
+        QAction* item = AddItem(*m.mnuWindow, "mnuWindowList", "");
+        item->setText(QString("&%1").arg(i + 1));
+        item->setProperty("index", i + 1);
+        item->setCheckable(true);  // the view in front is checked
+        m.mnuWindowList[static_cast<size_t>(i)] = item;
+    }
+
     m.mnuHelp = AddMenu(bar, "mnuHelp", "&Help");
     m.mnuHelpContents = AddItem(*m.mnuHelp, "mnuHelpContents", "&Contents                   F1");
     m.mnuHelpSearch = AddItem(*m.mnuHelp, "mnuHelpSearch", "&Search for Help On");
@@ -182,6 +195,7 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     hint(m.mnuUnits, "Select a system of units.");
     hint(m.mnuTools, "Compute a wide range of open channel variables.");
     hint(m.mnuProfile, "Compute water surface profile or plot existing profile.");
+    hint(m.mnuWindow, "Show, tile or cascade the document views.");
     hint(m.mnuHelp, "For Help select Contents or Press F1.");
 
     // File
@@ -218,6 +232,14 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuPlot, &QAction::triggered, w, [w] { PlotProfile(*w); });
     QObject::connect(m.mnuCritical, &QAction::triggered, w, [w] { ShowCriticalCalculator(*w); });
     QObject::connect(m.mnuMannings1, &QAction::triggered, w, [w] { ShowManningsCalculator(*w); });
+
+    // Window
+    QObject::connect(m.mnuTile, &QAction::triggered, w, [w] { w->TileViews(); });
+    QObject::connect(m.mnuCascade, &QAction::triggered, w, [w] { w->CascadeViews(); });
+    for (size_t i = 0; i < m.mnuWindowList.size(); ++i) {
+        QObject::connect(m.mnuWindowList[i], &QAction::triggered, w,
+                         [w, i] { w->ActivateView(static_cast<int>(i)); });
+    }
 
     // Help
     QObject::connect(m.mnuHelpContents, &QAction::triggered, w, [w] { w->Services().ShowHelpContents(); });

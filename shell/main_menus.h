@@ -46,6 +46,13 @@ struct MainMenus {
     QAction* mnuPlot = nullptr;
     QAction* mnuWeirs = nullptr;
 
+    QMenu* mnuWindow = nullptr;
+    QAction* mnuTile = nullptr;
+    QAction* mnuCascade = nullptr;
+    // "&1 Required Inputs", "&2 Computed Results", "&3 Water Surface Profile
+    // Data": the views in the order of their captions' numbers.
+    std::array<QAction*, 3> mnuWindowList{};
+
     QMenu* mnuHelp = nullptr;
     QAction* mnuHelpContents = nullptr;
     QAction* mnuHelpSearch = nullptr;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMdiSubWindow>
+#include <QShortcut>
 
 #include "documents/document_sub_window.h"
 #include "shell/profile_file_commands.h"
@@ -60,6 +61,18 @@ MDIMain::MDIMain(PlatformServices& services, QWidget* parent) : QMainWindow(pare
 
     menus_ = BuildMainMenus(*this);
     ConnectMainMenus(*this, menus_);
+    connect(menus_.mnuWindow, &QMenu::aboutToShow, this, &MDIMain::ListViewsInWindowMenu);
+    // Ctrl+Tab walks the views round in their fixed order, as the Window menu
+    // lists them. The area's own Ctrl+Tab goes back to the view used before,
+    // so pressed again and again it swaps two views and never reaches the third.
+    const auto walk = [this](QKeySequence key, void (QMdiArea::*step)()) {
+        auto* shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, mdiArea, step);
+    };
+    walk(QKeySequence(Qt::CTRL | Qt::Key_Tab), &QMdiArea::activateNextSubWindow);
+    walk(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), &QMdiArea::activatePreviousSubWindow);
+    walk(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), &QMdiArea::activatePreviousSubWindow);
     // F1 in any window of the program, this one and every dialog.
     qApp->installEventFilter(new HelpKeyFilter(services_, this));
 }
@@ -76,8 +89,8 @@ void MDIMain::Start() {
     state_.baseCaption = windowTitle();
     const QRect stored(TwipsToPixels(ReadPlacementTwips(services_, "MDIL", 10)),
                        TwipsToPixels(ReadPlacementTwips(services_, "MDIT", 10)),
-                       TwipsToPixels(ReadPlacementTwips(services_, "MDIW", 13560)),
-                       TwipsToPixels(ReadPlacementTwips(services_, "MDIH", 8715)));
+                       TwipsToPixels(ReadSizeTwips(services_, "MDIW", 13560)),
+                       TwipsToPixels(ReadSizeTwips(services_, "MDIH", 8715)));
     const QRect placed = KeepReachable(stored, services_.AvailableScreenAreas());
     move(placed.topLeft());
     resize(placed.size());
@@ -172,6 +185,31 @@ void MDIMain::ShowDocumentViews() {
 void MDIMain::ShowHiddenViews() {
     for (QMdiSubWindow* window : {&InputsWindow(), &ResultsWindow(), &GridWindow()}) ShowRestored(*window);
 }
+
+std::array<QMdiSubWindow*, 3> MDIMain::Views() { return {&InputsWindow(), &ResultsWindow(), &GridWindow()}; }
+
+void MDIMain::ListViewsInWindowMenu() {
+    const std::array<QMdiSubWindow*, 3> views = Views();
+    for (size_t i = 0; i < views.size(); ++i) {
+        QAction* item = menus_.mnuWindowList[i];
+        QString caption = views[i]->windowTitle();
+        item->setText(QString("&%1 %2").arg(i + 1).arg(caption.replace('&', "&&")));
+        item->setChecked(views[i] == mdiArea->activeSubWindow());
+    }
+}
+
+void MDIMain::ActivateView(int index) {
+    const std::array<QMdiSubWindow*, 3> views = Views();
+    if (index < 0 || index >= static_cast<int>(views.size())) return;
+    QMdiSubWindow& window = *views[static_cast<size_t>(index)];
+    ShowRestored(window);
+    window.raise();
+    mdiArea->setActiveSubWindow(&window);
+}
+
+void MDIMain::TileViews() { mdiArea->tileSubWindows(); }
+
+void MDIMain::CascadeViews() { mdiArea->cascadeSubWindows(); }
 
 void MDIMain::ShowStatusHint(const QString& text) {
     if (statusText_->text() == text) return;

@@ -51,6 +51,12 @@ public:
     // without changing which is in front.
     void ShowHiddenViews();
 
+    // The Window menu: shows, restores and activates the view of that number
+    // (0 inputs, 1 results, 2 table); tiles or cascades the views on show.
+    void ActivateView(int index);
+    void TileViews();
+    void CascadeViews();
+
     // Sets the status line, unless it already shows exactly this text.
     void ShowStatusHint(const QString& text);
     QString StatusHint() const { return statusText_->text(); }
@@ -80,6 +86,8 @@ private:
     DocumentSubWindow* AddView(QWidget* view);
     void PlaceView(QMdiSubWindow& window, const QString& viewName);
     void StorePlacements();
+    std::array<QMdiSubWindow*, 3> Views();
+    void ListViewsInWindowMenu();
 
     PlatformServices& services_;
     AppState state_;

@@ -12,9 +12,12 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <vector>
 
 #include "platform/help_key.h"
 #include "shell/help_collection.h"
+#include "shell/help_commands.h"
+#include "shell/help_search_query.h"
 #include "shell/help_window.h"
 
 namespace rillo {
@@ -102,6 +105,8 @@ TEST_F(HelpGuideTest, EveryLinkPictureAndAnchorIsThere) {
             const QRegularExpressionMatch match = it.next();
             const QUrl target = base.resolved(QUrl(match.captured(2)));
             const std::string where = page.toStdString() + " -> " + match.captured(2).toStdString();
+            // The one page outside the guide is the support web page.
+            if (target.toString() == TechnicalSupportAddress()) continue;
             ASSERT_EQ(target.scheme(), "qthelp") << where;
             QUrl file = target;
             file.setFragment({});
@@ -137,7 +142,7 @@ TEST_F(HelpGuideTest, TheIndexFindsItsKeywordsEachOnOnePageThatExists) {
     }
 }
 
-TEST_F(HelpGuideTest, AFullTextSearchForFroudeFindsThePagesThatExplainIt) {
+TEST_F(HelpGuideTest, AFullTextSearchFindsThePagesThatHoldTheWords) {
     QHelpSearchEngine* search = engine_->searchEngine();
     bool indexed = false;
     QObject::connect(search, &QHelpSearchEngine::indexingFinished, [&indexed] { indexed = true; });
@@ -146,15 +151,46 @@ TEST_F(HelpGuideTest, AFullTextSearchForFroudeFindsThePagesThatExplainIt) {
 
     bool searched = false;
     QObject::connect(search, &QHelpSearchEngine::searchingFinished, [&searched] { searched = true; });
-    search->search("Froude");
-    ASSERT_TRUE(WaitFor(search, &QHelpSearchEngine::searchingFinished, [&searched] { return searched; }));
-    QStringList found;
-    for (const QHelpSearchResult& result : search->searchResults(0, search->searchResultCount())) {
-        found << result.url().fileName();
+    // What an engineer types, with pages that must be among the hits: words
+    // with hyphens and apostrophes as well as plain ones.
+    const struct {
+        const char* typed;
+        std::vector<const char*> pages;
+    } cases[] = {
+        {"Froude", {"table-view.html", "hydraulics.html", "flow-types-and-profile-classes.html"}},
+        {"M-1", {"flow-types-and-profile-classes.html", "results-view.html"}},
+        {"Manning's", {"inputs-view.html", "file-format.html", "getting-started.html"}},
+        {"Manning's n", {"inputs-view.html", "calculators.html", "command-line.html"}},
+        {"\"critical, C-1\"", {"flow-types-and-profile-classes.html"}},
+    };
+    for (const auto& c : cases) {
+        searched = false;
+        search->search(HelpSearchQuery(c.typed));
+        ASSERT_TRUE(WaitFor(search, &QHelpSearchEngine::searchingFinished, [&searched] { return searched; }));
+        QStringList found;
+        for (const QHelpSearchResult& result : search->searchResults(0, search->searchResultCount())) {
+            found << result.url().fileName();
+        }
+        for (const char* page : c.pages) {
+            EXPECT_TRUE(found.contains(page)) << c.typed << ": " << page << " not among "
+                                              << found.join(", ").toStdString();
+        }
     }
-    for (const char* page : {"table-view.html", "hydraulics.html", "flow-types-and-profile-classes.html"}) {
-        EXPECT_TRUE(found.contains(page)) << page << " not among " << found.join(", ").toStdString();
+}
+
+TEST_F(HelpGuideTest, EachProfileClassIsAnIndexKeywordOfTheProfileClassesPage) {
+    for (const char* profileClass :
+         {"M-1", "M-2", "M-3", "S-1", "S-2", "S-3", "C-1", "C-3", "H-2", "H-3", "A-2", "A-3"}) {
+        const QList<QHelpLink> documents = engine_->documentsForKeyword(profileClass);
+        ASSERT_EQ(documents.size(), 1) << profileClass;
+        EXPECT_EQ(documents.front().url.fileName(), "flow-types-and-profile-classes.html") << profileClass;
     }
+}
+
+TEST_F(HelpGuideTest, TheSupportPageLinksToTheSupportWebPageTheProgramOpens) {
+    const QString address = TechnicalSupportAddress();
+    EXPECT_TRUE(address.startsWith("https://")) << address.toStdString();
+    EXPECT_TRUE(PageText(HelpPageUrl("support")).contains("href=\"" + address + "\""));
 }
 
 // F1 can only lead to pages that the guide holds.

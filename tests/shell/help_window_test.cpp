@@ -12,6 +12,7 @@
 #include <QHelpSearchResultWidget>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
@@ -22,6 +23,7 @@
 #include <stdexcept>
 
 #include "shell/help_browser.h"
+#include "shell/help_commands.h"
 #include "shell/mdi_main.h"
 #include "shell/qt_platform_services.h"
 #include "tests/support/key_input.h"
@@ -156,10 +158,16 @@ TEST_F(HelpWindowTest, LinksOpenGuidePagesHereAndWebPagesInTheBrowser) {
     EXPECT_EQ(Page(), "index.html") << "an unknown page falls back to the first page";
 }
 
-TEST_F(HelpWindowTest, TechnicalSupportOpensTheGuidesSupportPage) {
+// Support is most needed when the help files are missing.
+TEST_F(HelpWindowTest, TechnicalSupportOpensTheWebPageWithoutTheHelpFiles) {
+    End();
+    Start(dir_.filePath("nowhere/rillo2.qhc"));
+    BrowserStandIn browser;
+    QDesktopServices::setUrlHandler("https", &browser, "open");
     main_->Menus().mnuHelpTechSupport->trigger();
-    EXPECT_TRUE(Help().isVisible());
-    EXPECT_EQ(Page(), "support.html");
+    QDesktopServices::unsetUrlHandler("https");
+    EXPECT_EQ(browser.opened, QList<QUrl>{QUrl(TechnicalSupportAddress())});
+    EXPECT_EQ(services_->Help(), nullptr) << "no help window, and no message that it cannot open";
 }
 
 TEST_F(HelpWindowTest, EndingTheProgramClosesHelpWhichComesBackWhereItWas) {
@@ -180,14 +188,17 @@ TEST_F(HelpWindowTest, EndingTheProgramClosesHelpWhichComesBackWhereItWas) {
     EXPECT_FALSE(Help().isVisible()) << "ending the program closes help";
     End();
 
-    // A placement off every screen (a screen since removed) brings help back in view.
+    // A placement off every screen (a screen since removed) brings help back
+    // in view, and a width of 0 its default size.
     Start();
     services_->WriteSetting("Dlgs", "HelpL", "900000");
+    services_->WriteSetting("Dlgs", "HelpW", "0");
     services_->ShowHelpContents();
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     const QRect frame = Help().frameGeometry();
     EXPECT_TRUE(screen.contains(frame))
         << frame.x() << "," << frame.y() << " " << frame.width() << "x" << frame.height();
+    EXPECT_GT(Help().width(), 420) << "the default width, not the smallest one of 420";
 }
 
 // A calculator is modal: without care the help it opened could not be used
@@ -208,6 +219,92 @@ TEST_F(HelpWindowTest, HelpOpenedFromAModalWindowCanBeUsedWhileItIsOpen) {
     });
     weirs.exec();
     EXPECT_TRUE(ran);
+}
+
+// Help opened from a modal window above another one (Plot Setup over the
+// plot, an "Input Error" box over a calculator) must stay usable after that
+// window closes and the one below it is still open, and after both close.
+TEST_F(HelpWindowTest, HelpStaysUsableWhenTheModalWindowItCameFromCloses) {
+    // Clicks a tab through the window system, as the mouse would; false when
+    // the help window is blocked and the click is dropped.
+    auto clickTab = [this](int tab) {
+        QTabBar* tabs = Help().Tabs()->tabBar();
+        Help().Tabs()->setCurrentIndex(tab == HelpWindow::IndexTab ? HelpWindow::ContentsTab : HelpWindow::IndexTab);
+        QCoreApplication::processEvents();  // a click comes after what the closing queued
+        QTest::mouseClick(Help().windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(&Help(), tabs->tabRect(tab).center()));
+        return Help().Tabs()->currentIndex() == tab;
+    };
+    QDialog plot(main_.get());
+    plot.setObjectName("frmPlot");
+    // Plot Setup belongs to the main window and is only hidden when it closes.
+    QDialog setup(main_.get());
+    setup.setObjectName("frmPlotSetup");
+    QStringList steps;
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [&] {
+            PressKey(&setup, Qt::Key_F1);
+            steps << Page();
+            PressKey(&setup, Qt::Key_Escape);
+        });
+        setup.exec();
+        if (clickTab(HelpWindow::IndexTab)) steps << "usable after Plot Setup";
+
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            PressKey(box, Qt::Key_F1);
+            box->button(QMessageBox::Ok)->click();
+        });
+        services_->ShowMessage("The flowrate must be greater than 0.", "Input Error", MessageIcon::Warning);
+        if (clickTab(HelpWindow::SearchTab)) steps << "usable after the message";
+        plot.reject();
+    });
+    plot.exec();
+    if (clickTab(HelpWindow::ContentsTab)) steps << "usable after the plot";
+    QTest::keyClick(Help().windowHandle(), Qt::Key_W, Qt::ControlModifier);
+    if (!Help().isVisible()) steps << "Ctrl+W closed it";
+    EXPECT_EQ(steps.join(" | ").toStdString(),
+              "plot-setup.html | usable after Plot Setup | usable after the message | usable after the plot | "
+              "Ctrl+W closed it");
+}
+
+TEST_F(HelpWindowTest, HelpOpenBeforeAModalWindowIsUsableWhileItRunsButNotUnderItsOwnMessage) {
+    services_->ShowHelpContents();
+    QDialog calculator(main_.get());
+    QStringList steps;
+    QTimer::singleShot(0, [&] {
+        QCoreApplication::processEvents();
+        QTabBar* tabs = Help().Tabs()->tabBar();
+        QTest::mouseClick(Help().windowHandle(), Qt::LeftButton, {},
+                          tabs->mapTo(&Help(), tabs->tabRect(HelpWindow::SearchTab).center()));
+        if (Help().Tabs()->currentIndex() == HelpWindow::SearchTab) steps << "usable under the calculator";
+        // A message the help window shows (a link no browser opens) is its own.
+        QMessageBox own(QMessageBox::Information, "Rillo 2.1 Help", "Please open this address yourself.",
+                        QMessageBox::Ok, &Help());
+        QTimer::singleShot(0, [&] {
+            QCoreApplication::processEvents();
+            QWindow* owner = Help().windowHandle()->transientParent();
+            if (owner != own.windowHandle()) steps << "not tied to its own message";
+            own.accept();
+        });
+        own.exec();
+        calculator.reject();
+    });
+    calculator.exec();
+    EXPECT_EQ(steps.join(" | ").toStdString(), "usable under the calculator | not tied to its own message");
+}
+
+TEST_F(HelpWindowTest, EscapeAndCtrlWCloseHelpFromAnyOfItsFields) {
+    for (int key : {int(Qt::Key_Escape), int(Qt::Key_W)}) {
+        services_->ShowHelpSearch();
+        ASSERT_TRUE(Help().isVisible());
+        Help().IndexField()->setText("weir");
+        QTest::keyClick(Help().windowHandle(), Qt::Key(key),
+                        key == Qt::Key_W ? Qt::ControlModifier : Qt::NoModifier);
+        EXPECT_FALSE(Help().isVisible()) << key;
+        EXPECT_NE(Setting("HelpW"), "none") << "closing stores the placement";
+    }
 }
 
 TEST_F(HelpWindowTest, ACopyOfTheGuideDamagedSinceItWasMadeIsMadeAfresh) {

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QTest>
 #include <functional>
 #include <memory>
@@ -128,6 +130,59 @@ TEST_F(InputsViewKeyboard, TabWalksTheInputsTopToBottom) {
     const std::vector<std::string> trapezoid{"txtXS1", "txtXS2",   "txtQ",     "txtD",  "txtRN",
                                              "txtSO",  "txtYCont", "txtSlope", "txtXS1"};
     EXPECT_EQ(TabRound(Main(), Inputs().txtXS1, 8), trapezoid);
+}
+
+// Ctrl+Tab walks the three views, the results view (labels only) too, and
+// the Window menu brings back any view, hidden or minimised.
+class ViewsKeyboard : public testing::MainWindowTest {};
+
+TEST_F(ViewsKeyboard, CtrlTabAndTheWindowMenuReachEveryView) {
+    MDIMain& main = StartProgram();
+    ShowActive(main);
+    QMdiSubWindow* views[] = {&main.InputsWindow(), &main.ResultsWindow(), &main.GridWindow()};
+    auto active = [&main, &views] {
+        for (int i = 0; i < 3; ++i) {
+            if (main.mdiArea->activeSubWindow() == views[i]) return i;
+        }
+        return -1;
+    };
+    // From the inputs view, where start-up leaves the focus, round the three
+    // and back; each press from inside the view in front (a field, the table).
+    std::vector<int> walked{active()};
+    for (int press = 0; press < 3; ++press) {
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget()->window()->windowHandle()
+                                                     : main.windowHandle(),
+                        Qt::Key_Tab, Qt::ControlModifier);
+        walked.push_back(active());
+    }
+    QTest::keyClick(main.windowHandle(), Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    walked.push_back(active());
+    EXPECT_EQ(walked, std::vector<int>({0, 1, 2, 0, 2})) << "Ctrl+Tab on, Ctrl+Shift+Tab back";
+
+    views[1]->hide();
+    views[2]->showMinimized();
+    for (int i : {1, 2, 0}) {
+        main.Menus().mnuWindow->popup({0, 0});  // captions and the check follow the views
+        main.Menus().mnuWindow->hide();
+        main.Menus().mnuWindowList[size_t(i)]->trigger();
+        EXPECT_EQ(active(), i);
+        EXPECT_TRUE(views[i]->isVisible() && !views[i]->isMinimized()) << i;
+        main.Menus().mnuWindow->popup({0, 0});
+        main.Menus().mnuWindow->hide();
+        EXPECT_TRUE(main.Menus().mnuWindowList[size_t(i)]->isChecked()) << i;
+    }
+
+    main.Menus().mnuTile->trigger();
+    const QRect area = main.mdiArea->viewport()->rect();
+    for (QMdiSubWindow* view : views) {
+        EXPECT_TRUE(area.contains(view->geometry())) << view->objectName().toStdString();
+        for (QMdiSubWindow* other : views) {
+            if (other != view) EXPECT_FALSE(view->geometry().intersects(other->geometry()));
+        }
+    }
+    main.Menus().mnuCascade->trigger();
+    EXPECT_LT(views[0]->y(), views[1]->y());
+    EXPECT_LT(views[1]->y(), views[2]->y());
 }
 
 }  // namespace

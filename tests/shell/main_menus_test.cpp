@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <QSet>
 
 #include "tests/support/main_window_harness.h"
 
@@ -34,7 +35,10 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
     const MainMenus& m = Main().Menus();
     QStringList tops;
     for (const QAction* top : Main().menuBar()->actions()) tops << top->text();
-    EXPECT_EQ(tops, QStringList({"&File", "&Channel Type", "&Units", "&Tools", "&Help"}));
+    EXPECT_EQ(tops, QStringList({"&File", "&Channel Type", "&Units", "&Tools", "&Window", "&Help"}));
+    QSet<QChar> accessKeys;
+    for (const QString& top : tops) accessKeys << top.at(top.indexOf('&') + 1).toUpper();
+    EXPECT_EQ(accessKeys.size(), tops.size()) << "each menu has an access key of its own";
 
     EXPECT_EQ(Describe(*m.mnuFile),
               QStringList({"mnuNewProfile &New [Ctrl+N]", "mnuOpen &Open [Ctrl+O]", "mnuSave &Save [Ctrl+S]",
@@ -52,6 +56,12 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
                            "mnuMannings1 Depth, &Flowrate, Slope, and Roughness", "mnuOrifices &Orifices",
                            "mnuGates Underflow &Gates", "mnuProfile Water Surface &Profile", "mnuWeirs &Weirs"}));
     EXPECT_EQ(Describe(*m.mnuProfile), QStringList({"mnuCompute &Compute", "mnuPlot &Plot"}));
+    m.mnuWindow->popup({0, 0});  // the view list is captioned as the menu opens
+    m.mnuWindow->hide();
+    EXPECT_EQ(Describe(*m.mnuWindow),
+              QStringList({"mnuTile &Tile", "mnuCascade &Cascade", "mnuSeparator3 -",
+                           "mnuWindowList &1 Required Inputs", "mnuWindowList &2 Computed Results",
+                           "mnuWindowList &3 Water Surface Profile Data"}));
     EXPECT_EQ(Describe(*m.mnuHelp),
               QStringList({"mnuHelpContents &Contents                   F1", "mnuHelpSearch &Search for Help On",
                            "mnuHelpTechSupport Obtaining &Technical Support", "mnuAbout &About Rillo"}));

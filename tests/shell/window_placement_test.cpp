@@ -62,6 +62,44 @@ INSTANTIATE_TEST_SUITE_P(
         OffScreenCase{"PartlyOff", {kPrimary}, QRect(-800, -20, 904, 581), QRect(-800, -20, 904, 581)}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A stored size too small to use (0, negative, below a quarter of its
+// default) gives the default, and the default is what is stored at the end,
+// so the window is not lost for the next run either.
+struct StoredSizeCase {
+    const char* name;
+    const char* width;
+    const char* height;
+    QSize mainSize;  // MDIW, MDIH in pixels
+    QSize gridSize;  // GridW, GridH
+};
+
+class StoredSizeTest : public MainWindowTest, public ::testing::WithParamInterface<StoredSizeCase> {};
+
+TEST_P(StoredSizeTest, ASizeThatCannotBeUsedTakesItsDefault) {
+    const StoredSizeCase& c = GetParam();
+    services.screens = {QRect(0, 0, 1600, 1000)};
+    for (const char* key : {"Dlgs/MDIW", "Dlgs/GridW"}) services.settings[key] = c.width;
+    for (const char* key : {"Dlgs/MDIH", "Dlgs/GridH"}) services.settings[key] = c.height;
+    MDIMain& main = StartProgram();
+    EXPECT_EQ(main.size(), c.mainSize);
+    EXPECT_EQ(main.GridWindow().size(), c.gridSize);
+    EndProgram();
+    EXPECT_EQ(services.settings["Dlgs/GridW"], QString::number(c.gridSize.width() * 15));
+    EXPECT_EQ(services.settings["Dlgs/GridH"], QString::number(c.gridSize.height() * 15));
+    EXPECT_EQ(services.settings["Dlgs/MDIW"], QString::number(c.mainSize.width() * 15));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, StoredSizeTest,
+    ::testing::Values(StoredSizeCase{"Zero", "0", "0", QSize(904, 581), QSize(617, 402)},
+                      StoredSizeCase{"Negative", "-4500", "-1", QSize(904, 581), QSize(617, 402)},
+                      StoredSizeCase{"BelowAQuarter", "2250", "1500", QSize(904, 581), QSize(617, 402)},
+                      // A quarter of the grid's default is still usable; the main
+                      // window's quarter is larger, so it takes its default.
+                      StoredSizeCase{"AQuarterOfTheGrid", "2325", "1515", QSize(904, 581), QSize(155, 101)},
+                      StoredSizeCase{"Usable", "7500", "4500", QSize(500, 300), QSize(500, 300)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 class ViewPlacementTest : public MainWindowTest {};
 
 TEST_F(ViewPlacementTest, ViewsOutsideTheMainWindowComeBackInside) {
