@@ -81,6 +81,24 @@ std::string AsBatchMessage(std::string err) {
     return message;
 }
 
+// Cells echoed from the input that a spreadsheet would compute come out as
+// text; the numbers stay numbers.
+TEST(BatchCommand, FormulaLikeCellsAreWrittenAsText) {
+    const fs::path input = WriteTemporary(
+        "formulas.csv", std::string(kHeader) +
+                            "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,,=1+1\n"
+                            "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,-1,@SUM(A1)\n"
+                            "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,,\"=HYPERLINK(\"\"x\"\")\"\n");
+    const CliRun run = RunRilloCli({"batch", input.string()});
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1][11], "'=1+1");
+    EXPECT_EQ(rows[2][10], "-1");
+    EXPECT_EQ(rows[2][11], "'@SUM(A1)");
+    EXPECT_EQ(rows[3][11], "'=HYPERLINK(\"x\")");
+    EXPECT_EQ(rows[1][14], "1.329") << "a computed number stays a number";
+}
+
 TEST(BatchCommand, EveryRowEqualsTheProfileCommandsResult) {
     const fs::path input = WriteTemporary("cases.csv", std::string(kHeader) + kCases);
     const CliRun run = RunRilloCli({"batch", input.string(), "--jobs", "3"});
