@@ -255,15 +255,15 @@ TEST_F(PlotCommandTest, TheSetUpDialogLivesForTheRunAndKeepsItsRules) {
             EXPECT_TRUE(setup.txtLeftTitle->isEnabled());
             setup.chkYaxis->click();
             EXPECT_FALSE(setup.txtLeftTitle->isEnabled());
-            // Typing into a title box checks its box; the program's setting
-            // its text does not.
+            // The program's setting a title's text checks nothing.
             setup.chkXaxis->click();
             setup.txtBottomTitle->setText("Reach");
             EXPECT_FALSE(setup.chkXaxis->isChecked());
+            EXPECT_FALSE(setup.txtBottomTitle->isEnabled());
+            setup.chkXaxis->click();
             testing::TypeText(setup.txtBottomTitle, "es");
             EXPECT_TRUE(setup.chkXaxis->isChecked());
             EXPECT_EQ(setup.txtBottomTitle->text(), "Reaches");
-            EXPECT_TRUE(setup.txtBottomTitle->isEnabled());
             // The area type has no line styles.
             setup.optArea->click();
             EXPECT_FALSE(setup.optSolid->isEnabled());
