@@ -4,8 +4,8 @@
 #include <QBuffer>
 #include <QChart>
 #include <QFile>
-#include <QFontMetricsF>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegend>
@@ -60,7 +60,8 @@ Range SpanOf(const std::vector<double>& values, Range fallback) {
 QString TitleMarkup(const std::string& title) {
     QString text = QString::fromStdString(title);
     for (QChar& c : text) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() == 0xfffe || c.unicode() == 0xffff) c = ' ';
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() == 0xfffe || c.unicode() == 0xffff)
+            c = ' ';
     }
     return text.toHtmlEscaped();
 }
@@ -99,7 +100,8 @@ void FitStationTicks(QValueAxis& axis, Range span, const QFont& labelsFont, doub
         font.setPointSizeF(font.pointSizeF() - 0.5);
     }
     if (font != axis.labelsFont()) axis.setLabelsFont(font);
-    if (trial.tickCount() == axis.tickCount() && trial.min() == axis.min() && trial.max() == axis.max()) return;
+    if (trial.tickCount() == axis.tickCount() && trial.min() == axis.min() && trial.max() == axis.max())
+        return;
     axis.setTickCount(trial.tickCount());
     axis.setRange(trial.min(), trial.max());
 }

@@ -22,7 +22,8 @@ void PrintError(const std::string& text) {
 // path, or one existing file reached through links, "..", or another hard link.
 bool SameFile(const QString& a, const QString& b) {
     if (QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath()) return true;
-    struct stat first {}, second {};
+    struct stat first {};
+    struct stat second {};
     return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
            ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
            first.st_ino == second.st_ino;

@@ -40,7 +40,8 @@ std::optional<ProfileDocument> PrintableDocument(MDIMain& main, bool exporting =
     main.Services().ShowMessage(
         QStringLiteral("You must enter all of the required inputs and calculate a profile before %1.")
             .arg(exporting ? QStringLiteral("exporting") : QStringLiteral("printing")),
-        exporting ? QStringLiteral("Export Error") : QStringLiteral("Printing Error"), MessageIcon::Information);
+        exporting ? QStringLiteral("Export Error") : QStringLiteral("Printing Error"),
+        MessageIcon::Information);
     return std::nullopt;
 }
 

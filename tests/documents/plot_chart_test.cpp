@@ -22,8 +22,8 @@ PlotChart ChartOver(double from, double to, const std::string& title) {
 }
 
 struct SvgContent {
-    QString error;  // of the XML reader; empty when the file is well-formed
-    QString title;  // the document's <title>
+    QString error;      // of the XML reader; empty when the file is well-formed
+    QString title;      // the document's <title>
     QStringList texts;  // every <text> drawn
 };
 
@@ -69,7 +69,8 @@ TEST(PlotChartSvg, AnyTitleGivesWellFormedXmlThatKeepsItsText) {
         EXPECT_EQ(svg.error.toStdString(), "");
         const QString shown = QString::fromStdString(c.shown);
         EXPECT_EQ(svg.title.toStdString(), c.shown);
-        EXPECT_TRUE(svg.texts.join(' ').simplified().contains(shown.simplified())) << svg.texts.join('|').toStdString();
+        EXPECT_TRUE(svg.texts.join(' ').simplified().contains(shown.simplified()))
+            << svg.texts.join('|').toStdString();
     }
 }
 

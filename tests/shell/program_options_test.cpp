@@ -32,8 +32,10 @@ TEST(ProgramOptions, ReadsTheFileAndTheFlagsAndRefusesWhatItDoesNotKnow) {
         {{"--export-pdf", "a.flo", "a.flo"}, "a.flo", false, false, true, "a.flo", "", "must end in .pdf"},
         {{"--export-pdf", "r.pdf.png", "a.flo"}, "a.flo", false, false, true, "r.pdf.png", "", ".pdf"},
         {{"--export-pdf", "R.PDF", "a.flo"}, "a.flo", false, false, false, "R.PDF", ""},
+        // clang-format off
         {{"--export-pdf", "x.pdf", "a.flo", "b.flo"}, "", false, false, true, "x.pdf", "",
          "An export takes exactly one profile file to read; 2 were given."},
+        // clang-format on
         {{"--export-pdf", "x.pdf"}, "", false, false, true, "x.pdf", "", "none was given"},
     };
     for (const CommandLineCase& c : cases) {
