@@ -112,12 +112,13 @@ void FrmPlotSetup::BuildControls() {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-// The title box follows its check box, is checked by any change of its text,
-// and selects its whole text when it gets the focus.
+// The title box follows its check box, is checked by the user's edits of
+// its text (the program refilling it is no edit), and selects its whole text
+// when it gets the focus.
 void FrmPlotSetup::PairTitle(QCheckBox* box, QLineEdit* title) {
     title->setEnabled(box->isChecked());
     connect(box, &QCheckBox::toggled, title, &QLineEdit::setEnabled);
-    connect(title, &QLineEdit::textChanged, box, [box] { box->setChecked(true); });
+    connect(title, &QLineEdit::textEdited, box, [box] { box->setChecked(true); });
     AttachNumericField(*title, services_, NumericFieldKind::FreeText);
 }
 

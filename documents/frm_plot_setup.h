@@ -17,7 +17,7 @@ class PlatformServices;
 // The dialog "Plot Setup": which quantities to plot, line or area, solid or
 // dotted lines, and the three titles. It is made once and then only hidden,
 // so its choices last for the rest of the run. A title box is enabled exactly
-// while its check box is checked, and typing into it checks the box.
+// while its check box is checked, and the user's editing it checks the box.
 class FrmPlotSetup : public QDialog {
     Q_OBJECT
    public:
@@ -26,7 +26,7 @@ class FrmPlotSetup : public QDialog {
     // The choices as the controls hold them.
     PlotSetup Setup() const;
     void SetTitleChecks(bool graph, bool bottom, bool left);
-    // Fills the three title boxes (each filled box checks its box, as typing does).
+    // Fills the three title boxes; their check boxes stay as they are.
     void FillTitles(const std::string& graph, const std::string& bottom, const std::string& left);
     // Line: selects "Line" and then "Dotted" or "Solid"; area: selects "Area".
     void SelectStyle(PlotChartType type, bool patternedLines);

@@ -5,6 +5,7 @@
 #include <QChart>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLegend>
@@ -53,10 +54,62 @@ Range SpanOf(const std::vector<double>& values, Range fallback) {
     return range;
 }
 
+// The chart draws its titles as HTML; a title is the user's plain text, so
+// its markup is escaped. Line breaks and the control characters that no SVG
+// file may carry become blanks.
+QString TitleMarkup(const std::string& title) {
+    QString text = QString::fromStdString(title);
+    for (QChar& c : text) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f || c.unicode() == 0xfffe || c.unicode() == 0xffff)
+            c = ' ';
+    }
+    return text.toHtmlEscaped();
+}
+
+constexpr int kMostStationTicks = 5;
+const char* const kLabelFormat = "%.10g";
+
+// Whether every label of the axis fits the share of the plot width that the
+// chart gives each (its width over the tick count, less the label padding);
+// a label wider than that is cut ("10...").
+bool LabelsFit(const QValueAxis& axis, const QFont& font, double plotWidth) {
+    const QFontMetricsF metrics(font);
+    const int ticks = axis.tickCount();
+    const double room = plotWidth / ticks - 10.0;
+    for (int i = 0; i < ticks; ++i) {
+        const double value = axis.min() + (axis.max() - axis.min()) * i / (ticks - 1);
+        if (metrics.horizontalAdvance(QString::asprintf(kLabelFormat, value)) > room) return false;
+    }
+    return true;
+}
+
+// As many ticks on a nice range as leave room for every station label, at
+// most five; when even two do not, the labels are set smaller, so that no
+// label loses its digits. Worked out on an axis of its own, so that the
+// chart's axis changes once.
+void FitStationTicks(QValueAxis& axis, Range span, const QFont& labelsFont, double plotWidth) {
+    QValueAxis trial;
+    QFont font = labelsFont;
+    for (int wanted = kMostStationTicks; wanted >= 2; --wanted) {
+        trial.setRange(span.low, span.high);
+        trial.setTickCount(wanted);
+        trial.applyNiceNumbers();
+        if (LabelsFit(trial, font, plotWidth)) break;
+    }
+    while (!LabelsFit(trial, font, plotWidth) && font.pointSizeF() > 4.0) {
+        font.setPointSizeF(font.pointSizeF() - 0.5);
+    }
+    if (font != axis.labelsFont()) axis.setLabelsFont(font);
+    if (trial.tickCount() == axis.tickCount() && trial.min() == axis.min() && trial.max() == axis.max())
+        return;
+    axis.setTickCount(trial.tickCount());
+    axis.setRange(trial.min(), trial.max());
+}
+
 QValueAxis* MakeAxis(const QString& title, Range range) {
     auto* axis = new QValueAxis;
     axis->setTitleText(title);
-    axis->setLabelFormat("%.10g");
+    axis->setLabelFormat(kLabelFormat);
     axis->setRange(range.low, range.high);
     axis->applyNiceNumbers();
     axis->setMinorTickCount(1);
@@ -159,7 +212,8 @@ std::optional<std::string> EncodeSvg(const PlotChart& plot, QSize size, QByteArr
     generator.setSize(size);
     generator.setViewBox(QRect(QPoint(0, 0), size));
     generator.setResolution(96);
-    generator.setTitle(QString::fromStdString(plot.title.empty() ? "Water Surface Profile" : plot.title));
+    // The generator writes the title into the file as it stands, so it is given as markup.
+    generator.setTitle(TitleMarkup(plot.title.empty() ? "Water Surface Profile" : plot.title));
     OffscreenChart chart(plot, size);
     QPainter painter;
     if (!painter.begin(&generator)) return "the picture could not be drawn as SVG";
@@ -177,7 +231,7 @@ QChart* NewPlotChart(const PlotChart& plot) {
     chart.layout()->setContentsMargins(0, 0, 0, 0);  // the white reaches the edges
     chart.setDropShadowEnabled(false);
     chart.setAnimationOptions(QChart::NoAnimation);
-    chart.setTitle(QString::fromStdString(plot.title));
+    chart.setTitle(TitleMarkup(plot.title));
     QFont titleFont = chart.titleFont();
     titleFont.setBold(true);
     titleFont.setPointSizeF(12);
@@ -193,8 +247,15 @@ QChart* NewPlotChart(const PlotChart& plot) {
     }
     // Depths, areas and widths are measured from zero; the area type fills down to it.
     yRange.low = std::min(0.0, yRange.low);
-    QValueAxis* xAxis = MakeAxis(QString::fromStdString(plot.bottomTitle), SpanOf(plot.x, {0.0, 1.0}));
-    QValueAxis* yAxis = MakeAxis(QString::fromStdString(plot.leftTitle), yRange);
+    const Range stations = SpanOf(plot.x, {0.0, 1.0});
+    QValueAxis* xAxis = MakeAxis(TitleMarkup(plot.bottomTitle), stations);
+    QValueAxis* yAxis = MakeAxis(TitleMarkup(plot.leftTitle), yRange);
+    // The station labels are fitted to the width the plot area takes, at
+    // every size the chart is given.
+    QObject::connect(&chart, &QChart::plotAreaChanged, xAxis,
+                     [xAxis, stations, font = xAxis->labelsFont()](const QRectF& area) {
+                         if (area.width() > 0) FitStationTicks(*xAxis, stations, font, area.width());
+                     });
     chart.addAxis(xAxis, Qt::AlignBottom);
     chart.addAxis(yAxis, Qt::AlignLeft);
 

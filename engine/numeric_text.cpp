@@ -90,6 +90,10 @@ std::optional<double> ParseWholeNumber(std::string_view text) {
     return ConvertNumber(text);
 }
 
+bool IsDecimalNumberText(std::string_view text) {
+    return !text.empty() && NumberPrefixLength(text) == text.size();
+}
+
 double ReadWholeNumber(std::string_view text) {
     std::optional<double> value = ParseWholeNumber(text);
     if (!value) throw ComputationError("Type mismatch");

@@ -24,6 +24,10 @@ bool HasLeadingNumber(std::string_view text);
 // returns nothing for any other text, the empty text included.
 std::optional<double> ParseWholeNumber(std::string_view text);
 
+// Whether the whole text, blanks and all, is one decimal number of the form
+// above ("-1.5", "+2e-3"); never reads it, so any length is safe.
+bool IsDecimalNumberText(std::string_view text);
+
 // Like ParseWholeNumber, but a text that is not a number is a run-time error
 // (ComputationError).
 double ReadWholeNumber(std::string_view text);

@@ -1,7 +1,12 @@
 #include "shell/headless_export.h"
 
+#include <sys/stat.h>
+
 #include <QFile>
+#include <QFileInfo>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 #include "documents/format/profile_file_reader.h"
 
@@ -13,9 +18,42 @@ void PrintError(const std::string& text) {
     std::fprintf(stderr, "rillo: %s\n", text.c_str());
 }
 
+// Whether two names lead to one file, however they are spelled: the same
+// path, or one existing file reached through links, "..", or another hard link.
+bool SameFile(const QString& a, const QString& b) {
+    if (QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath()) return true;
+    struct stat first {};
+    struct stat second {};
+    return ::stat(QFile::encodeName(a).constData(), &first) == 0 &&
+           ::stat(QFile::encodeName(b).constData(), &second) == 0 && first.st_dev == second.st_dev &&
+           first.st_ino == second.st_ino;
+}
+
+// Why the outputs may not be written: one of them is the profile file, or
+// both are one file; nothing when they are sound.
+std::optional<std::string> OutputConflict(const ProgramOptions& options) {
+    std::vector<std::pair<const char*, QString>> outputs;
+    if (!options.exportPdf.isEmpty()) outputs.emplace_back("--export-pdf", options.exportPdf);
+    if (!options.exportPlot.isEmpty()) outputs.emplace_back("--export-plot", options.exportPlot);
+    for (const auto& [option, path] : outputs) {
+        if (SameFile(path, options.fileToOpen)) {
+            return std::string(option) + ": " + path.toStdString() +
+                   " is the profile file to read; an export never writes over it.";
+        }
+    }
+    if (outputs.size() == 2 && SameFile(outputs[0].second, outputs[1].second)) {
+        return "--export-pdf and --export-plot name the same file.";
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int RunHeadlessExport(const ProgramOptions& options) {
+    if (std::optional<std::string> conflict = OutputConflict(options)) {
+        PrintError(*conflict);
+        return kExportRefused;
+    }
     const ProfileReadResult read = ReadProfileFile(QFile::encodeName(options.fileToOpen).toStdString());
     if (read.status == ProfileReadStatus::UnknownChannelType) {
         PrintError("File Open Error: Unknown channel type. Cannot open file.");

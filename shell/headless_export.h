@@ -12,7 +12,9 @@ namespace rillo {
 // Exit statuses of an export from the command line.
 inline constexpr int kExportWritten = 0;
 inline constexpr int kExportFailed = 1;   // the output could not be written
-inline constexpr int kExportRefused = 2;  // a file that File, Open refuses
+// A file that File, Open refuses, or an output that would write over the
+// profile file or over the other output.
+inline constexpr int kExportRefused = 2;
 
 // Runs the exports the command line asks for, with no window: reads the
 // profile file as File, Open does, then writes the report and/or the plot.

@@ -30,15 +30,18 @@ class PrintingNow {
     PrintingNow& operator=(const PrintingNow&) = delete;
 };
 
-// The document, once the views are shown; nothing (after "Printing Error")
-// when it holds no complete profile.
-std::optional<ProfileDocument> PrintableDocument(MDIMain& main) {
+// The document, once the views are shown; nothing (after "Printing Error",
+// or "Export Error" for an export of the table) when it holds no complete
+// profile.
+std::optional<ProfileDocument> PrintableDocument(MDIMain& main, bool exporting = false) {
     main.ShowHiddenViews();
     ProfileDocument document = CurrentDocument(main);
     if (ProfileIsComplete(document)) return document;
     main.Services().ShowMessage(
-        QStringLiteral("You must enter all of the required inputs and calculate a profile before printing."),
-        QStringLiteral("Printing Error"), MessageIcon::Information);
+        QStringLiteral("You must enter all of the required inputs and calculate a profile before %1.")
+            .arg(exporting ? QStringLiteral("exporting") : QStringLiteral("printing")),
+        exporting ? QStringLiteral("Export Error") : QStringLiteral("Printing Error"),
+        MessageIcon::Information);
     return std::nullopt;
 }
 
@@ -112,7 +115,7 @@ void ExportPdf(MDIMain& main) {
 }
 
 void ExportTable(MDIMain& main, FileSystemIo& io) {
-    const std::optional<ProfileDocument> document = PrintableDocument(main);
+    const std::optional<ProfileDocument> document = PrintableDocument(main, true);
     if (!document) return;
     PlatformServices& services = main.Services();
     const std::optional<QString> path =

@@ -37,14 +37,22 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
     options.exportPdf = parser.value(exportPdf);
     options.exportPlot = parser.value(exportPlot);
     const QStringList files = parser.positionalArguments();
-    if (files.size() > 1) {
+    if (files.size() == 1) options.fileToOpen = files.constFirst();
+    const bool exporting = parser.isSet(exportPdf) || parser.isSet(exportPlot);
+    if (parser.isSet(exportPdf) && options.exportPdf.isEmpty()) {
+        options.error = QStringLiteral("--export-pdf needs the name of the PDF file to write.");
+    } else if (parser.isSet(exportPlot) && options.exportPlot.isEmpty()) {
+        options.error = QStringLiteral("--export-plot needs the name of the picture file to write.");
+    } else if (!options.exportPdf.isEmpty() && !options.exportPdf.endsWith(".pdf", Qt::CaseInsensitive)) {
+        options.error = QStringLiteral("--export-pdf writes a PDF file, whose name must end in .pdf: %1")
+                            .arg(options.exportPdf);
+    } else if (exporting && files.size() != 1) {
+        options.error = QStringLiteral("An export takes exactly one profile file to read; %1.")
+                            .arg(files.isEmpty() ? QStringLiteral("none was given")
+                                                 : QStringLiteral("%1 were given").arg(files.size()));
+    } else if (files.size() > 1) {
         options.error =
             QStringLiteral("Only one profile file can be opened; %1 were given.").arg(files.size());
-    } else if (!files.isEmpty()) {
-        options.fileToOpen = files.constFirst();
-    }
-    if (options.IsExport() && options.fileToOpen.isEmpty()) {
-        options.error = QStringLiteral("An export needs the profile file to read.");
     }
     return options;
 }

@@ -1,8 +1,14 @@
 #include "documents/report/table_text.h"
 
+#include "engine/numeric_text.h"
 #include "engine/table_headings.h"
 
 namespace rillo {
+
+std::string SpreadsheetCell(const std::string& cell) {
+    if (cell.empty() || cell.find_first_of("=+-@\t\r") != 0 || IsDecimalNumberText(cell)) return cell;
+    return "'" + cell;
+}
 
 TextTable ProfileTableWithHeadings(const ProfileDocument& document) {
     TextTable table(2);
@@ -23,7 +29,7 @@ std::string TabSeparatedText(const TextTable& table) {
     for (const std::vector<std::string>& row : table) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) text += '\t';
-            for (char c : row[i]) text += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+            for (char c : SpreadsheetCell(row[i])) text += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
         }
         text += '\n';
     }
@@ -35,7 +41,7 @@ std::string CommaSeparatedText(const TextTable& table) {
     for (const std::vector<std::string>& row : table) {
         for (std::size_t i = 0; i < row.size(); ++i) {
             if (i > 0) text += ',';
-            const std::string& cell = row[i];
+            const std::string cell = SpreadsheetCell(row[i]);
             if (cell.find_first_of(",\"\r\n") == std::string::npos) {
                 text += cell;
                 continue;

@@ -11,6 +11,7 @@
 #include "cli/batch_command.h"
 #include "cli/csv_reader.h"
 #include "documents/format/profile_file_reader.h"
+#include "documents/report/table_text.h"
 #include "tests/cli/cli_runner.h"
 
 namespace rillo::testing {
@@ -81,6 +82,24 @@ std::string AsBatchMessage(std::string err) {
     return message;
 }
 
+// Cells echoed from the input that a spreadsheet would compute come out as
+// text; the numbers stay numbers.
+TEST(BatchCommand, FormulaLikeCellsAreWrittenAsText) {
+    const fs::path input = WriteTemporary(
+        "formulas.csv", std::string(kHeader) +
+                            "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,,=1+1\n"
+                            "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,-1,@SUM(A1)\n"
+                            "trapezoidal,english,0+00.000,10+00.000,100,10,0.013,0.001,2,,\"=HYPERLINK(\"\"x\"\")\"\n");
+    const CliRun run = RunRilloCli({"batch", input.string()});
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[1][11], "'=1+1");
+    EXPECT_EQ(rows[2][10], "-1");
+    EXPECT_EQ(rows[2][11], "'@SUM(A1)");
+    EXPECT_EQ(rows[3][11], "'=HYPERLINK(\"x\")");
+    EXPECT_EQ(rows[1][14], "1.329") << "a computed number stays a number";
+}
+
 TEST(BatchCommand, EveryRowEqualsTheProfileCommandsResult) {
     const fs::path input = WriteTemporary("cases.csv", std::string(kHeader) + kCases);
     const CliRun run = RunRilloCli({"batch", input.string(), "--jobs", "3"});
@@ -122,7 +141,12 @@ TEST(BatchCommand, EveryRowEqualsTheProfileCommandsResult) {
             EXPECT_EQ(row[19], "0");
         } else {
             ASSERT_GE(lines.size(), 8u);
-            for (std::size_t c = 0; c < 7; ++c) EXPECT_EQ(lines[c], Fields(lines[c])[0] + "\t" + row[12 + c]);
+            // The batch writes them as spreadsheet cells ("----" as "'----").
+            for (std::size_t c = 0; c < 7; ++c) {
+                const std::vector<std::string> fields = Fields(lines[c]);
+                ASSERT_EQ(fields.size(), 2u);
+                EXPECT_EQ(row[12 + c], SpreadsheetCell(fields[1])) << lines[c];
+            }
             EXPECT_EQ(row[19], std::to_string(lines.size() - 8));
         }
         EXPECT_EQ(row[21], AsBatchMessage(profile.err));

@@ -18,6 +18,43 @@ TEST(TableText, TabTextKeepsEveryCellInItsPlace) {
     EXPECT_EQ(TabSeparatedText(table), "a b\t\tc\nx  y\t1.000\t\n");
 }
 
+// Cells a spreadsheet would compute get an apostrophe in front, in both
+// forms; plain numbers, signed or not, stay numbers.
+TEST(TableText, CellsThatASpreadsheetWouldComputeAreWrittenAsText) {
+    const struct {
+        std::string cell, csv, tsv;
+    } cases[] = {
+        {"-1+50.000", "'-1+50.000", "'-1+50.000"},
+        {"=1+1", "'=1+1", "'=1+1"},
+        {"@SUM(A1)", "'@SUM(A1)", "'@SUM(A1)"},
+        {"+1+2", "'+1+2", "'+1+2"},
+        {"----", "'----", "'----"},
+        {"-", "'-", "'-"},
+        {"--width: Only numbers", "'--width: Only numbers", "'--width: Only numbers"},
+        {"=HYPERLINK(\"x\",\"y\")", "\"'=HYPERLINK(\"\"x\"\",\"\"y\"\")\"", "'=HYPERLINK(\"x\",\"y\")"},
+        {"\t=1", "'\t=1", "' =1"},
+        {"\r=1", "\"'\r=1\"", "' =1"},
+        {"-inf", "'-inf", "'-inf"},
+        {"-1.5", "-1.5", "-1.5"},
+        {"+2e-3", "+2e-3", "+2e-3"},
+        {"-.5", "-.5", "-.5"},
+        {"-1e999", "-1e999", "-1e999"},
+        {"1+50.000", "1+50.000", "1+50.000"},
+        {"a=b", "a=b", "a=b"},
+        {" =1", " =1", " =1"},
+        {"", "", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.cell);
+        EXPECT_EQ(CommaSeparatedText({{c.cell}}), c.csv + "\r\n");
+        EXPECT_EQ(TabSeparatedText({{c.cell}}), c.tsv + "\n");
+    }
+    // A sign followed by a million digits is a number, read without recursion.
+    const std::string huge = "-" + std::string(1000000, '7');
+    EXPECT_EQ(SpreadsheetCell(huge), huge);
+    EXPECT_EQ(SpreadsheetCell(huge + "x"), "'" + huge + "x");
+}
+
 TEST(TableText, TheProfileTableHasBothHeadingRowsAndStopsAtTheFirstEmptyStation) {
     ProfileDocument document = testing::ComputeSampleDocument(testing::SampleTexts(ChannelType::Circular),
                                                               ChannelType::Circular, UnitSystem::SI);

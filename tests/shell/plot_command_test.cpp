@@ -216,6 +216,33 @@ TEST_F(PlotCommandTest, CustomisedTitlesAndStylesFollowOk) {
     EXPECT_EQ(PlottedTitles()[1], "Channel Length, m");
 }
 
+// The titles the program refills after a units change are no edit of the
+// user's: the Y-axis box stays unticked beside its emptied title.
+TEST_F(PlotCommandTest, RefilledTitlesTickNoBox) {
+    ComputeWorkedExample();
+    RunPlot([this](FrmPlot& plot) {
+        RunSetup(plot, [](FrmPlotSetup& setup) {
+            setup.chkYaxis->click();
+            testing::TypeText(setup.txtLeftTitle, "Depth");
+            setup.cmdOK->click();
+        });
+        EXPECT_EQ(AxisTitle(plot, Qt::Vertical), "Depth");
+        plot.cmdClose->click();
+    });
+    SetUnitSystem(Main(), UnitSystem::SI);
+    RunPlot([](FrmPlot& plot) {
+        RunSetup(plot, [](FrmPlotSetup& setup) {
+            EXPECT_EQ(setup.txtBottomTitle->text(), "Channel Length, m");
+            EXPECT_EQ(setup.txtLeftTitle->text(), "");
+            EXPECT_EQ((std::array{setup.chkGraph->isChecked(), setup.chkXaxis->isChecked(),
+                                  setup.chkYaxis->isChecked()}),
+                      (std::array{true, true, false}));
+            setup.cmdCancel->click();
+        });
+        plot.cmdClose->click();
+    });
+}
+
 TEST_F(PlotCommandTest, TheSetUpDialogLivesForTheRunAndKeepsItsRules) {
     ComputeWorkedExample();
     FrmPlotSetup* first = nullptr;
@@ -228,11 +255,15 @@ TEST_F(PlotCommandTest, TheSetUpDialogLivesForTheRunAndKeepsItsRules) {
             EXPECT_TRUE(setup.txtLeftTitle->isEnabled());
             setup.chkYaxis->click();
             EXPECT_FALSE(setup.txtLeftTitle->isEnabled());
-            // Changing a title's text checks its box.
+            // The program's setting a title's text checks nothing.
             setup.chkXaxis->click();
             setup.txtBottomTitle->setText("Reach");
+            EXPECT_FALSE(setup.chkXaxis->isChecked());
+            EXPECT_FALSE(setup.txtBottomTitle->isEnabled());
+            setup.chkXaxis->click();
+            testing::TypeText(setup.txtBottomTitle, "es");
             EXPECT_TRUE(setup.chkXaxis->isChecked());
-            EXPECT_TRUE(setup.txtBottomTitle->isEnabled());
+            EXPECT_EQ(setup.txtBottomTitle->text(), "Reaches");
             // The area type has no line styles.
             setup.optArea->click();
             EXPECT_FALSE(setup.optSolid->isEnabled());

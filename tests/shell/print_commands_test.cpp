@@ -47,15 +47,25 @@ class PrintCommandsTest : public MainWindowTest {
 TEST_F(PrintCommandsTest, EveryReportCommandRefusesAnIncompleteProfile) {
     EnterInputs(testing::WorkedExampleTexts());  // inputs, but nothing computed
     Main().GridWindow().hide();
-    for (QAction* item :
-         {Menus().mnuPrint, Menus().mnuPrintPreview, Menus().mnuExportPdf, Menus().mnuExportTable}) {
-        SCOPED_TRACE(item->objectName().toStdString());
+    const QString exportingError =
+        "You must enter all of the required inputs and calculate a profile before exporting.";
+    const struct {
+        QAction* item;
+        QString text, title;
+    } cases[] = {
+        {Menus().mnuPrint, kPrintingError, "Printing Error"},
+        {Menus().mnuPrintPreview, kPrintingError, "Printing Error"},
+        {Menus().mnuExportPdf, kPrintingError, "Printing Error"},
+        {Menus().mnuExportTable, exportingError, "Export Error"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.item->objectName().toStdString());
         services.messages.clear();
         services.paths.push_back("/tmp/never-written");
-        item->trigger();
+        c.item->trigger();
         ASSERT_EQ(services.messages.size(), 1u);
-        EXPECT_EQ(services.messages[0].text, kPrintingError);
-        EXPECT_EQ(services.messages[0].title, "Printing Error");
+        EXPECT_EQ(services.messages[0].text, c.text);
+        EXPECT_EQ(services.messages[0].title, c.title);
         EXPECT_EQ(services.messages[0].icon, MessageIcon::Information);
         EXPECT_TRUE(Main().GridWindow().isVisible()) << "the hidden views are shown first";
         services.paths.clear();
@@ -158,6 +168,20 @@ TEST_F(PrintCommandsTest, ExportTableWritesTheWholeTableAsCsv) {
     EXPECT_NE(csv.find("\r\n10+00.000,1.329,1.878,16.817,5.946,15.315,28.857,1.000,0.549,1.055,15.942\r\n"),
               std::string::npos);
     EXPECT_EQ(services.saveRequests.at(0).filter, "Comma-Separated Values (*.csv)|*.csv");
+}
+
+// A station before the origin reads as a formula in a spreadsheet
+// ("-1+50.000" is 49); the export and Copy both write it as text.
+TEST_F(PrintCommandsTest, ExportTableAndCopyWriteFormulaLikeCellsAsText) {
+    ComputeWorkedExample();
+    Grid().SetCellText(2, 0, "-1+50.000");
+    QTemporaryDir folder;
+    services.paths = {folder.filePath("table.csv")};
+    Menus().mnuExportTable->trigger();
+    EXPECT_NE(Contents(folder.filePath("table.csv")).find("\r\n'-1+50.000,1.329,"), std::string::npos);
+    Grid().grdFlowData->clearSelection();
+    Grid().copyAction->trigger();
+    EXPECT_TRUE(services.clipboardText.contains("\n'-1+50.000\t1.329\t"));
 }
 
 TEST_F(PrintCommandsTest, ExportTableOnAFullDiskShowsSaveErrorAndLeavesNoFile) {
