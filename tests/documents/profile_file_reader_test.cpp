@@ -273,7 +273,9 @@ TEST_P(BrokenFileTest, EndsInCannotOpenWithAnEmptyDocument) {
     ProfileReadResult r = ReadProfileText(Crlf(lines));
     EXPECT_EQ(r.status, ProfileReadStatus::CannotOpen) << r.reason;
     EXPECT_FALSE(r.reason.empty());
-    if (c.reason) EXPECT_EQ(r.reason, c.reason);
+    if (c.reason) {
+        EXPECT_EQ(r.reason, c.reason);
+    }
     const ProfileDocument empty;
     EXPECT_EQ(r.document.channelName, empty.channelName);
     EXPECT_EQ(r.document.flowrate, "");
@@ -294,7 +296,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenCase{"SummaryWord", 6, "deep  23.138  1.329  16.817  subcritical", 0,
                                  "line 7: \"deep\" is not a number"},
                       BrokenCase{"SummaryShort", 6, "1.721  23.138"},
-                      BrokenCase{"StationWord", 10, "middle  1.694  1.996", 0,
+                      BrokenCase{"StationWord", 10, "middle  1.694  1.996  22.686  4.408  16.777  31.287", 0,
                                  "line 11: \"middle\" is not a number"},
                       BrokenCase{"CellPastSinglePrecision", 10, "5+28.129  1.694  4e38"},
                       // Table cells that are no numbers, and rows cut short.
