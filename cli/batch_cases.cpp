@@ -1,5 +1,7 @@
 #include "cli/batch_cases.h"
 
+#include "cli/profile_command.h"
+
 namespace rillo::cli {
 
 namespace {
@@ -45,6 +47,10 @@ BatchCasesResult ReadBatchCases(std::string_view csvText) {
     }
 
     const CsvRecord& header = csv.records.front();
+    if (!header.utf8) {
+        result.error = CsvError{header.line, "bytes that are not UTF-8 text in the header row"};
+        return result;
+    }
     std::vector<std::size_t> columnOf;  // header position -> column
     std::array<bool, kBatchColumnCount> named{};
     for (const std::string& cell : header.cells) {
@@ -71,18 +77,22 @@ BatchCasesResult ReadBatchCases(std::string_view csvText) {
     result.cases.reserve(csv.records.size() - 1);
     for (std::size_t i = 1; i < csv.records.size(); ++i) {
         CsvRecord& record = csv.records[i];
+        BatchCase& c = result.cases.emplace_back();
+        c.row = i;
+        const std::string line = "line " + std::to_string(record.line) + ": ";
         // A cell too many or too few would shift the values into the wrong
         // columns and compute another channel than the one meant.
         if (record.cells.size() != columnOf.size()) {
-            result.cases.clear();
-            result.error = CsvError{record.line, "a row of " + std::to_string(record.cells.size()) +
-                                                     " cells where the header names " +
-                                                     std::to_string(columnOf.size()) + " columns"};
-            return result;
+            c.refusal = line + "a row of " + std::to_string(record.cells.size()) + " cells where the header names " +
+                        std::to_string(columnOf.size()) + " columns.";
+            continue;
         }
-        BatchCase& c = result.cases.emplace_back();
-        c.row = i;
+        if (!record.utf8) {
+            c.refusal = line + "bytes that are not UTF-8 text.";
+            continue;
+        }
         for (std::size_t k = 0; k < columnOf.size(); ++k) c.cells[columnOf[k]] = std::move(record.cells[k]);
+        if (!named[kStartColumn]) c.cells[kStartColumn] = kDefaultStartStation;
     }
     return result;
 }

@@ -31,10 +31,14 @@ inline constexpr std::array<const char*, kBatchColumnCount> kBatchColumnNames = 
     "shape", "units", "start", "end", "flow", "width", "n", "slope", "side", "control", "name"};
 
 // One case of a batch: its row number (the first row after the header is 1)
-// and its cell texts by column; a column the file does not have is empty.
+// and its cell texts by column; a column the file does not have is empty,
+// except the start station, which is the profile command's default.
 struct BatchCase {
     std::size_t row = 0;
     std::array<std::string, kBatchColumnCount> cells;
+    // Why the row is no case ("line 7: a row of 3 cells where the header
+    // names 4 columns"); the cells are then empty. Empty for a case.
+    std::string refusal;
 };
 
 struct BatchCasesResult {
@@ -44,9 +48,11 @@ struct BatchCasesResult {
 
 // Reads the cases of a batch file: a header row naming some of the columns,
 // in any order and letter case, then one row per case. A file that is not
-// CSV, an empty file or one with a header and no case, a header with a name that is not a column or a column
-// named twice, and a row with more or fewer cells than the header are refused
-// with the line of the first fault.
+// CSV, an empty file or one with a header and no case, and a header that is
+// not UTF-8, names a column that does not exist or one twice are refused with
+// the line of the first fault. A row with more or fewer cells than the
+// header, or that is not UTF-8, is a case of its own that carries its refusal:
+// the rows around it are still cases.
 BatchCasesResult ReadBatchCases(std::string_view csvText);
 
 }  // namespace rillo::cli

@@ -4,6 +4,7 @@
 
 #include "cli/profile_command.h"
 #include "cli/profile_file_output.h"
+#include "documents/format/profile_file_reader.h"
 
 namespace rillo::cli {
 
@@ -27,6 +28,22 @@ std::string ColumnOf(std::string message) {
     if (message.rfind("--", 0) == 0) message.erase(0, 2);
     if (message.rfind("start/--end", 0) == 0) message.erase(6, 2);
     return message;
+}
+
+// Why the program could not open the case's profile file again; empty when
+// it can. A file that would not open is never written.
+std::string WhyItWouldNotOpen(const std::string& file, const BatchCase& c) {
+    if (file.size() > kMaxProfileFileBytes) {
+        // The file holds the cells as they stand: the longest one made it too large.
+        std::size_t longest = kNameColumn;
+        for (std::size_t k = kStartColumn; k < kBatchColumnCount; ++k) {
+            if (c.cells[k].size() > c.cells[longest].size()) longest = k;
+        }
+        return std::string(kBatchColumnNames[longest]) + ": the cell is too long for a profile file, which " +
+               "the program opens up to " + std::to_string(kMaxProfileFileBytes >> 20) + " MiB.";
+    }
+    const ProfileReadResult read = ReadProfileText(file);
+    return read.ok() ? "" : "the profile file would not open again (" + read.reason + ").";
 }
 
 std::string JoinMessages(const std::string& first, const std::string& second) {
@@ -75,12 +92,17 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
     std::vector<std::string>& cells = row.cells;
     cells.reserve(kMessageCell + 1);
     cells.push_back(std::to_string(c.row));
-    cells.push_back(IsShapeName(o.shape) ? o.shape : c.cells[kShapeColumn]);
-    cells.push_back(IsUnitsName(o.units) ? o.units : c.cells[kUnitsColumn]);
+    // A row that is no case echoes nothing: not even the default words.
+    const bool isCase = c.refusal.empty();
+    cells.push_back(isCase && IsShapeName(o.shape) ? o.shape : c.cells[kShapeColumn]);
+    cells.push_back(isCase && IsUnitsName(o.units) ? o.units : c.cells[kUnitsColumn]);
     cells.insert(cells.end(), c.cells.begin() + kStartColumn, c.cells.end());
 
     ProfileOutcome outcome;
-    if (!IsShapeName(o.shape)) {
+    if (!isCase) {
+        outcome.status = kExitUsage;
+        outcome.refusal = c.refusal;
+    } else if (!IsShapeName(o.shape)) {
         outcome.status = kExitUsage;
         outcome.refusedOption = "shape";
         outcome.refusal = "not a channel shape: trapezoidal, circular, u-shaped or elongated.";
@@ -105,7 +127,7 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
     std::string message;
     if (outcome.status == kExitUsage) {
         row.status = BatchStatus::Refused;
-        message = ColumnOf(outcome.refusedOption) + ": " + outcome.refusal;
+        message = ColumnOf(outcome.RefusalLine());
     } else {
         row.status = result.ok() ? BatchStatus::Ok : BatchStatus::Failed;
         if (!result.ok()) message = FailureLine(*result.failure);
@@ -117,6 +139,9 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
                 std::string refusal = fileMessages.str();
                 while (!refusal.empty() && refusal.back() == '\n') refusal.pop_back();
                 message = ColumnOf(refusal);
+            } else if (std::string unreadable = WhyItWouldNotOpen(file.str(), c); !unreadable.empty()) {
+                row.status = BatchStatus::Refused;
+                message = JoinMessages(message, unreadable);
             } else {
                 row.profileFile = file.str();
             }

@@ -6,7 +6,6 @@
 
 #include "cli/profile_command.h"
 #include "cli/profile_printer.h"
-#include "engine/numeric_field_text.h"
 
 namespace rillo::cli {
 
@@ -27,20 +26,9 @@ void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& 
 }
 
 bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream& err) {
-    for (const CalculatorField& field : fields) {
-        const char* refusal = nullptr;
-        if (!IsAcceptableNumericText(field.text)) {
-            refusal = kOnlyNumbersText;
-        } else if (!field.minusAllowed && StartsWithMinus(field.text)) {
-            refusal = kGreaterThanZeroText;
-        }
-        if (refusal) {
-            err << field.option << ": " << kInputErrorTitle << ": " << refusal << " (\"" << field.text
-                << "\")\n";
-            return false;
-        }
-    }
-    return true;
+    const std::optional<RefusedField> refused = FirstRefusedField(fields);
+    if (refused) err << refused->option << ": " << refused->message << "\n";
+    return !refused;
 }
 
 int ReportCalculatorMessage(const CalculatorMessage& message, std::ostream& err, const std::string& hint) {

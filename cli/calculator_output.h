@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calculators/formulas/calculator_message.h"
+#include "cli/field_text_check.h"
 
 namespace CLI {
 class App;
@@ -13,14 +14,8 @@ class App;
 
 namespace rillo::cli {
 
-// One of a calculator's fields as the command line fills it: the option that
-// holds its text and the name of the window's control.
-struct CalculatorField {
-    const char* option;   // "--head"
-    const char* control;  // "txtWeirH"
-    std::string text;
-    bool minusAllowed = false;  // the field takes a minus sign (a slope)
-};
+// One of a calculator's fields as the command line fills it.
+using CalculatorField = OptionField;
 
 // One result as the window shows it: its caption ("Flowrate, ft^3/s:"), the
 // key of its tsv line ("flowrate") and its text ("8.025").
@@ -37,7 +32,7 @@ void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& 
 
 // Refuses, as the window's numeric fields do, a text that is not a number or
 // that starts with a minus sign where the field takes none: writes
-// "--head: Input Error: <text>" and returns false.
+// "--head: Input Error: <message> (\"<text>\")" and returns false.
 bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream& err);
 
 // Writes the message the window would show as one line, "Title: text", with

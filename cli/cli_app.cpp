@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <functional>
+#include <sstream>
 
 #include "cli/batch_command.h"
 #include "cli/critical_command.h"
@@ -31,6 +32,18 @@ Subcommand Register(CLI::App& app, Options& options, Add add, Run run) {
             [&options, run](std::ostream& out, std::ostream& err) { return run(options, out, err); }};
 }
 
+// Adds a calculator: its results reach `out` only when the whole run
+// succeeds, so that a script never takes a half-printed answer for one.
+template <typename Options, typename Add, typename Run>
+Subcommand RegisterCalculator(CLI::App& app, Options& options, Add add, Run run) {
+    return {add(app, options), [&options, run](std::ostream& out, std::ostream& err) {
+                std::ostringstream results;
+                const int status = run(options, results, err);
+                if (status == kExitOk) out << results.str();
+                return status;
+            }};
+}
+
 }  // namespace
 
 int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
@@ -49,11 +62,11 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     const std::vector<Subcommand> subcommands = {
         Register(app, profile, AddProfileCommand, RunProfileCommand),
         Register(app, show, AddShowCommand, RunShowCommand),
-        Register(app, critical, AddCriticalCommand, RunCriticalCommand),
-        Register(app, manning, AddManningCommand, RunManningCommand),
-        Register(app, weir, AddWeirCommand, RunWeirCommand),
-        Register(app, orifice, AddOrificeCommand, RunOrificeCommand),
-        Register(app, gate, AddGateCommand, RunGateCommand),
+        RegisterCalculator(app, critical, AddCriticalCommand, RunCriticalCommand),
+        RegisterCalculator(app, manning, AddManningCommand, RunManningCommand),
+        RegisterCalculator(app, weir, AddWeirCommand, RunWeirCommand),
+        RegisterCalculator(app, orifice, AddOrificeCommand, RunOrificeCommand),
+        RegisterCalculator(app, gate, AddGateCommand, RunGateCommand),
         Register(app, batch, AddBatchCommand, RunBatchCommand),
     };
     auto parsed = [&subcommands]() -> const Subcommand* {

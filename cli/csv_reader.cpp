@@ -62,9 +62,12 @@ class CsvParser {
         while (pos_ < s_.size() && !result.error) {
             CsvRecord record;
             record.line = line_;
+            const std::size_t start = pos_;
             if (auto error = ReadRecord(record.cells)) {
                 result.error = std::move(error);
             } else if (!(record.cells.size() == 1 && record.cells[0].empty() && !quotedSingleCell_)) {
+                // The delimiters are ASCII, so stray bytes stay inside their record.
+                record.utf8 = FirstInvalidUtf8(s_.substr(start, pos_ - start)) == std::string_view::npos;
                 result.records.push_back(std::move(record));
             }
         }
@@ -149,10 +152,6 @@ CsvReadResult ReadCsv(std::string_view text) {
     CsvReadResult result;
     if (const std::size_t nul = text.find('\0'); nul != std::string_view::npos) {
         result.error = CsvError{LineOf(text, nul), "a NUL byte: this is not a text file"};
-        return result;
-    }
-    if (const std::size_t bad = FirstInvalidUtf8(text); bad != std::string_view::npos) {
-        result.error = CsvError{LineOf(text, bad), "bytes that are not UTF-8 text"};
         return result;
     }
     return CsvParser(text).Parse();

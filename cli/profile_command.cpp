@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <map>
 
+#include "cli/field_text_check.h"
 #include "cli/profile_file_output.h"
 #include "sections/profile_dispatch.h"
 
@@ -57,7 +58,7 @@ const char* OptionName(InputField field) {
 
 CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
-    o.texts.startStation = "0+00.000";
+    o.texts.startStation = kDefaultStartStation;
     // As in most command lines, an option given twice takes its last value.
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     cmd->add_option("--shape", o.shape, "Channel shape")
@@ -96,6 +97,18 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
         outcome.refusal = std::move(message);
         return outcome;
     };
+    // A text the inputs view's fields would refuse is never read as a guess.
+    const ProfileInputTexts& t = o.texts;
+    if (std::optional<RefusedField> refused = FirstRefusedField({
+            {"--flow", "txtQ", t.flowrate},
+            {"--width", "txtD", t.widthOrDiameter},
+            {"--n", "txtRN", t.manningN},
+            {"--slope", "txtSO", t.bottomSlope, true},
+            {"--control", "txtYCont", t.controlDepth},
+            {"--side", "txtSlope", t.sideSlopeOrHeight},
+        })) {
+        return refuse(refused->option, refused->message);
+    }
     InputCheckResult check = CheckProfileInputs(o.texts, shape, units, false);
     if (check.outcome == InputCheckOutcome::ManningWarning) {
         // A script cannot answer the question: warn and go on with the value given.
@@ -118,8 +131,16 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
         }
     }
     outcome.result = ComputeProfileFor(check.inputs);
-    if (!outcome.result.ok()) outcome.status = kExitComputationFailed;
+    if (const std::optional<ProfileFailure>& failure = outcome.result.failure) {
+        // A depth beyond the searches is an answer the inputs cannot have, not a failed run.
+        if (failure->depthBeyondSearch) return refuse("", FailureLine(*failure));
+        outcome.status = kExitComputationFailed;
+    }
     return outcome;
+}
+
+std::string ProfileOutcome::RefusalLine() const {
+    return refusedOption.empty() ? refusal : refusedOption + ": " + refusal;
 }
 
 std::string FailureLine(const ProfileFailure& failure) {
@@ -130,7 +151,7 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
     const ProfileOutcome outcome = CheckAndComputeProfile(o);
     if (!outcome.warning.empty()) err << "Warning: " << outcome.warning << "\n";
     if (outcome.status == kExitUsage) {
-        err << outcome.refusedOption << ": " << outcome.refusal << "\n";
+        err << outcome.RefusalLine() << "\n";
         return kExitUsage;
     }
     const ProfileResult& result = outcome.result;

@@ -24,6 +24,9 @@ struct ProfileOptions {
     std::string name;  // the channel name; empty: the shape's display name
 };
 
+// The start station when none is given: the upstream end at zero.
+inline constexpr const char* kDefaultStartStation = "0+00.000";
+
 // Exit statuses.
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitComputationFailed = 1;
@@ -40,15 +43,20 @@ int RunProfileCommand(const ProfileOptions& options, std::ostream& out, std::ost
 // anything is printed.
 struct ProfileOutcome {
     // kExitOk, kExitComputationFailed (the computation failed part way or at
-    // once) or kExitUsage (an input was refused; nothing was computed).
+    // once) or kExitUsage (an input was refused, or a depth lies beyond the
+    // searches; nothing was computed).
     int status = kExitOk;
     // A roughness of 0.15 or more, used as given: the question's title and text.
     std::string warning;
     // A refused input: the option of its field ("--flow") and the message
-    // that follows it ("Insufficient Input Data: You must enter ...").
+    // that follows it ("Insufficient Input Data: You must enter ..."). No
+    // option when no one input is at fault (a depth beyond the searches).
     std::string refusedOption;
     std::string refusal;
     ProfileResult result;
+
+    // "--flow: Insufficient Input Data: ...", or the refusal alone.
+    std::string RefusalLine() const;
 };
 
 // The shape and units words must be the options' own (lower case).

@@ -58,4 +58,10 @@ bool StartsWithMinus(std::string_view text) {
     return !s.empty() && s.front() == '-';
 }
 
+const char* NumericFieldRefusal(std::string_view text, bool minusAllowed) {
+    if (!IsAcceptableNumericText(text)) return kOnlyNumbersText;
+    if (!minusAllowed && StartsWithMinus(text)) return kGreaterThanZeroText;
+    return nullptr;
+}
+
 }  // namespace rillo

@@ -20,4 +20,11 @@ inline constexpr const char* kInputErrorTitle = "Input Error";
 inline constexpr const char* kOnlyNumbersText = "Only numbers can be used in this field.";
 inline constexpr const char* kGreaterThanZeroText = "Please use a number greater than zero.";
 
+// The message a numeric field gives for `text`, or nullptr when it takes it:
+// kOnlyNumbersText for a text that is no number, kGreaterThanZeroText for a
+// minus sign in a field that takes none. Every front end that fills a
+// numeric field from a text runs it through here, so that no refused text is
+// ever read as a guess by the leading-number rule.
+const char* NumericFieldRefusal(std::string_view text, bool minusAllowed);
+
 }  // namespace rillo

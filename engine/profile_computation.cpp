@@ -13,6 +13,29 @@ namespace rillo {
 
 namespace {
 
+// Ends a run before anything is written: the critical or the normal depth
+// lies beyond the top of the searches' bracket.
+struct DepthBeyondSearch {
+    bool critical = false;
+    bool normal = false;
+};
+
+// Whether a bisection of an open channel crept up to the top of its bracket,
+// to single-precision rounding: its result is the bracket, not a depth. A
+// closed conduit's searches end at its crown by design.
+bool EndsOnSearchTop(const ChannelSection& section, float depth) {
+    return !section.CrownDepth() && depth >= std::nextafter(section.SearchCeiling(), 0.0f);
+}
+
+std::string DepthBeyondSearchText(const DepthBeyondSearch& beyond, float top, UnitSystem units) {
+    const char* depths = beyond.critical && beyond.normal ? "the critical and normal depths lie"
+                         : beyond.critical                ? "the critical depth lies"
+                                                          : "the normal depth lies";
+    return std::string("A water-surface profile cannot be computed: ") + depths + " beyond " +
+           ShortestNumber(top) + (units == UnitSystem::English ? " ft" : " m") +
+           ", and Rillo searches no deeper.  Recheck the values you entered.";
+}
+
 // One run of the computation; writes into `out` as it goes, so that a failure
 // leaves exactly what was written before it.
 class ProfileRun {
@@ -95,12 +118,19 @@ void ProfileRun::Run() {
     const float yc = section_.CriticalDepth(q_, g_);
     guard_.Check();
     float y0 = in_.controlDepth == 0.0f ? yc : in_.controlDepth;
+    std::optional<float> normal;
+    if (s0_ > 0.0f) {
+        normal = section_.NormalDepth(q_, k_);
+        guard_.Check();
+    }
+    // A depth the searches did not find is no result: nothing is written.
+    const DepthBeyondSearch beyond{EndsOnSearchTop(section_, yc), normal && EndsOnSearchTop(section_, *normal)};
+    if (beyond.critical || beyond.normal) throw beyond;
 
     ProfileSummary& summary = out_.summary;
     float yn;
-    if (s0_ > 0.0f) {
-        yn = section_.NormalDepth(q_, k_);
-        guard_.Check();
+    if (normal) {
+        yn = *normal;
         summary.normalDepth = FormatFixed3(yn);
         summary.normalArea = FormatFixed3(section_.FlowArea(yn));
     } else {
@@ -177,6 +207,10 @@ ProfileResult ComputeProfile(const ChannelSection& section, const ProfileRunInpu
     try {
         ProfileRun(section, inputs, guard, result).Run();
         guard.Check();
+    } catch (const DepthBeyondSearch& beyond) {
+        result.failure = ProfileFailure{
+            kInvalidGeometryTitle, DepthBeyondSearchText(beyond, section.SearchCeiling(), inputs.unitSystem),
+            true};
     } catch (const std::exception&) {
         result.failure = ProfileFailure{kInvalidGeometryTitle, section.ProfileFailureText()};
     }

@@ -65,6 +65,10 @@ using ProfileTable = std::vector<ProfileRow>;
 struct ProfileFailure {
     std::string title;
     std::string text;
+    // A depth search ended on the top of its bracket: the depth lies beyond
+    // it, nothing was computed and nothing written. The inputs ask for more
+    // than the program can answer, rather than the computation failing.
+    bool depthBeyondSearch = false;
 };
 
 // Everything a profile computation writes: on failure, exactly what it wrote

@@ -161,19 +161,31 @@ void ReadSummaryLine(std::string_view line, int lineNumber, ProfileSummary& s) {
     }
 }
 
+// A data row: a station and six numbers. A cell that is no number (NaN,
+// infinity or hexadecimal texts included) or a row cut short is refused, so
+// that no such text reaches the views or a plot.
 ProfileRow ReadTableRow(std::string_view line, int lineNumber) {
     std::vector<std::string_view> tokens = TakeTokens(line, kFroudeColumn);
+    if (tokens.size() < kFroudeColumn) {
+        CannotOpen("line " + std::to_string(lineNumber) + " holds " + std::to_string(tokens.size()) +
+                   " values instead of " + std::to_string(kFroudeColumn));
+    }
     ProfileRow row;
     for (std::size_t c = 0; c < tokens.size(); ++c) {
         std::string_view token = tokens[c];
-        if (c == kStationColumn) {
-            // A station text keeps its form; older files stored plain numbers.
-            row.cells[c] = token.find('+') != std::string_view::npos
-                               ? std::string(token)
-                               : FormatStation(RequireNumber(token, lineNumber)).text;
+        if (c == kStationColumn && token.find('+') != std::string_view::npos) {
+            // A station text keeps its form, once it reads as a station.
+            try {
+                StationValue(token);
+            } catch (const ComputationError&) {
+                CannotOpen("line " + std::to_string(lineNumber) + ": " + Quoted(token) + " is not a station");
+            }
+            row.cells[c] = std::string(token);
+        } else if (c == kStationColumn) {
+            // Older files stored plain station numbers.
+            row.cells[c] = FormatStation(RequireNumber(token, lineNumber)).text;
         } else {
-            std::optional<double> value = NumberInRange(token);
-            row.cells[c] = value ? FormatFixed3(*value) : std::string(token);
+            row.cells[c] = FormatFixed3(RequireNumber(token, lineNumber));
         }
     }
     return row;

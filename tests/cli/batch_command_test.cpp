@@ -52,6 +52,14 @@ fs::path NewFolder(const std::string& name) {
     return folder;
 }
 
+const std::vector<std::string> kWorkedExample = {
+    "profile", "--end", "10+00.000", "--flow", "100", "--width", "10", "--n", "0.013", "--slope", "0.001", "--side", "2"};
+
+std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
 std::vector<std::vector<std::string>> OutputRows(const std::string& out) {
     const cli::CsvReadResult read = cli::ReadCsv(out);
     EXPECT_TRUE(read.ok());
@@ -117,7 +125,7 @@ TEST(BatchCommand, EveryRowEqualsTheProfileCommandsResult) {
     EXPECT_EQ(run.out.find("\r\n"), run.out.find('\n') - 1);  // CR LF rows, as the table export writes
 
     const std::vector<std::string> statuses = {"ok",      "ok",      "ok",      "ok",      "ok",
-                                               "failed",  "failed",  "failed",  "refused", "refused",
+                                               "failed",  "failed",  "refused", "refused", "refused",
                                                "refused", "refused", "refused", "refused"};
     const char* const exitStatus[] = {"ok", "failed", "refused"};
     for (std::size_t r = 1; r < rows.size(); ++r) {
@@ -183,14 +191,14 @@ TEST(BatchCommand, MalformedFilesExitTwoNamingTheLine) {
     const std::vector<Case> cases = {
         {"unbalanced quotes", std::string(kHeader) + kCases + "\"circular,english\n",
          ", line 16: a quoted cell is"},
-        {"too many cells", std::string(kHeader) + "trapezoidal,,,,,,,,,,,extra\n",
-         ", line 2: a row of 12 cells where the header names 11 columns."},
         {"binary junk",
          std::string("\x7f"
                      "ELF\x02\x01\x01\0\0\0",
                      10),
          ", line 1: a NUL byte"},
-        {"not UTF-8", std::string(kHeader) + "circular,\xE9t\xE9\n", ", line 2: bytes that are not UTF-8"},
+        {"header not UTF-8", "flow,n\xE9\n1,2\n", ", line 1: bytes that are not UTF-8 text in the header row."},
+        {"open quote after refused rows", std::string(kHeader) + "1,2\n\xE9\n\"x\n",
+         ", line 4: a quoted cell is"},
         {"empty file", "", ", line 1: the file is empty"},
         {"header only", kHeader, ", line 1: only the header row; no case follows it."},
         {"unknown column", "flow,q\n1,2\n", ", line 1: \"q\" is not a column"},
@@ -202,6 +210,47 @@ TEST(BatchCommand, MalformedFilesExitTwoNamingTheLine) {
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_EQ(run.err.rfind(input.string() + c.message, 0), 0u) << run.err;
+    }
+}
+
+TEST(BatchCommand, RowsThatAreNoCasesAreRefusedAndTheRestComputed) {
+    // No start column: every case starts at 0+00.000, as the profile command does.
+    const std::string text =
+        "end,flow,width,n,slope,side,name\n"
+        "10+00.000,100,10,0.013,0.001,2,first\n"
+        "10+00.000,100,10,0.013,0.001,2,second,extra\n"
+        "10+00.000,100,10,0.013\n"
+        "10+00.000,100,10,0.013,0.001,2,caf\xE9\n"
+        "\"10+00.000\",100,10,0.013,0.001,2,\"two\nlines\"\n"
+        "10+00.000,100,10,0.013,0.001,2,last\n";
+    const CliRun run = RunRilloCli({"batch", WriteTemporary("rows.csv", text).string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    ASSERT_TRUE(cli::ReadCsv(run.out).ok());
+    for (const cli::CsvRecord& record : cli::ReadCsv(run.out).records) EXPECT_TRUE(record.utf8);
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 7u);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"ok", ""},
+        {"refused", "line 3: a row of 8 cells where the header names 7 columns."},
+        {"refused", "line 4: a row of 4 cells where the header names 7 columns."},
+        {"refused", "line 5: bytes that are not UTF-8 text."},
+        {"ok", ""},
+        {"ok", ""},
+    };
+    const CliRun profile = RunRilloCli(With(kWorkedExample, {"--format", "tsv"}));
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(rows[r][0], std::to_string(r));
+        EXPECT_EQ(rows[r][20], expected[r - 1].first);
+        EXPECT_EQ(rows[r][21], expected[r - 1].second);
+        const bool ok = expected[r - 1].first == "ok";
+        EXPECT_EQ(rows[r][1], ok ? "trapezoidal" : "");  // a row that is no case echoes nothing
+        EXPECT_EQ(rows[r][3], ok ? "0+00.000" : "");
+        if (ok) {
+            EXPECT_EQ(rows[r][19], "16");
+            EXPECT_EQ(rows[r][14], Fields(Lines(profile.out)[2])[1]);
+        }
     }
 }
 
@@ -289,6 +338,31 @@ TEST(BatchCommand, TablesAreProfileFilesThatNeverReplaceOne) {
                      "--n", "0.013", "--slope", "0.001", "--name", "pipe", "--format", "flo"});
     std::ifstream second(folder / "pipe-2.flo", std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(second), {}), profile.out);
+}
+
+TEST(BatchCommand, EveryTableWrittenOpensAgain) {
+    const fs::path folder = NewFolder("batch-long-names");
+    // Past the size of profile file the program opens, a name cell is refused.
+    const std::string longName(kMaxProfileFileBytes, 'n');
+    const CliRun run = RunRilloCli(
+        {"batch",
+         WriteTemporary("long.csv", "end,flow,width,n,slope,side,name\n"
+                                    "10+00.000,100,10,0.013,0.001,2," + longName + "\n"
+                                    "10+00.000,100,10,0.013,0.001,2," + std::string(1000, 'm') + "\n")
+             .string(),
+         "--tables", folder.string()});
+    EXPECT_EQ(run.status, 1);
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[1][20], "refused");
+    EXPECT_EQ(rows[1][21], "name: the cell is too long for a profile file, which the program opens up to 4 MiB.");
+    EXPECT_EQ(rows[2][20], "ok");
+    std::vector<fs::path> written;
+    for (const auto& entry : fs::directory_iterator(folder)) written.push_back(entry.path());
+    ASSERT_EQ(written.size(), 1u);
+    const ProfileReadResult opened = ReadProfileFile(written[0]);
+    ASSERT_TRUE(opened.ok()) << opened.reason;
+    EXPECT_EQ(opened.document.channelName, std::string(1000, 'm'));
 }
 
 TEST(BatchCommand, ATableThatCannotBeWrittenFailsItsRowAndTheBatchGoesOn) {

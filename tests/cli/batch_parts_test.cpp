@@ -65,10 +65,6 @@ TEST(CsvReader, RefusesMalformedTextAtItsFirstFaultyLine) {
         {"a\n\"x\ny\"z\n", 3, "text after the closing double quote"},
         {"a,b\n1,2\"3\n", 2, "a double quote inside a cell"},
         {std::string("a\n1\n\0\0\x01", 7), 3, "a NUL byte"},
-        {"a\n1\n2\n\xFF\xFE\n", 4, "bytes that are not UTF-8"},
-        {"a\n\xC0\xAF\n", 2, "bytes that are not UTF-8"},      // an overlong "/"
-        {"a\n\xED\xA0\x80\n", 2, "bytes that are not UTF-8"},  // a surrogate
-        {"a\r\n\r\n\xE2\x82", 3, "bytes that are not UTF-8"},  // cut short at the end
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -76,6 +72,24 @@ TEST(CsvReader, RefusesMalformedTextAtItsFirstFaultyLine) {
         ASSERT_FALSE(read.ok());
         EXPECT_EQ(read.error->line, c.line);
         EXPECT_NE(read.error->reason.find(c.reason), std::string::npos) << read.error->reason;
+    }
+}
+
+TEST(CsvReader, MarksTheRecordsThatAreNotUtf8) {
+    const std::vector<std::pair<std::string, std::vector<bool>>> cases = {
+        {"a\n1\n2\n\xFF\xFE\n3\n", {true, true, true, false, true}},
+        {"a\n\xC0\xAF\n3\n", {true, false, true}},                // an overlong "/"
+        {"a\n\xED\xA0\x80\n3\n", {true, false, true}},            // a surrogate
+        {"a\n\"x\ny\xE9\",z\n3\n", {true, false, true}},           // in a quoted cell over two lines
+        {"a\r\n\r\n3\n\xE2\x82", {true, true, false}},            // cut short at the end
+        {"a\n\xE2\n\x82\xAC\n3\n", {true, false, false, true}},   // a character split by a line end
+    };
+    for (const auto& [text, utf8] : cases) {
+        SCOPED_TRACE(text);
+        const CsvReadResult read = ReadCsv(text);
+        ASSERT_TRUE(read.ok()) << read.error->reason;
+        ASSERT_EQ(read.records.size(), utf8.size());
+        for (std::size_t i = 0; i < utf8.size(); ++i) EXPECT_EQ(read.records[i].utf8, utf8[i]) << i;
     }
 }
 
@@ -101,8 +115,7 @@ TEST(BatchCases, RefusesBadHeadersAndRowsOfTheWrongLength) {
         {"flow,n\n", 1, "only the header row"},
         {"flow,depth\n1,2\n", 1, "\"depth\" is not a column"},
         {"flow,FLOW\n1,2\n", 1, "the column \"flow\" is named twice"},
-        {"flow,n\n1,2\n1,2,3\n", 3, "a row of 3 cells where the header names 2 columns"},
-        {"flow,n\n1,2\n\"a\nb\",2\n1\n", 5, "a row of 1 cells"},
+        {"flow,\xE9\n1,2\n", 1, "bytes that are not UTF-8 text in the header row"},
         {"fl\x01ow\n1\n", 1, "\"fl?ow\" is not a column"},
     };
     for (const Case& c : cases) {
@@ -112,6 +125,25 @@ TEST(BatchCases, RefusesBadHeadersAndRowsOfTheWrongLength) {
         EXPECT_TRUE(read.cases.empty());
         EXPECT_EQ(read.error->line, c.line);
         EXPECT_NE(read.error->reason.find(c.reason), std::string::npos) << read.error->reason;
+    }
+}
+
+TEST(BatchCases, RowsOfTheWrongLengthOrNotUtf8CarryTheirRefusal) {
+    const BatchCasesResult read = ReadBatchCases("flow,n\n1,2\n1,2,3\n\"a\nb\",2\n1\n3,\xFF\n4,5\n");
+    ASSERT_FALSE(read.error);
+    const std::vector<std::string> refusals = {"",
+                                               "line 3: a row of 3 cells where the header names 2 columns.",
+                                               "",
+                                               "line 6: a row of 1 cells where the header names 2 columns.",
+                                               "line 7: bytes that are not UTF-8 text.",
+                                               ""};
+    ASSERT_EQ(read.cases.size(), refusals.size());
+    for (std::size_t i = 0; i < refusals.size(); ++i) {
+        EXPECT_EQ(read.cases[i].row, i + 1);
+        EXPECT_EQ(read.cases[i].refusal, refusals[i]);
+        EXPECT_EQ(read.cases[i].cells[kFlowColumn].empty(), !refusals[i].empty());
+        // No start column: the profile command's default start station.
+        EXPECT_EQ(read.cases[i].cells[kStartColumn], refusals[i].empty() ? "0+00.000" : "");
     }
 }
 

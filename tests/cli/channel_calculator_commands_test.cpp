@@ -45,11 +45,13 @@ TEST(CriticalCommand, ExitStatusesAndMessages) {
          2,
          "Critical Depth: The critical depth is above 100 ft, the top of this calculator's search.\n",
          ""},
-        // A zero flowrate: the depth is written, then the slope fails.
+        // A zero flowrate: the depth is found, then the slope fails; a failed
+        // run prints no half of its answer.
         {{"--flow", "0", "--format", "tsv"},
          1,
          "Rillo 2.1: An unknown error has occurred.  Please contact tech support.\n",
-         "critical_depth\t0.000\n"},
+         ""},
+        {{"--flow", "0"}, 1, "Rillo 2.1: An unknown error has occurred.", ""},
         {{"--shape", "oval"}, 2, "--shape: oval not in", ""},
         // Texts the window's fields refuse.
         {{"--width", "4ft"}, 2, "--width: Input Error: Only numbers can be used in this field.", ""},

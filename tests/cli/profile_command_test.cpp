@@ -67,13 +67,28 @@ TEST(ProfileCommand, RefusedInputsExitTwoNamingTheOption) {
         {{"--end", "0+00.000"}, "--end: the start and end stations are equal"},
         {{"--end", "1 +00"}, "--end: Rillo 2.1: The end station needs to be entered in standard"},
         {{"--end", "10+5"}, "--end: Rillo 2.1: The end station needs to be entered in standard"},
-        // A number past the single-precision range names its own option.
-        {{"--flow", "1e39"}, "--flow: the number is out of range (Overflow)."},
-        {{"--width", "-4e38"}, "--width: the number is out of range"},
-        {{"--n", "1e39"}, "--n: the number is out of range"},
-        {{"--slope", "1e39"}, "--slope: the number is out of range"},
-        {{"--side", "1e39"}, "--side: the number is out of range"},
-        {{"--control", "1e39"}, "--control: the number is out of range"},
+        // A text the inputs view's field would refuse is never read by its
+        // leading number: not "nan" as 0, "1,5" as 1 or "abc" as 0.
+        {{"--width", "nan"}, "--width: Input Error: Only numbers can be used in this field. (\"nan\")"},
+        {{"--flow", "1,5"}, "--flow: Input Error: Only numbers can be used in this field. (\"1,5\")"},
+        {{"--side", "abc"}, "--side: Input Error: Only numbers can be used in this field."},
+        {{"--n", "0x10"}, "--n: Input Error: Only numbers can be used in this field."},
+        {{"--control", "1.2.3"}, "--control: Input Error: Only numbers can be used in this field."},
+        {{"--slope", "inf"}, "--slope: Input Error: Only numbers can be used in this field."},
+        {{"--flow", "-5"}, "--flow: Input Error: Please use a number greater than zero. (\"-5\")"},
+        {{"--control", "-1"}, "--control: Input Error: Please use a number greater than zero."},
+        {{"--width", std::string(5000, '7') + "x"}, "(\"7777777777777777777777777777777777777777...\")\n"},
+        {{"--side", "1\n2"}, "--side: Input Error: Only numbers can be used in this field. (\"1?2\")"},
+        // A number past the single-precision range is refused with its option.
+        {{"--flow", "1e39"}, "--flow: Input Error: "},
+        {{"--width", "-4e38"}, "--width: Input Error: "},
+        {{"--slope", "1e39"}, "--slope: Input Error: "},
+        // A depth the searches end on the top of their bracket: nothing is shown.
+        {{"--flow", "1e20"},
+         "Invalid Channel Geometry: A water-surface profile cannot be computed: the critical and normal depths "
+         "lie beyond 100 ft, and Rillo searches no deeper.  Recheck the values you entered.\n"},
+        {{"--slope", "1e-30"}, ": the normal depth lies beyond 100 ft, and Rillo searches no deeper."},
+        {{"--flow", "2e6", "--units", "si", "--slope", "1"}, ": the critical depth lies beyond 100 m, and"},
         {{"--shape", "oval"}, "--shape: oval not in"},
         {{"--bogus", "1"}, "--bogus"},
         {{"--format", "csv"}, "--format"},
@@ -84,6 +99,18 @@ TEST(ProfileCommand, RefusedInputsExitTwoNamingTheOption) {
         EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "") << c.message;
     }
+}
+
+TEST(ProfileCommand, TextsStillBeingTypedReadAsTheFieldsReadThem) {
+    // "100E" is 100, "." and "-" are nothing: the control depth is then the critical depth.
+    const CliRun typed = RunRilloCli(
+        With(kWorkedExample, {"--flow", "100E", "--control", ".", "--width", "10e+", "--format", "tsv"}));
+    const CliRun plain = RunRilloCli(With(kWorkedExample, {"--format", "tsv"}));
+    EXPECT_EQ(typed.status, 0) << typed.err;
+    EXPECT_EQ(typed.out, plain.out);
+    const CliRun dash = RunRilloCli(With(kWorkedExample, {"--slope", "-", "--format", "tsv"}));
+    EXPECT_EQ(dash.status, 2);
+    EXPECT_EQ(dash.err.rfind("--slope: Slope Error: ", 0), 0u) << dash.err;  // "-" reads as 0
 }
 
 TEST(ProfileCommand, ACircularPipeNeedsItsDiameter) {

@@ -12,7 +12,8 @@ namespace {
 
 std::string FileWithSummaryLine(const std::string& summary) {
     return "TRAPEZOIDAL CHANNEL\r\nEnglish Units\r\nx\r\n\r\n1000 100 10 0.013 0.001 1.329 2\r\n\r\n" + summary +
-           "\r\n\r\n\r\n10+00.000 1.329\r\n0+00.000 1.702\r\n";
+           "\r\n\r\n\r\n10+00.000 1.329 1.878 16.817 5.946 15.315 28.857\r\n"
+           "0+00.000 1.702 2.000 22.808 4.384 16.807 31.379\r\n";
 }
 
 // A summary value below 0.0005 shows as "0.000"; saved so, it opens again as

@@ -212,14 +212,14 @@ TEST(ProfileFileReaderTest, StationsOfAProfileThatStoppedShortComeFromTheReachLe
     EXPECT_EQ(r.document.endStation, "3+50.000");
 }
 
-TEST(ProfileFileReaderTest, TokensThatAreNoNumbersStayAsTheyStandInTheTable) {
+TEST(ProfileFileReaderTest, TableCellsAreReadAsNumbersInTheirOwnForm) {
     std::vector<std::string> lines = TrapezoidLines();
-    lines[10] = "5+28.129      1.69400       n/a";
+    lines[10] = "5+28.129      1.69400       2     22.686  4.408  16.777   -0";
     ProfileReadResult r = ReadProfileText(Crlf(lines));
-    ASSERT_TRUE(r.ok());
+    ASSERT_TRUE(r.ok()) << r.reason;
     EXPECT_EQ(r.document.table[1].cells[kDepthColumn], "1.694");
-    EXPECT_EQ(r.document.table[1].cells[kSpecificEnergyColumn], "n/a");
-    EXPECT_EQ(r.document.table[1].cells[kAreaColumn], "");
+    EXPECT_EQ(r.document.table[1].cells[kSpecificEnergyColumn], "2.000");
+    EXPECT_EQ(r.document.table[1].cells[kMomentumColumn], "0.000");
 }
 
 TEST(ProfileFileReaderTest, WindowsCodePageNamesAreKept) {
@@ -239,12 +239,13 @@ TEST(ProfileFileReaderTest, NinetyEightRowsFillTheTableAndOneMoreIsRefused) {
     std::vector<std::string> lines = TrapezoidLines();
     lines.resize(9);
     lines[6] = "0.672         0.879         1.131         1.833         supercritical";
-    for (int i = 0; i < 98; ++i) lines.push_back(std::to_string(i) + "+00.000       1.0");
+    const std::string cells = "       1.0  2.0  3.0  4.0  5.0  6.0";
+    for (int i = 0; i < 98; ++i) lines.push_back(std::to_string(i) + "+00.000" + cells);
     ProfileReadResult r = ReadProfileText(Crlf(lines));
     ASSERT_TRUE(r.ok()) << r.reason;
     EXPECT_EQ(r.document.table.size(), 98u);
     EXPECT_EQ(r.document.endStation, "97+00.000");
-    lines.push_back("98+00.000     1.0");
+    lines.push_back("98+00.000" + cells);
     r = ReadProfileText(Crlf(lines));
     EXPECT_EQ(r.status, ProfileReadStatus::CannotOpen);
     EXPECT_EQ(r.reason, "more data rows than the table's 98");
@@ -272,7 +273,9 @@ TEST_P(BrokenFileTest, EndsInCannotOpenWithAnEmptyDocument) {
     ProfileReadResult r = ReadProfileText(Crlf(lines));
     EXPECT_EQ(r.status, ProfileReadStatus::CannotOpen) << r.reason;
     EXPECT_FALSE(r.reason.empty());
-    if (c.reason) EXPECT_EQ(r.reason, c.reason);
+    if (c.reason) {
+        EXPECT_EQ(r.reason, c.reason);
+    }
     const ProfileDocument empty;
     EXPECT_EQ(r.document.channelName, empty.channelName);
     EXPECT_EQ(r.document.flowrate, "");
@@ -293,9 +296,21 @@ INSTANTIATE_TEST_SUITE_P(
                       BrokenCase{"SummaryWord", 6, "deep  23.138  1.329  16.817  subcritical", 0,
                                  "line 7: \"deep\" is not a number"},
                       BrokenCase{"SummaryShort", 6, "1.721  23.138"},
-                      BrokenCase{"StationWord", 10, "middle  1.694  1.996", 0,
+                      BrokenCase{"StationWord", 10, "middle  1.694  1.996  22.686  4.408  16.777  31.287", 0,
                                  "line 11: \"middle\" is not a number"},
-                      BrokenCase{"CellPastSinglePrecision", 10, "5+28.129  1.694  4e38"}),
+                      BrokenCase{"CellPastSinglePrecision", 10, "5+28.129  1.694  4e38"},
+                      // Table cells that are no numbers, and rows cut short.
+                      BrokenCase{"NotANumberCell", 10, "5+28.129  nan  1.996  22.686  4.408  16.777  31.287", 0,
+                                 "line 11: \"nan\" is not a number"},
+                      BrokenCase{"InfiniteCell", 10, "5+28.129  1.694  1.996  22.686  4.408  16.777  inf", 0,
+                                 "line 11: \"inf\" is not a number"},
+                      BrokenCase{"HexadecimalCell", 10, "5+28.129  1.694  0x10  22.686  4.408  16.777  31.287",
+                                 0, "line 11: \"0x10\" is not a number"},
+                      BrokenCase{"StationThatIsNoNumber", 10, "5+nan  1.694  1.996  22.686  4.408  16.777  31.287",
+                                 0, "line 11: \"5+nan\" is not a station"},
+                      BrokenCase{"RowWithACellMissing", 11, "0+00.000  1.702  2.000  22.808  4.384  16.807", 0,
+                                 "line 12 holds 6 values instead of 7"},
+                      BrokenCase{"RowOfAStationAlone", 11, "0+00.000", 0, "line 12 holds 1 values instead of 7"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProfileFileReaderTest, EmptyAndBinaryInputsAreRefused) {

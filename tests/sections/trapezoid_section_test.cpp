@@ -5,6 +5,7 @@
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "sections/TRAPZOID.h"
+#include "sections/profile_dispatch.h"
 
 namespace rillo {
 namespace {
@@ -49,16 +50,56 @@ TEST(TrapezoidSection, TheDecimalExponentsShowInTheNormalDepth) {
 TEST(TrapezoidSection, DepthsBeyondTheBracketConvergeToItsTop) {
     TrapezoidalSection s(1.0f, 0.0f);
     EXPECT_EQ(FormatFixed3(s.CriticalDepth(1e6f, 32.2f)), "100.000");
-    ProfileInputs in;
-    in.startStation = "0+00.000";
-    in.endStation = "1+00.000";
-    in.flowrate = 1e6f;
-    in.widthOrDiameter = 1.0f;
-    in.manningN = 0.013f;
-    in.bottomSlope = 0.001f;
-    ProfileResult r = trapzoid::ComputeProfile(in);
-    EXPECT_EQ(r.summary.criticalDepth, "100.000");
-    EXPECT_FALSE(r.table.empty());
+}
+
+// A search that ends on the top of its bracket found no depth: the profile
+// has no result and writes nothing. Just below the top, depths are results.
+// In a 1 ft rectangle critical depth is (Q^2/g)^(1/3): 99.947 ft for 5670
+// ft^3/s, 100.006 ft for 5680; at S0 = 1 the normal depth is near 80 ft, at
+// S0 = 0.001 past 100 ft.
+TEST(TrapezoidSection, AProfileOnADepthBeyondTheSearchesIsNoResult) {
+    struct Case {
+        ChannelType type;
+        UnitSystem units;
+        float q, width, slope;
+        const char* beyond;  // the message's words, or nullptr for a profile
+    };
+    const Case cases[] = {
+        {ChannelType::Trapezoidal, UnitSystem::English, 5670.0f, 1.0f, 1.0f, nullptr},
+        {ChannelType::Trapezoidal, UnitSystem::English, 5680.0f, 1.0f, 1.0f, "the critical depth lies beyond 100 ft"},
+        {ChannelType::Trapezoidal, UnitSystem::English, 5680.0f, 1.0f, 0.001f,
+         "the critical and normal depths lie beyond 100 ft"},
+        {ChannelType::Trapezoidal, UnitSystem::SI, 1e20f, 1.0f, 0.001f, "the critical and normal depths lie beyond 100 m"},
+        {ChannelType::Trapezoidal, UnitSystem::English, 100.0f, 10.0f, 1e-30f, "the normal depth lies beyond 100 ft"},
+        {ChannelType::UShaped, UnitSystem::SI, 1.0f, 1.0f, 1e-30f, "the normal depth lies beyond 100 m"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.q) + " " + std::to_string(c.slope));
+        ProfileInputs in;
+        in.channelType = c.type;
+        in.unitSystem = c.units;
+        in.startStation = "0+00.000";
+        in.endStation = "1+00.000";
+        in.flowrate = c.q;
+        in.widthOrDiameter = c.width;
+        in.manningN = 0.013f;
+        in.bottomSlope = c.slope;
+        const ProfileResult r = ComputeProfileFor(in);
+        if (!c.beyond) {
+            ASSERT_TRUE(r.ok()) << r.failure->text;
+            EXPECT_EQ(r.summary.criticalDepth, "99.947");
+            continue;
+        }
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.failure->depthBeyondSearch);
+        EXPECT_EQ(r.failure->title, "Invalid Channel Geometry");
+        EXPECT_EQ(r.failure->text, std::string("A water-surface profile cannot be computed: ") + c.beyond +
+                                       ", and Rillo searches no deeper.  Recheck the values you entered.");
+        EXPECT_EQ(r.summary.criticalDepth, "");
+        EXPECT_EQ(r.summary.normalDepth, "");
+        EXPECT_FALSE(r.controlDepthText);
+        EXPECT_TRUE(r.table.empty());
+    }
 }
 
 TEST(TrapezoidSection, ResidualsChangeSignAtTheirRoots) {

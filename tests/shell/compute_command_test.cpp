@@ -278,6 +278,20 @@ TEST_F(ComputeCommandTest, ZeroWidthAndSideSlopeLeavesEmptyResultsAndTheGeometry
     EXPECT_EQ(services.waitDepth, 0);
 }
 
+TEST_F(ComputeCommandTest, ADepthBeyondTheSearchesShowsNoResultsAndSaysWhichDepth) {
+    ComputeWorkedExample();
+    EnterInputs(WorkedExampleTexts());
+    Inputs().txtSO->setText("1e-30");
+    ComputeFromMenu();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].title, "Invalid Channel Geometry");
+    EXPECT_EQ(services.messages[0].text,
+              "A water-surface profile cannot be computed: the normal depth lies beyond 100 ft, and Rillo "
+              "searches no deeper.  Recheck the values you entered.");
+    EXPECT_EQ(SummaryTexts(), QStringList({"", "", "", "", "", ""}));
+    EXPECT_EQ(FilledRows(), 0);
+}
+
 TEST_F(ComputeCommandTest, BlankSideSlopeComputesARectangleAndShowsZero) {
     EnterInputs(WorkedExampleTexts());
     Inputs().txtSlope->clear();

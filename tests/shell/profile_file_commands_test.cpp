@@ -276,7 +276,7 @@ std::string TooManyRows() {
     std::string text =
         "TRAPEZOIDAL CHANNEL\r\nEnglish Units\r\nx\r\n\r\n1 2 3 4 5 6 7\r\n\r\n1 2 3 4 "
         "supercritical\r\n\r\n\r\n";
-    for (int i = 0; i < 99; ++i) text += std::to_string(i) + "+00.000 1.000\r\n";
+    for (int i = 0; i < 99; ++i) text += std::to_string(i) + "+00.000 1.000 2 3 4 5 6\r\n";
     return text;
 }
 
