@@ -28,13 +28,7 @@ void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& 
 
 bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream& err) {
     for (const CalculatorField& field : fields) {
-        const char* refusal = nullptr;
-        if (!IsAcceptableNumericText(field.text)) {
-            refusal = kOnlyNumbersText;
-        } else if (!field.minusAllowed && StartsWithMinus(field.text)) {
-            refusal = kGreaterThanZeroText;
-        }
-        if (refusal) {
+        if (const char* refusal = NumericTextRefusal(field.text, field.minusAllowed)) {
             err << field.option << ": " << kInputErrorTitle << ": " << refusal << " (\"" << field.text
                 << "\")\n";
             return false;

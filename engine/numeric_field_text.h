@@ -19,5 +19,12 @@ bool StartsWithMinus(std::string_view text);
 inline constexpr const char* kInputErrorTitle = "Input Error";
 inline constexpr const char* kOnlyNumbersText = "Only numbers can be used in this field.";
 inline constexpr const char* kGreaterThanZeroText = "Please use a number greater than zero.";
+inline constexpr const char* kNumberTooLargeText = "This number is too large.";
+
+// Why a field refuses `text`, or nullptr when it takes it: a number past the
+// single-precision range is too large, any other text that is not acceptable
+// is no number, and a leading minus is refused where `minusAllowed` is false.
+// The one rule of every numeric field, in the windows and on the command line.
+const char* NumericTextRefusal(std::string_view text, bool minusAllowed);
 
 }  // namespace rillo
