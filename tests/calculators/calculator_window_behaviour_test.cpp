@@ -1,0 +1,85 @@
+// What every calculator window shares: its message boxes answer Enter, and a
+// result never widens it.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+
+#include "calculators/frm_critical.h"
+#include "calculators/frm_gates.h"
+#include "calculators/frm_weirs.h"
+#include "tests/support/fake_platform_services.h"
+#include "tests/support/key_input.h"
+#include "tests/support/sample_profiles.h"
+
+namespace rillo {
+namespace {
+
+using testing::FakePlatformServices;
+using testing::PressKey;
+using testing::ShowActive;
+
+// A box opened over a calculator is a child of it, as the Qt services open
+// theirs; Enter pressed on its focused button must press the default button
+// rather than move the calculator's focus on.
+TEST(CalculatorWindows, EnterPressesTheDefaultButtonOfAMessageBox) {
+    FakePlatformServices services;
+    FrmCritical w(services, testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
+    ShowActive(w);
+    for (int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        QMessageBox box(QMessageBox::Warning, "Manning's coefficient error", "Go on?",
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, &w);
+        box.setDefaultButton(QMessageBox::Yes);
+        QTimer::singleShot(0, &box, [&] {
+            QWidget* focused = QApplication::focusWidget();
+            PressKey(focused && box.isAncestorOf(focused) ? focused : box.button(QMessageBox::No), key);
+        });
+        // A box the key left open fails the test instead of hanging it.
+        QTimer::singleShot(2000, &box, [&] { box.done(-1); });
+        box.exec();
+        EXPECT_EQ(box.clickedButton(), box.button(QMessageBox::Yes)) << key;
+    }
+}
+
+TEST(CalculatorWindows, AHugeResultIsElidedNotWidened) {
+    FakePlatformServices services;
+    FrmWeirs weirs(services, UnitSystem::English);
+    ShowActive(weirs);
+    const QSize size = weirs.size();
+    const QPoint place = weirs.pos();
+    weirs.txtWeirL->setText("1e37");
+    weirs.txtWeirH->setText("1");
+    weirs.cmdComputeWeirFlow->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(services.messages.empty());
+    const QString whole = weirs.lblWeirQ->Result();
+    EXPECT_EQ(whole.size(), 42) << whole.toStdString();  // 3.2635e37 to three decimals
+    EXPECT_TRUE(weirs.lblWeirQ->text().endsWith(QChar(0x2026))) << weirs.lblWeirQ->text().toStdString();
+    EXPECT_EQ(weirs.lblWeirQ->toolTip(), whole);
+    EXPECT_EQ(weirs.size(), size);
+    EXPECT_EQ(weirs.pos(), place);
+
+    // A result that fits shows whole, with no tooltip; a blank one is blank.
+    weirs.txtWeirL->setText("10");
+    weirs.cmdComputeWeirFlow->click();
+    EXPECT_EQ(weirs.lblWeirQ->text(), "32.635");
+    EXPECT_EQ(weirs.lblWeirQ->toolTip(), "");
+
+    FrmGates gates(services, UnitSystem::SI);
+    ShowActive(gates);
+    const QSize gatesSize = gates.size();
+    for (QLineEdit* field : {gates.txtY1, gates.txtB, gates.txtGO}) field->setText("1e12");
+    gates.txtY1->setText("1e13");
+    gates.cmdCompute->click();
+    QApplication::processEvents();
+    ASSERT_TRUE(services.messages.empty()) << services.messages[0].text.toStdString();
+    EXPECT_GT(gates.lblQoutput->Result().size(), 25);
+    EXPECT_EQ(gates.lblQoutput->toolTip(), gates.lblQoutput->Result());
+    EXPECT_EQ(gates.lblVOutput->toolTip(), "");  // the velocity fits
+    EXPECT_EQ(gates.size(), gatesSize);
+}
+
+}  // namespace
+}  // namespace rillo
