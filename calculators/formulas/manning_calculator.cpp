@@ -107,11 +107,16 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             const auto residual = [&](float depth) {
                 return section->NormalFlowResidual(depth, q, uniformFlowFactor);
             };
-            // A conduit carries most a little below its crown, and flows between
-            // full-pipe and that capacity have two depths: the search runs below
-            // the peak and finds the lower one.
-            const float top = section->CrownDepth() ? DepthOfMaximumCapacity(*section) : section->SearchCeiling();
-            const DepthSearch search = BisectDepth(top, kNormalHalvings, residual);
+            DepthSearch search = BisectDepth(section->SearchCeiling(), kNormalHalvings, residual);
+            // A conduit carries most a little below its crown, and a flow between
+            // full-pipe and that capacity has two depths, with a residual that is
+            // negative at the crown: the search over the whole height can step
+            // over both. It then runs again from 0 up to the depth of greatest
+            // capacity, and finds the lower one. (When the first search finds a
+            // depth, it is already the lower one.)
+            if (search.EndedAtTop() && section->CrownDepth()) {
+                search = BisectDepth(DepthOfMaximumCapacity(*section), kNormalHalvings, residual);
+            }
             guard.Check();
             if (search.EndedAtTop()) {
                 outcome.message = DepthAboveSearchMessage("Normal Depth", "normal depth", *section, units);

@@ -57,10 +57,11 @@ ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType sh
 
 // Compute: checks the fields, then solves Manning's equation for the unknown.
 // The depth is found by bisection on the normal-flow residual with 100
-// halvings, on [0, 100] for the trapezoid and the U-shape and, for the circle
-// and the elongated circle, from 0 up to the depth of their greatest capacity
-// (the lower of two depths); a given depth may not be above the height of a
-// closed conduit. A slope or roughness found shows at least three significant
+// halvings, on [0, 100] for the trapezoid and the U-shape, on [0, B] for the
+// circle and [0, B + M] for the elongated circle; a conduit whose search
+// finds nothing there is searched again up to the depth of its greatest
+// capacity (the lower of two depths). A given depth may not be above the
+// height of a closed conduit. A slope or roughness found shows at least three significant
 // digits, five decimals or more.
 ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
                               const ManningInputTexts& texts);
