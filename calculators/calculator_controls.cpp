@@ -29,24 +29,19 @@ QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* c
     return field;
 }
 
-QLabel* MakeResultLabel(QWidget* parent, const char* name) {
-    auto* result = new QLabel(parent);
+ResultLabel* MakeResultLabel(QWidget* parent, const char* name) {
+    auto* result = new ResultLabel(parent);
     result->setObjectName(name);
-    result->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    result->setMinimumWidth(110);
-    result->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // A result can be copied into a report.
-    result->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return result;
 }
 
-QLabel* AddResultRow(QGridLayout& grid, QLabel*& caption, const char* captionName, const QString& text,
+ResultLabel* AddResultRow(QGridLayout& grid, QLabel*& caption, const char* captionName, const QString& text,
                      const char* resultName) {
     const int row = NextRow(grid);
     QWidget* parent = grid.parentWidget();
     caption = new QLabel(text, parent);
     caption->setObjectName(captionName);
-    QLabel* result = MakeResultLabel(parent, resultName);
+    ResultLabel* result = MakeResultLabel(parent, resultName);
     grid.addWidget(caption, row, 0);
     grid.addWidget(result, row, 1);
     return result;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QString>
 
+#include "calculators/result_label.h"
+
 namespace rillo {
 
 class PlatformServices;
@@ -17,13 +19,12 @@ class PlatformServices;
 QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* captionName,
                               const QString& text, const char* fieldName, PlatformServices& services);
 
-// The label that shows a computed result: a sunken panel, right-aligned and
-// wide enough for any number the calculators show, so the decimals line up.
-QLabel* MakeResultLabel(QWidget* parent, const char* name);
+// The label that shows a computed result (result_label.h), named.
+ResultLabel* MakeResultLabel(QWidget* parent, const char* name);
 
 // A caption and the label that shows a computed result, on one row of `grid`.
 // Returns the result label.
-QLabel* AddResultRow(QGridLayout& grid, QLabel*& caption, const char* captionName, const QString& text,
+ResultLabel* AddResultRow(QGridLayout& grid, QLabel*& caption, const char* captionName, const QString& text,
                      const char* resultName);
 
 // A button that Enter never presses: in these windows Enter moves to the next control.

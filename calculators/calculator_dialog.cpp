@@ -16,7 +16,12 @@ void CalculatorDialog::FinishLoading() {
     AttachEnterNavigation(*this, services_);
 }
 
+void CalculatorDialog::ClearResults() {
+    for (ResultLabel* result : results_) result->SetResult(QString());
+}
+
 MessageAnswer CalculatorDialog::ShowCalculatorMessage(const CalculatorMessage& message) {
+    if (message.clearsResults) ClearResults();
     const MessageAnswer answer = services_.ShowMessage(
         QString::fromStdString(message.text), QString::fromStdString(message.title),
         message.icon == MessageKind::Warning ? MessageIcon::Warning : MessageIcon::Information,

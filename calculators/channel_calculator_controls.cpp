@@ -53,7 +53,7 @@ void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelNa
     grid.addWidget(field, row, 1);
 }
 
-void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, QLabel*& result,
+void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, ResultLabel*& result,
                   const char* resultName, QWidget* parent) {
     caption = new QLabel(parent);
     caption->setObjectName(captionName);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "calculators/result_label.h"
 #include "engine/channel_type.h"
 
 namespace rillo {
@@ -31,10 +32,8 @@ int ChannelTypeIndex(ChannelType type);
 void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelName, QLineEdit*& field,
                  const char* fieldName, QWidget* parent);
 
-// A caption and the result it names on a row of a grid. The result is
-// a sunken panel, right-aligned, wide enough for any number the calculators
-// show, so that the decimals of the results line up.
-void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, QLabel*& result,
+// A caption and the result it names on a row of a grid (result_label.h).
+void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, ResultLabel*& result,
                   const char* resultName, QWidget* parent);
 
 // Keeps the caption column of a grid as wide as the widest of `captions`,

@@ -22,6 +22,7 @@ FrmCritical::FrmCritical(PlatformServices& services, const CalculatorOpening& op
     txtn->setText(QString::fromStdString(opening.inputs.manningN));
     txtB->setText(QString::fromStdString(opening.inputs.widthOrDiameter));
     txtSides->setText(QString::fromStdString(opening.inputs.sideSlopeOrHeight));
+    RegisterResults({lblYCoutput, lblSC});
     FinishLoading();
 }
 
@@ -113,9 +114,12 @@ void FrmCritical::ComputeClicked() {
         if (ShowCalculatorMessage(*outcome.message) != MessageAnswer::Yes) return;
         outcome = ComputeCriticalDepthAndSlope(shape, units_, texts, true);
     }
-    if (outcome.criticalDepth) lblYCoutput->setText(QString::fromStdString(*outcome.criticalDepth));
-    if (outcome.criticalSlope) lblSC->setText(QString::fromStdString(*outcome.criticalSlope));
-    if (outcome.message) ShowCalculatorMessage(*outcome.message);
+    if (outcome.message) {
+        ShowCalculatorMessage(*outcome.message);
+        return;
+    }
+    lblYCoutput->SetResult(QString::fromStdString(*outcome.criticalDepth));
+    lblSC->SetResult(QString::fromStdString(*outcome.criticalSlope));
 }
 
 }  // namespace rillo

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/result_label.h"
 #include "calculators/calculator_opening.h"
 
 namespace rillo {
@@ -41,9 +42,9 @@ class FrmCritical : public CalculatorDialog {
     QLineEdit* txtSides;
     QGroupBox* Frame3;
     QLabel* lblYC;
-    QLabel* lblYCoutput;
+    ResultLabel* lblYCoutput;
     QLabel* Label4;
-    QLabel* lblSC;
+    ResultLabel* lblSC;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 

@@ -26,6 +26,7 @@ FrmGates::FrmGates(PlatformServices& services, UnitSystem units, QWidget* parent
     lblGO->setText(Caption(LengthCaption("Gate opening", units_)));
     lblQ->setText(Caption(FlowrateCaption(units_)));
     lblV->setText(Caption(VelocityCaption(units_)));
+    RegisterResults({lblQoutput, lblVOutput});
     FinishLoading();
     txtY1->setFocus();
 }
@@ -98,8 +99,8 @@ void FrmGates::ComputeClicked() {
         ShowCalculatorMessage(*result.message);
         return;
     }
-    lblQoutput->setText(QString::fromStdString(result.flowrate));
-    lblVOutput->setText(QString::fromStdString(result.velocity));
+    lblQoutput->SetResult(QString::fromStdString(result.flowrate));
+    lblVOutput->SetResult(QString::fromStdString(result.velocity));
 }
 
 }  // namespace rillo

@@ -6,6 +6,7 @@
 #include <QPushButton>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/result_label.h"
 #include "calculators/formulas/gate_flow.h"
 #include "engine/units.h"
 
@@ -34,9 +35,9 @@ class FrmGates : public CalculatorDialog {
     QLineEdit* txtC;
     QGroupBox* frmInputs;  // holds the results
     QLabel* lblQ;
-    QLabel* lblQoutput;
+    ResultLabel* lblQoutput;
     QLabel* lblV;
-    QLabel* lblVOutput;
+    ResultLabel* lblVOutput;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 

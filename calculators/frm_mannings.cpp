@@ -26,6 +26,7 @@ FrmMannings::FrmMannings(PlatformServices& services, const CalculatorOpening& op
     txtB->setText(Text(opening.inputs.widthOrDiameter));
     txtS->setText(Text(opening.inputs.bottomSlope));
     txtM->setText(Text(opening.inputs.sideSlopeOrHeight));
+    RegisterResults({lblYOutput, lblVOutput, lblAOutput, lblPOutput, lblRHOutput});
     FinishLoading();
 }
 
@@ -147,6 +148,8 @@ void FrmMannings::ChannelTypeSelected(int index) {
 
 void FrmMannings::TabSelected(int /*index*/) {
     ApplyCaptions(SelectedShape());
+    // The unknown has changed: what was found before would stand under a new label.
+    ClearResults();
 }
 
 void FrmMannings::ComputeClicked() {
@@ -159,11 +162,11 @@ void FrmMannings::ComputeClicked() {
         return;
     }
     const ManningResultTexts& r = *outcome.results;
-    lblYOutput->setText(Text(r.unknown));
-    lblVOutput->setText(Text(r.velocity));
-    lblAOutput->setText(Text(r.area));
-    lblPOutput->setText(Text(r.wettedPerimeter));
-    lblRHOutput->setText(Text(r.hydraulicRadius));
+    lblYOutput->SetResult(Text(r.unknown));
+    lblVOutput->SetResult(Text(r.velocity));
+    lblAOutput->SetResult(Text(r.area));
+    lblPOutput->SetResult(Text(r.wettedPerimeter));
+    lblRHOutput->SetResult(Text(r.hydraulicRadius));
 }
 
 }  // namespace rillo

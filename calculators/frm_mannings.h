@@ -9,6 +9,7 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/result_label.h"
 #include "calculators/calculator_opening.h"
 #include "calculators/formulas/manning_calculator.h"
 
@@ -50,15 +51,15 @@ class FrmMannings : public CalculatorDialog {
     QLineEdit* txtS;
     QGroupBox* Frame2;
     QLabel* lblY;
-    QLabel* lblYOutput;
+    ResultLabel* lblYOutput;
     QLabel* lblV;
-    QLabel* lblVOutput;
+    ResultLabel* lblVOutput;
     QLabel* lblA;
-    QLabel* lblAOutput;
+    ResultLabel* lblAOutput;
     QLabel* lblP;
-    QLabel* lblPOutput;
+    ResultLabel* lblPOutput;
     QLabel* lblRH;
-    QLabel* lblRHOutput;
+    ResultLabel* lblRHOutput;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 

@@ -24,6 +24,7 @@ FrmOrifices::FrmOrifices(PlatformServices& services, UnitSystem units, QWidget* 
     lblB->setText(Caption(LengthCaption("Diameter", units_)));
     lblH->setText(Caption(LengthCaption("Head", units_)));
     lblQ->setText(Caption(FlowrateCaption(units_)));
+    RegisterResults({lblQoutput});
     FinishLoading();
     txtH->setFocus();
 }
@@ -115,7 +116,7 @@ void FrmOrifices::ComputeClicked() {
         ShowCalculatorMessage(*result.message);
         return;
     }
-    lblQoutput->setText(QString::fromStdString(result.flowrate));
+    lblQoutput->SetResult(QString::fromStdString(result.flowrate));
 }
 
 }  // namespace rillo

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/result_label.h"
 #include "calculators/formulas/orifice_flow.h"
 #include "engine/units.h"
 
@@ -38,7 +39,7 @@ class FrmOrifices : public CalculatorDialog {
     QLineEdit* txtC;
     QGroupBox* Frame2;
     QLabel* lblQ;
-    QLabel* lblQoutput;
+    ResultLabel* lblQoutput;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 

@@ -32,6 +32,7 @@ FrmWeirs::FrmWeirs(PlatformServices& services, UnitSystem units, QWidget* parent
     lblWeirL->setText(LengthCaption());
     lblH->setText(Caption(rillo::LengthCaption("Upstream head", units_)));
     lblQ->setText(Caption(FlowrateCaption(units_)));
+    RegisterResults({lblWeirQ});
     FinishLoading();
     txtWeirL->setFocus();
 }
@@ -197,7 +198,7 @@ void FrmWeirs::ComputeClicked() {
         ShowCalculatorMessage(*result.message);
         return;
     }
-    lblWeirQ->setText(QString::fromStdString(result.flowrate));
+    lblWeirQ->SetResult(QString::fromStdString(result.flowrate));
 }
 
 }  // namespace rillo

@@ -11,6 +11,7 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/result_label.h"
 #include "calculators/formulas/weir_flow.h"
 #include "engine/units.h"
 
@@ -50,7 +51,7 @@ class FrmWeirs : public CalculatorDialog {
     QLineEdit* txtDSWeirH;
     QGroupBox* Frame2;
     QLabel* lblQ;
-    QLabel* lblWeirQ;
+    ResultLabel* lblWeirQ;
     QPushButton* cmdComputeWeirFlow;
     QPushButton* cmdClose;
 

@@ -21,7 +21,7 @@ std::string Shown(const std::string& text) {
 
 std::optional<RefusedField> FirstRefusedField(const std::vector<OptionField>& fields) {
     for (const OptionField& field : fields) {
-        if (const char* refusal = NumericFieldRefusal(field.text, field.minusAllowed)) {
+        if (const char* refusal = NumericTextRefusal(field.text, field.minusAllowed)) {
             return RefusedField{field.option,
                                 std::string(kInputErrorTitle) + ": " + refusal + " (" + Shown(field.text) + ")"};
         }

@@ -53,15 +53,38 @@ bool IsAcceptableNumericText(std::string_view text) {
     return IsSignAndPeriodBeginning(s) || IsExponentBeginning(s) || IsNumberInSingleRange(s);
 }
 
+namespace {
+
+// A whole number, or a mantissa with the start of its exponent, beyond what a
+// single-precision value holds.
+bool IsNumberTooLarge(std::string_view s) {
+    std::string_view mantissa = s;
+    if (!mantissa.empty() && (mantissa.back() == '-' || mantissa.back() == '+')) mantissa.remove_suffix(1);
+    if (!mantissa.empty() && (mantissa.back() == 'E' || mantissa.back() == 'e')) {
+        mantissa.remove_suffix(1);
+        if (mantissa.find_first_of("Ee") == std::string_view::npos) s = mantissa;
+    }
+    try {
+        std::optional<double> value = ParseWholeNumber(s);
+        return value && !(std::fabs(*value) <= FLT_MAX);
+    } catch (const ComputationError&) {
+        return true;  // an exponent past the double range
+    }
+}
+
+}  // namespace
+
+const char* NumericTextRefusal(std::string_view text, bool minusAllowed) {
+    if (!IsAcceptableNumericText(text)) {
+        return IsNumberTooLarge(TrimBlanks(text)) ? kNumberTooLargeText : kOnlyNumbersText;
+    }
+    if (!minusAllowed && StartsWithMinus(text)) return kGreaterThanZeroText;
+    return nullptr;
+}
+
 bool StartsWithMinus(std::string_view text) {
     std::string_view s = TrimBlanks(text);
     return !s.empty() && s.front() == '-';
-}
-
-const char* NumericFieldRefusal(std::string_view text, bool minusAllowed) {
-    if (!IsAcceptableNumericText(text)) return kOnlyNumbersText;
-    if (!minusAllowed && StartsWithMinus(text)) return kGreaterThanZeroText;
-    return nullptr;
 }
 
 }  // namespace rillo

@@ -19,12 +19,13 @@ bool StartsWithMinus(std::string_view text);
 inline constexpr const char* kInputErrorTitle = "Input Error";
 inline constexpr const char* kOnlyNumbersText = "Only numbers can be used in this field.";
 inline constexpr const char* kGreaterThanZeroText = "Please use a number greater than zero.";
+inline constexpr const char* kNumberTooLargeText = "This number is too large.";
 
-// The message a numeric field gives for `text`, or nullptr when it takes it:
-// kOnlyNumbersText for a text that is no number, kGreaterThanZeroText for a
-// minus sign in a field that takes none. Every front end that fills a
-// numeric field from a text runs it through here, so that no refused text is
-// ever read as a guess by the leading-number rule.
-const char* NumericFieldRefusal(std::string_view text, bool minusAllowed);
+// Why a field refuses `text`, or nullptr when it takes it: a number past the
+// single-precision range is too large, any other text that is not acceptable
+// is no number, and a leading minus is refused where `minusAllowed` is false.
+// The one rule of every numeric field, in the windows and on the command
+// line: no refused text is ever read as a guess by the leading-number rule.
+const char* NumericTextRefusal(std::string_view text, bool minusAllowed);
 
 }  // namespace rillo

@@ -29,9 +29,12 @@ bool EnterNavigationFilter::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     if (event->type() != QEvent::KeyPress) return false;
+    // A message box or dialog opened over the window is a child of it, but a
+    // window of its own: there Enter presses the default button.
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget && widget != &window_ && !window_.isAncestorOf(widget)) return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    return EnterMovesToNextField(key->key(), window_, qobject_cast<QWidget*>(watched), services_,
-                                 enterTarget_);
+    return EnterMovesToNextField(key->key(), window_, widget, services_, enterTarget_);
 }
 
 }  // namespace rillo

@@ -34,8 +34,10 @@ bool IsAcceptableNumericText(const QString& text) {
 }
 
 bool ValidateNumericText(QLineEdit& field, PlatformServices& services) {
-    if (IsAcceptableNumericText(field.text())) return true;
-    RefuseText(field, services, QString::fromUtf8(kOnlyNumbersText));
+    // The minus is the key rule's to refuse, as it is typed.
+    const char* refusal = NumericTextRefusal(field.text().toStdString(), true);
+    if (!refusal) return true;
+    RefuseText(field, services, QString::fromUtf8(refusal));
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "calculators/formulas/calculator_message.h"
 
+#include "engine/numeric_field_text.h"
+
 namespace rillo {
 
 const char* const kUnknownCalculatorErrorText =
@@ -10,7 +12,21 @@ CalculatorMessage UnknownCalculatorError() {
     message.text = kUnknownCalculatorErrorText;
     message.icon = MessageKind::Warning;
     message.unknownError = true;
+    message.clearsResults = true;
     return message;
+}
+
+std::optional<CalculatorMessage> RefusedFieldText(std::initializer_list<CalculatorFieldText> fields) {
+    for (const CalculatorFieldText& field : fields) {
+        if (const char* refusal = NumericTextRefusal(field.text, field.minusAllowed)) {
+            CalculatorMessage message;
+            message.title = kInputErrorTitle;
+            message.text = refusal;
+            message.focusField = field.control;
+            return message;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace rillo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <initializer_list>
+#include <optional>
 #include <string>
 
 #include "engine/input_checks.h"
@@ -8,7 +10,9 @@ namespace rillo {
 
 // A message a calculator's Compute shows instead of results: the window shows
 // it and puts the focus in `focusField`; the command line prints its title and
-// text on one line. The results already shown stay as they were.
+// text on one line. A message of a check leaves the results shown as they
+// were; one of a computation that failed after its checks blanks them, so that
+// no result stands beside inputs it does not belong to.
 struct CalculatorMessage {
     std::string title;  // empty: the application title
     std::string text;   // lines broken by carriage returns
@@ -16,6 +20,7 @@ struct CalculatorMessage {
     bool yesNoCancel = false;   // a question answered Yes, No or Cancel; otherwise OK alone
     std::string focusField;     // the control that takes the focus ("txtQ"); empty: none
     bool unknownError = false;  // a run-time error of the computation, not a refused input
+    bool clearsResults = false;  // the computation failed after its checks
 };
 
 // The message of a run-time error inside a calculator's computation, with the
@@ -23,5 +28,18 @@ struct CalculatorMessage {
 CalculatorMessage UnknownCalculatorError();
 
 extern const char* const kUnknownCalculatorErrorText;
+
+// A field a computation reads: the control that holds it, its text, and
+// whether its key rules let a minus sign in.
+struct CalculatorFieldText {
+    const char* control;
+    const std::string& text;
+    bool minusAllowed = false;
+};
+
+// The "Input Error" message of the first field whose text its key rules would
+// have refused (a pasted minus, letters, a number too large), with the focus
+// on that field; none when every text may stand.
+std::optional<CalculatorMessage> RefusedFieldText(std::initializer_list<CalculatorFieldText> fields);
 
 }  // namespace rillo

@@ -42,6 +42,26 @@ float SlopeFactor(float q, float n, UnitSystem units) {
     return ToSingle(scaled * scaled);
 }
 
+// A conduit's critical depth found at its crown, to a few units in the last
+// place of single precision: the conduit would flow full at this flowrate.
+bool ReachesCrown(const ChannelSection& section, float depth) {
+    const std::optional<float> crown = section.CrownDepth();
+    if (!crown || !(*crown > 0.0f)) return false;  // no conduit at all: the computation fails
+    float near = *crown;
+    for (int i = 0; i < 4; ++i) near = std::nextafter(near, 0.0f);
+    return depth >= near;
+}
+
+CalculatorMessage CriticalDepthAtCrown() {
+    CalculatorMessage message;
+    message.title = "Critical Depth";
+    message.text =
+        "The critical depth of this flowrate lies at the crown of the conduit: it would flow full, "
+        "so there is no critical depth or slope to show.";
+    message.clearsResults = true;
+    return message;
+}
+
 }  // namespace
 
 CriticalCaptions CriticalCalculatorCaptions(ChannelType shape, UnitSystem units) {
@@ -62,6 +82,12 @@ DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sid
 CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units,
                                              const CriticalInputTexts& texts, bool roughnessAccepted) {
     CriticalOutcome outcome;
+    const std::string unreadSide;
+    outcome.message = RefusedFieldText({{"txtQ", texts.flowrate},
+                                        {"txtB", texts.width},
+                                        {"txtn", texts.manningN},
+                                        {"txtSides", UsesSideInput(shape) ? texts.sides : unreadSide}});
+    if (outcome.message) return outcome;
     if (texts.flowrate.empty() || texts.manningN.empty() || texts.width.empty()) {
         outcome.message = IncompleteInput();
         return outcome;
@@ -84,19 +110,28 @@ CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units
         const auto section = SectionOfSize(shape, size, m);
         const DepthSearch search = SolveCriticalDepth(shape, q, size, m, g);
         guard.Check();
+        if (ReachesCrown(*section, search.depth)) {
+            outcome.message = CriticalDepthAtCrown();
+            return outcome;
+        }
         if (search.EndedAtTop()) {
             outcome.message = DepthAboveSearchMessage("Critical Depth", "critical depth", *section, units);
             return outcome;
         }
-        outcome.criticalDepth = FormatFixed3(search.depth);
 
-        // The slope comes from the depth as shown, to three decimals.
-        const float yc = ReadLeadingSingle(*outcome.criticalDepth);
+        // A depth that shrank to nothing has no slope: as the flow vanishes the
+        // critical slope grows without bound.
+        if (search.EndedAtBottom()) throw ComputationError("No critical depth above 0");
+
+        // The slope comes from the depth found: its three-decimal text may lie
+        // several percent off, or above the crown of a conduit.
+        const float yc = search.depth;
         const float a = section->FlowArea(yc);
         const float p = section->WettedPerimeter(yc);
         const float hydraulicRadius = ToSingle(double(a) / p);
         const float slope = ToSingle(f / (double(a) * a * std::pow(double(hydraulicRadius), 4.0 / 3.0)));
         guard.Check();
+        outcome.criticalDepth = FormatFixed3(yc);
         outcome.criticalSlope = FormatFixed(slope, 5);
     } catch (const std::exception&) {
         outcome.message = UnknownCalculatorError();

@@ -18,10 +18,9 @@ struct CriticalInputTexts {
     std::string sides;     // txtSides: side slope or side height; read only for the shapes that show it
 };
 
-// What one Compute leaves. Each text present replaces its result caption; the
-// message, if any, is shown after them. A Compute stopped before the depth
-// leaves both results as they were; a failure in the slope leaves the new
-// depth beside the old slope.
+// What one Compute leaves: both results, or the message shown instead. A
+// message of a check leaves the results as they were; one of a failed
+// computation blanks them (`clearsResults`).
 struct CriticalOutcome {
     std::optional<std::string> criticalDepth;  // lblYCoutput, "0.000"
     std::optional<std::string> criticalSlope;  // lblSC, "0.00000"
@@ -50,7 +49,8 @@ DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sid
 
 // Compute: checks the fields, warns about a roughness of 0.15 or more unless
 // `roughnessAccepted`, finds the critical depth, then the critical slope
-// (Q n / k)^2 / (A^2 R^(4/3)) from the depth as it is shown.
+// (Q n / k)^2 / (A^2 R^(4/3)) at that depth (the depth is shown to three
+// decimals, the slope to five).
 CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units,
                                              const CriticalInputTexts& texts, bool roughnessAccepted);
 

@@ -37,6 +37,12 @@ CalculatorMessage OpeningNotBelowDepth() {
 }  // namespace
 
 GateResult ComputeGateFlow(const GateInputs& in) {
+    if (auto refused = RefusedFieldText({{"txtY1", in.upstreamDepth},
+                                         {"txtB", in.width},
+                                         {"txtGO", in.opening},
+                                         {"txtC", in.coefficient}})) {
+        return {{}, {}, refused};
+    }
     const std::string emptyField = FirstEmptyField(in);
     if (!emptyField.empty()) return {{}, {}, IncompleteInput(emptyField)};
     try {

@@ -18,7 +18,7 @@ struct GateInputs {
 };
 
 // The texts for lblQoutput and lblVOutput ("0.000"), or the message that
-// stops Compute and leaves both results as they were.
+// stops Compute (one that `clearsResults` blanks both).
 struct GateResult {
     std::string flowrate;
     std::string velocity;
@@ -26,7 +26,8 @@ struct GateResult {
     bool ok() const { return !message; }
 };
 
-// The Compute of the underflow gate window: every field must be filled, and
+// The Compute of the underflow gate window: no field may hold a text its key
+// rules refuse, every field must be filled, and
 // the opening must be below the upstream depth (a gate at or above the water
 // surface does not touch the flow); then Q = (2 g Y1)^(1/2) B a C and
 // V = Q / (B a). A run-time error (a width or opening of 0 makes V a division

@@ -1,5 +1,6 @@
 #include "calculators/formulas/manning_calculator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -36,6 +37,16 @@ float GivenDepth(ManningUnknown unknown, float flowField, float slopeField, floa
     return 0.0f;
 }
 
+// A slope or a roughness: five decimals, or as many more as three
+// significant digits need ("0.00000130", not "0.00000").
+std::string FormatSmallResult(float value) {
+    int decimals = 5;
+    if (value != 0.0f) {
+        decimals = std::max(decimals, 2 - static_cast<int>(std::floor(std::log10(std::fabs(double(value))))));
+    }
+    return FormatFixed(value, decimals);
+}
+
 }  // namespace
 
 ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType shape, UnitSystem units) {
@@ -64,6 +75,13 @@ ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType sh
 ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
                               const ManningInputTexts& texts) {
     ManningOutcome outcome;
+    const std::string unreadSide;
+    outcome.message = RefusedFieldText({{"txtQ", texts.flowField},
+                                        {"txtB", texts.widthField},
+                                        {"txtn", texts.roughnessField},
+                                        {"txtM", UsesSideInput(shape) ? texts.sideField : unreadSide},
+                                        {"txtS", texts.slopeField, true}});
+    if (outcome.message) return outcome;
     if (texts.flowField.empty() || texts.widthField.empty() || texts.roughnessField.empty() ||
         texts.slopeField.empty()) {
         outcome.message = Information("Incomplete Input", kManningIncompleteInputText);
@@ -86,9 +104,19 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
 
         float y;
         if (unknown == ManningUnknown::Depth) {
-            const DepthSearch search = BisectDepth(
-                section->SearchCeiling(), kNormalHalvings,
-                [&](float depth) { return section->NormalFlowResidual(depth, q, uniformFlowFactor); });
+            const auto residual = [&](float depth) {
+                return section->NormalFlowResidual(depth, q, uniformFlowFactor);
+            };
+            DepthSearch search = BisectDepth(section->SearchCeiling(), kNormalHalvings, residual);
+            // A conduit carries most a little below its crown, and a flow between
+            // full-pipe and that capacity has two depths, with a residual that is
+            // negative at the crown: the search over the whole height can step
+            // over both. It then runs again from 0 up to the depth of greatest
+            // capacity, and finds the lower one. (When the first search finds a
+            // depth, it is already the lower one.)
+            if (search.EndedAtTop() && section->CrownDepth()) {
+                search = BisectDepth(DepthOfMaximumCapacity(*section), kNormalHalvings, residual);
+            }
             guard.Check();
             if (search.EndedAtTop()) {
                 outcome.message = DepthAboveSearchMessage("Normal Depth", "normal depth", *section, units);
@@ -136,8 +164,8 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
         guard.Check();
 
         ManningResultTexts r;
-        // A slope shows five decimals: with three, every slope below 0.0005 read "0.000".
-        r.unknown = unknown == ManningUnknown::Slope ? FormatFixed(result, 5) : FormatFixed3(result);
+        const bool small = unknown == ManningUnknown::Slope || unknown == ManningUnknown::Roughness;
+        r.unknown = small ? FormatSmallResult(result) : FormatFixed3(result);
         r.velocity = FormatFixed3(velocity);
         r.area = FormatFixed3(a);
         r.wettedPerimeter = FormatFixed3(wettedPerimeter);

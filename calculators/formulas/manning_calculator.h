@@ -23,8 +23,8 @@ struct ManningInputTexts {
     std::string slopeField;      // txtS
 };
 
-// The result captions' texts: the unknown ("0.00000" for a slope, "0.000"
-// otherwise) and the section at the depth concerned, "0.000".
+// The result captions' texts: the unknown ("0.00000" or more decimals for a
+// slope or a roughness, "0.000" otherwise) and the section at the depth concerned, "0.000".
 struct ManningResultTexts {
     std::string unknown;          // lblYOutput
     std::string velocity;         // lblVOutput
@@ -58,8 +58,11 @@ ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType sh
 // Compute: checks the fields, then solves Manning's equation for the unknown.
 // The depth is found by bisection on the normal-flow residual with 100
 // halvings, on [0, 100] for the trapezoid and the U-shape, on [0, B] for the
-// circle and [0, B + M] for the elongated circle; a given depth may not be
-// above the height of a closed conduit.
+// circle and [0, B + M] for the elongated circle; a conduit whose search
+// finds nothing there is searched again up to the depth of its greatest
+// capacity (the lower of two depths). A given depth may not be above the
+// height of a closed conduit. A slope or roughness found shows at least three significant
+// digits, five decimals or more.
 ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
                               const ManningInputTexts& texts);
 

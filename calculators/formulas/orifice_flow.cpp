@@ -44,6 +44,9 @@ CalculatorMessage HeadMissing() {
 }  // namespace
 
 OrificeResult ComputeOrificeFlow(const OrificeInputs& in) {
+    if (auto refused = RefusedFieldText({{"txtB", in.size}, {"txtC", in.coefficient}, {"txtH", in.head}})) {
+        return {{}, refused};
+    }
     try {
         FloatGuard guard;
         const float g = WeirAndOrificeGravity(in.units);

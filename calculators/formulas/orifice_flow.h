@@ -27,7 +27,8 @@ struct OrificeResult {
     bool ok() const { return !message; }
 };
 
-// The Compute of the orifice window: size, coefficient and head must each be
+// The Compute of the orifice window: no field may hold a text its key rules
+// refuse; size, coefficient and head must each be
 // other than 0 (an empty or non-numeric text reads as 0), tested in that
 // order; then Q = (2 g H)^(1/2) C A. A run-time error gives the unknown-error
 // message.

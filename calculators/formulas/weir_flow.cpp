@@ -10,7 +10,7 @@ namespace rillo {
 
 namespace {
 
-CalculatorMessage AngleTooLarge() {
+CalculatorMessage AngleTooLargeMessage() {
     CalculatorMessage m;
     m.title = "Weir Angle Too Large";
     m.text = "The V-notch angle must be less than 180°, otherwise the weir width would be infinite.";
@@ -45,9 +45,22 @@ double BroadCrestedFlow(float g, float length, float head, float c) {
     return c * std::pow(2.0 / 3.0, 3.0 / 2.0) * std::pow(g, 1.0 / 2.0) * length * std::pow(head, 3.0 / 2.0);
 }
 
-double VNotchFlow(float g, float angleDegrees, float head, float c) {
+// tan(theta / 2) with the program's 3.141593 for pi. That literal is above pi,
+// so an angle just under 180 degrees has a half-angle past 90 and a negative
+// tangent.
+double HalfAngleTangent(float angleDegrees) {
     const double angle = angleDegrees * 3.141593 / 180.0;
-    return std::pow(2.0f * g, 1.0 / 2.0) * (8.0 / 15.0 * c * std::tan(angle / 2.0)) *
+    return std::tan(angle / 2.0);
+}
+
+// No notch of 180 degrees or more, nor one whose tangent comes out not
+// positive. An angle of 0 (an empty field) is left to the other checks.
+bool AngleTooLarge(float angleDegrees) {
+    return angleDegrees >= 180.0f || (angleDegrees > 0.0f && !(HalfAngleTangent(angleDegrees) > 0.0));
+}
+
+double VNotchFlow(float g, float angleDegrees, float head, float c) {
+    return std::pow(2.0f * g, 1.0 / 2.0) * (8.0 / 15.0 * c * HalfAngleTangent(angleDegrees)) *
            std::pow(head, 5.0 / 2.0);
 }
 
@@ -61,17 +74,26 @@ double FreeFlow(WeirShape shape, bool broadCrested, float g, float l, float h, f
     return 0.0;
 }
 
-// Villemonte's factor; its inner exponent is 3/2 for every shape. A head of
-// 0 divides by zero and a downstream head above the upstream head raises a
+// Villemonte's factor (1 - (H2/H)^n)^0.385, n the head's exponent in the
+// shape's free-flow equation: 5/2 for the V-notch, 3/2 for the others. A head
+// of 0 divides by zero and a downstream head above the upstream head raises a
 // negative base to a fractional power: both are run-time errors.
-double SubmergenceFactor(float head, float downstreamHead) {
+double SubmergenceFactor(WeirShape shape, float head, float downstreamHead) {
     const float ratio = downstreamHead / head;
-    return std::pow(1.0 - std::pow(ratio, 3.0 / 2.0), 0.385);
+    const double n = shape == WeirShape::Triangular ? 5.0 / 2.0 : 3.0 / 2.0;
+    return std::pow(1.0 - std::pow(ratio, n), 0.385);
 }
 
 }  // namespace
 
 WeirResult ComputeWeirFlow(const WeirInputs& in) {
+    const std::string noDownstreamHead;
+    if (auto refused = RefusedFieldText({{"txtWeirL", in.lengthOrAngle},
+                                         {"txtWeirH", in.head},
+                                         {"txtWeirC", in.coefficient},
+                                         {"txtDSWeirH", in.submerged ? in.downstreamHead : noDownstreamHead}})) {
+        return {{}, refused};
+    }
     try {
         FloatGuard guard;
         const float g = WeirAndOrificeGravity(in.units);
@@ -79,7 +101,7 @@ WeirResult ComputeWeirFlow(const WeirInputs& in) {
         const float head = ReadLeadingSingle(in.head);
         const float c = ReadLeadingSingle(in.coefficient);
 
-        if (in.shape == WeirShape::Triangular && length >= 180.0f) return {{}, AngleTooLarge()};
+        if (in.shape == WeirShape::Triangular && AngleTooLarge(length)) return {{}, AngleTooLargeMessage()};
         const std::string emptyField = FirstEmptyField(in);
         if (!emptyField.empty()) return {{}, IncompleteInput(emptyField)};
 
@@ -87,7 +109,7 @@ WeirResult ComputeWeirFlow(const WeirInputs& in) {
         if (in.submerged) {
             const float downstreamHead = ReadLeadingSingle(in.downstreamHead);
             // The broad-crested box is hidden on this tab: the rectangular weir is sharp-crested.
-            q = FreeFlow(in.shape, false, g, length, head, c) * SubmergenceFactor(head, downstreamHead);
+            q = FreeFlow(in.shape, false, g, length, head, c) * SubmergenceFactor(in.shape, head, downstreamHead);
         } else {
             q = FreeFlow(in.shape, in.broadCrested, g, length, head, c);
         }

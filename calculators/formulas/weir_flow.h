@@ -30,8 +30,8 @@ struct WeirResult {
     bool ok() const { return !message; }
 };
 
-// The Compute of the weir window: the angle check (V-notch only), the
-// incomplete-input check, then the flowrate. A run-time error gives the
+// The Compute of the weir window: the texts its fields refuse, the angle
+// check (V-notch only), the incomplete-input check, then the flowrate. A run-time error gives the
 // unknown-error message.
 WeirResult ComputeWeirFlow(const WeirInputs& inputs);
 

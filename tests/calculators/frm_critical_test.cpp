@@ -52,7 +52,7 @@ TEST_F(CriticalWindow, ShapeChoiceRelabelsAndKeepsResultsAndTexts) {
     const QSize size = w.size();
     EXPECT_EQ(w.lblSides->text(), "Side slope:");
     w.cmdCompute->click();
-    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04980"}));
+    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04985"}));
 
     struct Step {
         int option;
@@ -69,14 +69,14 @@ TEST_F(CriticalWindow, ShapeChoiceRelabelsAndKeepsResultsAndTexts) {
         if (s.side) {
             EXPECT_EQ(w.lblSides->text(), s.side);
         }
-        EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04980"}));
+        EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04985"}));
         EXPECT_EQ(w.txtSides->text(), "3");
         QApplication::processEvents();
         EXPECT_EQ(w.size(), size) << "relabelling resized the window";
     }
 }
 
-TEST_F(CriticalWindow, AStoppedComputeKeepsTheResults) {
+TEST_F(CriticalWindow, AStoppedComputeKeepsTheResultsAFailedOneBlanksThem) {
     FrmCritical w(services,
                   testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     w.cmdCompute->click();
@@ -86,15 +86,16 @@ TEST_F(CriticalWindow, AStoppedComputeKeepsTheResults) {
     EXPECT_EQ(services.messages[0].title, "Incomplete Input");
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Information);
     EXPECT_EQ(services.messages[0].buttons, MessageButtons::Ok);
-    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04980"}));
+    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04985"}));
 
-    // A depth above the search: a message, and the results stay.
+    // A depth above the search is a computation that failed: nothing stays
+    // beside the new inputs.
     w.txtB->setText("4");
     w.txtQ->setText("3e6");
     w.cmdCompute->click();
     ASSERT_EQ(services.messages.size(), 2u);
     EXPECT_EQ(services.messages[1].title, "Critical Depth");
-    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.04980"}));
+    EXPECT_EQ(Results(w), (QStringList{"", ""}));
 }
 
 TEST_F(CriticalWindow, RoughnessWarningNoOrCancelFocusesTheRoughnessYesComputes) {
@@ -117,10 +118,10 @@ TEST_F(CriticalWindow, RoughnessWarningNoOrCancelFocusesTheRoughnessYesComputes)
     w.cmdCompute->click();
     EXPECT_EQ(services.messages.size(), 3u);
     EXPECT_EQ(services.focused, nullptr);
-    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.37039"}));
+    EXPECT_EQ(Results(w), (QStringList{"1.163", "0.37078"}));
 }
 
-TEST_F(CriticalWindow, ARunTimeErrorShowsTheUnknownErrorWithTheNewDepthBesideTheOldSlope) {
+TEST_F(CriticalWindow, ARunTimeErrorShowsTheUnknownErrorAndBlanksBothResults) {
     FrmCritical w(services,
                   testing::TextbookCalculatorOpening(ChannelType::Trapezoidal, UnitSystem::English));
     w.cmdCompute->click();
@@ -130,7 +131,7 @@ TEST_F(CriticalWindow, ARunTimeErrorShowsTheUnknownErrorWithTheNewDepthBesideThe
     EXPECT_EQ(services.messages[0].text, "An unknown error has occurred.  Please contact tech support.");
     EXPECT_EQ(services.messages[0].title, "Rillo 2.1");
     EXPECT_EQ(services.messages[0].icon, MessageIcon::Warning);
-    EXPECT_EQ(Results(w), (QStringList{"0.000", "0.04980"}));
+    EXPECT_EQ(Results(w), (QStringList{"", ""}));
 }
 
 TEST_F(CriticalWindow, FieldsRefuseAMinusAndEnterMovesOn) {

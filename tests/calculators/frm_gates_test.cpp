@@ -33,7 +33,7 @@ TEST(GatesWindow, CaptionsFollowTheUnits) {
     }
 }
 
-TEST(GatesWindow, StoppedComputesKeepBothResults) {
+TEST(GatesWindow, StoppedComputesKeepBothResultsFailedOnesBlankThem) {
     FakePlatformServices services;
     FrmGates w(services, UnitSystem::English);
     ShowActive(w);
@@ -53,10 +53,14 @@ TEST(GatesWindow, StoppedComputesKeepBothResults) {
     };
     const std::vector<Case> cases = {
         {"5", "", "1", "Incomplete Input", w.txtB}, {"5", "4", "5", "Input Error", w.txtGO},
-        {"0", "4", "0", "Input Error", w.txtGO},    {"5", "0", "1", "Rillo 2.1", nullptr},
-        {"5", "4", "0", "Rillo 2.1", nullptr},
+        {"0", "4", "0", "Input Error", w.txtGO},    {"5", "-4", "1", "Input Error", w.txtB},
+        {"5", "0", "1", "Rillo 2.1", nullptr},      {"5", "4", "0", "Rillo 2.1", nullptr},
     };
     for (const Case& c : cases) {
+        w.txtY1->setText("5");
+        w.txtB->setText("4");
+        w.txtGO->setText("1");
+        w.cmdCompute->click();
         services.messages.clear();
         services.focused = nullptr;
         w.txtY1->setText(c.depth);
@@ -66,8 +70,9 @@ TEST(GatesWindow, StoppedComputesKeepBothResults) {
         ASSERT_EQ(services.messages.size(), 1u) << c.depth << " " << c.width << " " << c.opening;
         EXPECT_EQ(services.messages[0].title, c.title);
         EXPECT_EQ(services.focused, c.focus);
-        EXPECT_EQ(w.lblQoutput->text(), "43.784");
-        EXPECT_EQ(w.lblVOutput->text(), "10.946");
+        const bool failed = c.focus == nullptr;
+        EXPECT_EQ(w.lblQoutput->text(), failed ? "" : "43.784") << c.width << " " << c.opening;
+        EXPECT_EQ(w.lblVOutput->text(), failed ? "" : "10.946");
     }
     EXPECT_EQ(services.messages[0].text, "An unknown error has occurred.  Please contact tech support.");
 }

@@ -123,16 +123,32 @@ TEST_F(WeirsWindow, ComputeOnBothTabsThroughTheWidgets) {
     EXPECT_EQ(services.messages[1].icon, MessageIcon::Information);
     EXPECT_EQ(w.lblWeirQ->text(), "78.034");
 
-    // A downstream head above the upstream head is a run-time error.
-    w.txtWeirL->setText("90");
+    // Just under 180 the tangent of the half-angle turns negative: the same message.
+    w.txtWeirL->setText("179.99999");
     w.txtWeirH->setText("1");
-    w.txtDSWeirH->setText("2");
     w.cmdComputeWeirFlow->click();
     ASSERT_EQ(services.messages.size(), 3u);
-    EXPECT_EQ(services.messages[2].title, "Rillo 2.1");
-    EXPECT_EQ(services.messages[2].text, "An unknown error has occurred.  Please contact tech support.");
-    EXPECT_EQ(services.messages[2].icon, MessageIcon::Warning);
+    EXPECT_EQ(services.messages[2].title, "Weir Angle Too Large");
     EXPECT_EQ(w.lblWeirQ->text(), "78.034");
+
+    // A pasted minus is refused at Compute with its field's message and focus.
+    w.txtWeirL->setText("-10");
+    w.cmdComputeWeirFlow->click();
+    ASSERT_EQ(services.messages.size(), 4u);
+    EXPECT_EQ(services.messages[3].text, "Please use a number greater than zero.");
+    EXPECT_EQ(services.focused, w.txtWeirL);
+    EXPECT_EQ(w.txtWeirL->text(), "-10");
+    EXPECT_EQ(w.lblWeirQ->text(), "78.034");
+
+    // A downstream head above the upstream head is a run-time error: the result is blanked.
+    w.txtWeirL->setText("90");
+    w.txtDSWeirH->setText("2");
+    w.cmdComputeWeirFlow->click();
+    ASSERT_EQ(services.messages.size(), 5u);
+    EXPECT_EQ(services.messages[4].title, "Rillo 2.1");
+    EXPECT_EQ(services.messages[4].text, "An unknown error has occurred.  Please contact tech support.");
+    EXPECT_EQ(services.messages[4].icon, MessageIcon::Warning);
+    EXPECT_EQ(w.lblWeirQ->text(), "");
 }
 
 TEST_F(WeirsWindow, FieldsFollowTheNumericRulesAndEnterMovesOn) {

@@ -38,7 +38,7 @@ TEST(WeirCommand, ComputesAsTheWindowDoes) {
         {{"weir", "--shape", "v-notch", "--angle", "90", "--head", "2", "--submerged", "--downstream-head",
           "1", "--format", "tsv"},
          0,
-         "flowrate\t12.485\n",
+         "flowrate\t13.703\n",
          ""},
         {{"weir", "--shape", "cipolletti", "--units", "si", "--length", "4", "--head", "1.5", "--coefficient",
           "0.63"},
@@ -76,6 +76,7 @@ TEST(WeirCommand, RefusalsAndFailures) {
         // Texts a numeric field refuses.
         {with({"--head", "2 ft"}), 2, "", "--head: Input Error: Only numbers can be used in this field."},
         {with({"--length", "-3"}), 2, "", "--length: Input Error: Please use a number greater than zero."},
+        {with({"--coefficient", "1e39"}), 2, "", "--coefficient: Input Error: This number is too large."},
         // Options the window hides for this shape or tab.
         {with({"--shape", "v-notch"}), 2, "", "--length: a V-notch weir takes its angle"},
         {with({"--angle", "90"}), 2, "", "--length excludes --angle"},

@@ -135,6 +135,12 @@ TEST_F(FieldWindow, ExponentCanBeTypedInAPositiveField) {
     EXPECT_TRUE(services.messages.empty());
 }
 
+TEST_F(FieldWindow, ANumberPastTheSingleRangeIsTooLargeNotANonNumber) {
+    TypeText(slope, "-1e39");  // "-1e3" is still a number; the last digit takes it out of range
+    EXPECT_EQ(slope->text(), "");
+    ExpectOneMessage("This number is too large.");
+}
+
 TEST_F(FieldWindow, SecondPeriodEmptiesTheField) {
     TypeText(roughness, "1.2.");
     EXPECT_EQ(roughness->text(), "");

@@ -45,21 +45,24 @@ TEST(WeirFlow, EveryShapeOnBothTabs) {
         {Weir(kRect, false, "10", "1.5", "0.62", "", kSI), "33.628"},
         {BroadCrested(Weir(kRect, false, "10", "1.5", "0.62", "", kSI)), "19.415"},
         {Weir(kVNotch, false, "60", "0.3", "0.58", "", kSI), "0.039"},
-        // Submerged: the free flow times (1 - (H2/H)^(3/2))^0.385; 3/2 for the
-        // V-notch too (5/2 would give 13.703).
+        // Submerged: the free flow times Villemonte's (1 - (H2/H)^n)^0.385, n the
+        // head's exponent: 3/2 for the rectangle and the Cipolletti, 5/2 for the
+        // V-notch (factor 0.928 at H2/H = 0.5; 3/2 would give 0.845 and 12.485).
         {Weir(kRect, true, "10", "2", "0.61", "1"), "78.034"},
-        {Weir(kVNotch, true, "90", "2", "0.61", "1"), "12.485"},
+        {Weir(kVNotch, true, "90", "2", "0.61", "1"), "13.703"},
         {Weir(kCipolletti, true, "4", "1.5", "0.63", "0.5"), "22.811"},
         // The broad-crested box is ignored on the Submerged tab.
         {BroadCrested(Weir(kRect, true, "10", "2", "0.61", "1")), "78.034"},
         // ... and for the other shapes.
         {BroadCrested(Weir(kCipolletti, false, "4", "1.5", "0.63")), "24.768"},
-        // The leading-number rule: "2ft" reads 2, "." reads 0.
-        {Weir(kRect, false, "10", "2ft"), "92.305"},
+        // A number being typed reads by the leading-number rule: "." reads 0, "2E" 2.
+        {Weir(kRect, false, "10", "2E"), "92.305"},
         {Weir(kRect, false, "10", "."), "0.000"},
         {Weir(kRect, false, "10", "0"), "0.000"},
         {Weir(kRect, true, "10", "2", "0.61", "2"), "0.000"},
         {Weir(kVNotch, false, "179.9", "0"), "0.000"},
+        // Still below the angle where the tangent turns: tan(89.9995 deg) = 116074.
+        {Weir(kVNotch, false, "179.999", "0.5", "0.61", "", kSI), "29562.951"},
     };
     for (const Case& c : cases) {
         WeirResult r = ComputeWeirFlow(c.in);
@@ -80,6 +83,10 @@ TEST(WeirFlow, MessagesInTheirOrder) {
     const std::vector<Case> cases = {
         // The angle test comes before the incomplete-input test.
         {Weir(kVNotch, false, "180", ""), "Weir Angle Too Large", angleText, "txtWeirL"},
+        // Just under 180 the half-angle, with 3.141593 for pi, passes 90 degrees:
+        // its tangent is negative, and so would be the flowrate.
+        {Weir(kVNotch, false, "179.99999", "1"), "Weir Angle Too Large", angleText, "txtWeirL"},
+        {Weir(kVNotch, true, "179.99998", "1", "0.61", "0.5"), "Weir Angle Too Large", angleText, "txtWeirL"},
         {Weir(kVNotch, true, "400", "1", "", ""), "Weir Angle Too Large", angleText, "txtWeirL"},
         // An empty angle reads 0 and passes the angle test.
         {Weir(kVNotch, false, "", "1"), "Incomplete Input", kIncomplete, "txtWeirL"},
@@ -108,9 +115,7 @@ TEST(WeirFlow, RunTimeErrorsGiveTheUnknownError) {
         Weir(kRect, true, "10", "0", "0.61", "1"),         // H2 / 0
         Weir(kVNotch, true, "90", "0", "0.61", "0"),       // 0 / 0
         Weir(kCipolletti, true, "4", "1", "0.61", "1.5"),  // negative base, fractional power
-        Weir(kRect, false, "10", "-1"),                    // a pasted negative head
         Weir(kRect, false, "3e38", "1e10"),                // past the single-precision range
-        Weir(kRect, false, "1e39", "1"),                   // unreadable as a single
     };
     for (const WeirInputs& in : cases) {
         WeirResult r = ComputeWeirFlow(in);
@@ -119,6 +124,7 @@ TEST(WeirFlow, RunTimeErrorsGiveTheUnknownError) {
         EXPECT_EQ(r.message->title, "");
         EXPECT_EQ(r.message->text, "An unknown error has occurred.  Please contact tech support.");
         EXPECT_EQ(r.message->icon, MessageKind::Warning);
+        EXPECT_TRUE(r.message->clearsResults);
     }
 }
 
