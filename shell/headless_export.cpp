@@ -15,7 +15,7 @@ void PrintError(const std::string& text) {
 
 }  // namespace
 
-int RunHeadlessExport(const ProgramOptions& options) {
+int RunHeadlessExport(const ProgramOptions& options, const QPageLayout& page) {
     const ProfileReadResult read = ReadProfileFile(QFile::encodeName(options.fileToOpen).toStdString());
     if (read.status == ProfileReadStatus::UnknownChannelType) {
         PrintError("File Open Error: Unknown channel type. Cannot open file.");
@@ -27,13 +27,13 @@ int RunHeadlessExport(const ProgramOptions& options) {
     }
     int status = kExportWritten;
     if (!options.exportPdf.isEmpty()) {
-        if (std::optional<std::string> error = ExportReportPdf(read.document, options.exportPdf)) {
+        if (std::optional<std::string> error = ExportReportPdf(read.document, options.exportPdf, page)) {
             PrintError("cannot write " + options.exportPdf.toStdString() + ": " + *error);
             status = kExportFailed;
         }
     }
     if (!options.exportPlot.isEmpty()) {
-        if (std::optional<std::string> error = ExportPlotImage(read.document, options.exportPlot)) {
+        if (std::optional<std::string> error = ExportPlotImage(read.document, options.exportPlot, page)) {
             PrintError("cannot write " + options.exportPlot.toStdString() + ": " + *error);
             status = kExportFailed;
         }

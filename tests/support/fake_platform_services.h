@@ -84,6 +84,14 @@ class FakePlatformServices : public PlatformServices {
         std::unique_ptr<LinePrinter> printer = Record(QStringLiteral("preview"));
         printDocument(*printer);
     }
+    std::unique_ptr<PicturePrinter> BeginPdfPicturePrint(const QString& path) override {
+        pdfPictures.emplace_back(path, RecordingPicturePrinter());
+        return std::make_unique<ForwardingPicturePrinter>(pdfPictures.back().second);
+    }
+    void ShowPicturePreview(const std::function<void(PicturePrinter&)>& printDocument) override {
+        ++previews;
+        printDocument(previewPictures);
+    }
     void SetClipboardText(const QString& text) override { clipboardText = text; }
     void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
     void ShowHelpContents() override { ++helpContents; }
@@ -121,6 +129,8 @@ class FakePlatformServices : public PlatformServices {
     std::deque<PrintedDocument> printedDocuments;  // every document begun, in order
     QString clipboardText;
     RecordingPicturePrinter picturePrinter;
+    RecordingPicturePrinter previewPictures;                           // what the plot's preview showed
+    std::deque<std::pair<QString, RecordingPicturePrinter>> pdfPictures;  // each plot PDF by its path
     QImage clipboardImage;
     std::vector<QString> webPages;
     std::vector<QString> helpPages;  // pages asked for by F1, in order
