@@ -197,6 +197,8 @@ std::optional<int> QtPlatformServices::AskPrintCopies() {
     const int copies = printer.copyCount();
     // The program prints each copy itself, each on its own page.
     printer.setCopyCount(1);
+    // Another printer chosen may print less close to the edge.
+    ApplyPageLayout(printer, printer.pageLayout());
     return copies;
 }
 

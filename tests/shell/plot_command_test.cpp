@@ -355,10 +355,8 @@ TEST_F(PlotCommandTest, PreviewAndPdfShowThePrintedPage) {
     ComputeWorkedExample();
     services.printCopies = {1};
     services.paths = {QStringLiteral("/somewhere/plot.PDF")};
-    for (RecordingPicturePrinter* printer : {&services.picturePrinter, &services.previewPictures}) {
-        printer->orientation = PageOrientation::Landscape;
-        printer->pageSize = {15120, 11520};
-    }
+    services.picturePrinter.orientation = PageOrientation::Landscape;
+    services.picturePrinter.pageSize = {15120, 11520};
     RunPlot([](FrmPlot& plot) {
         plot.cmdPrint->click();
         plot.cmdPrintPreview->click();

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrinter>
 #include <filesystem>
 
 namespace rillo {
