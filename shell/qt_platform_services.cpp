@@ -230,9 +230,11 @@ std::unique_ptr<LinePrinter> QtPlatformServices::BeginPdfLinePrint(const QString
 }
 
 void QtPlatformServices::RunPrintPreview(const std::function<void(QPrinter&)>& paint) {
-    QPrintPreviewDialog dialog(&Printer(), QApplication::activeWindow());
+    QPrinter& printer = Printer();
+    const QPageLayout before = printer.pageLayout();
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
-                     [&paint](QPrinter* printer) { paint(*printer); });
+                     [&paint](QPrinter* previewed) { paint(*previewed); });
     // Tall enough to read a whole page, on any screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -240,6 +242,12 @@ void QtPlatformServices::RunPrintPreview(const std::function<void(QPrinter&)>& p
     }
     CenterOnScreen(dialog);
     dialog.exec();
+    // The preview's own page set-up button chooses for later printing too.
+    if (!printer.pageLayout().isEquivalentTo(before)) {
+        const QPageLayout chosen = UsablePageLayout(printer.pageLayout());
+        ApplyPageLayout(printer, chosen);
+        StorePageLayout(*this, chosen);
+    }
 }
 
 void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -192,6 +193,24 @@ TEST(PageSetupSettings, PreviewAndPdfShareTheStoredSetUp) {
         EXPECT_NEAR(previewShape, expected, 0.002);
         const std::unique_ptr<LinePrinter> pdf = services.BeginPdfLinePrint(folder.filePath("report.pdf"));
         EXPECT_NEAR(pdf->PrintableWidth() / pdf->PageHeight(), expected, 0.002);
+    }
+}
+
+// Page Setup keeps what OK chose for the next run; Cancel keeps nothing.
+TEST(PageSetupSettings, OkInPageSetupStoresTheSetUpAndCancelDoesNot) {
+    QTemporaryDir folder;
+    const QString settings = folder.filePath("Rillo2.ini");
+    for (bool ok : {false, true}) {
+        QtPlatformServices services(settings);
+        services.Printer().setPageMargins(QMarginsF(12, 13, 14, 16), QPageLayout::Millimeter);
+        QTimer::singleShot(0, [ok] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                ok ? dialog->accept() : dialog->reject();
+            }
+        });
+        EXPECT_EQ(services.ShowPageSetup(), ok);
+        EXPECT_EQ(services.ReadSetting("Print", "LeftMargin", "none"), ok ? "12" : "none");
+        EXPECT_EQ(services.ReadSetting("Print", "BottomMargin", "none"), ok ? "16" : "none");
     }
 }
 
