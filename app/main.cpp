@@ -4,6 +4,7 @@
 
 #include "shell/headless_export.h"
 #include "shell/mdi_main.h"
+#include "shell/page_layout_settings.h"
 #include "shell/program_options.h"
 #include "shell/qt_platform_services.h"
 #include "shell/start_up.h"
@@ -53,7 +54,9 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
         SetApplicationIdentity();
-        return rillo::RunHeadlessExport(options);
+        // The PDF pages as Page Setup last left them.
+        rillo::QtPlatformServices services;
+        return rillo::RunHeadlessExport(options, rillo::StoredPageLayout(services));
     }
 
     QApplication app(argc, argv);

@@ -7,8 +7,8 @@
 #include <exception>
 
 #include "documents/frm_plot_setup.h"
-#include "documents/plot/plot_print_placement.h"
 #include "documents/plot_chart.h"
+#include "documents/plot_printing.h"
 #include "platform/center_on_screen.h"
 #include "platform/error_messages.h"
 #include "platform/picture_printer.h"
@@ -29,17 +29,12 @@ double PrintScale(QSize chart) {
     return std::min(kPrintScale, kLongestPrintedSide / std::max({chart.width(), chart.height(), 1}));
 }
 
-const QString kExportFilter = QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg");
+const QString kExportFilter =
+    QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
 
-// Prints the copies, each on its own page; false as soon as the printer fails.
-bool PrintCopies(PicturePrinter& printer, PlatformServices& services, const QImage& picture,
-                 const QRectF& place, int copies) {
-    for (int copy = 0; copy < copies; ++copy) {
-        if (copy > 0 && !printer.NewPage()) return false;
-        if (!printer.DrawPicture(picture, place)) return false;
-        services.ProcessPendingEvents();
-    }
-    return true;
+void ShowPrintError(PlatformServices& services, const std::string& failure) {
+    ShowSystemError(services, QStringLiteral("Print Error"), QStringLiteral("The following error occurred while printing:"),
+                    QString::fromStdString(failure));
 }
 
 }  // namespace
@@ -80,17 +75,19 @@ void FrmPlot::BuildControls() {
     };
     cmdCopy = button("cmdCopy", "&Copy");
     cmdPrint = button("cmdPrint", "&Print");
+    cmdPrintPreview = button("cmdPrintPreview", "Pre&view");
     cmdCustomize = button("cmdCustomize", "Customi&ze");
     cmdExport = button("cmdExport", "&Export...");
     cmdClose = button("cmdClose", "Cl&ose");
     connect(cmdCopy, &QPushButton::clicked, this, &FrmPlot::Copy);
     connect(cmdPrint, &QPushButton::clicked, this, &FrmPlot::Print);
+    connect(cmdPrintPreview, &QPushButton::clicked, this, &FrmPlot::PrintPreview);
     connect(cmdCustomize, &QPushButton::clicked, this, &FrmPlot::Customize);
     connect(cmdExport, &QPushButton::clicked, this, &FrmPlot::Export);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdCopy, cmdPrint, cmdCustomize, cmdExport}) buttons->addWidget(b);
+    for (QPushButton* b : {cmdCopy, cmdPrint, cmdPrintPreview, cmdCustomize, cmdExport}) buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
@@ -140,22 +137,34 @@ void FrmPlot::Copy() {
         QStringLiteral("Copy"), MessageIcon::Information);
 }
 
+QImage FrmPlot::PrintedPicture() const {
+    return ChartImage(PrintScale(grfPlot->size()));
+}
+
+QSizeF FrmPlot::ChartTwips() const {
+    return QSizeF(PixelsToTwips(grfPlot->width()), PixelsToTwips(grfPlot->height()));
+}
+
 void FrmPlot::Print() {
     const std::optional<int> answer = services_.AskPrintCopies();
     if (!answer) return;
     const int copies = *answer <= 0 ? 1 : *answer;
-    WaitCursor wait(services_);
-    services_.SetClipboardImage(ChartImage(grfPlot->devicePixelRatioF()));
-    const QImage picture = ChartImage(PrintScale(grfPlot->size()));
-    PicturePrinter& printer = services_.PrinterForPictures();
-    const QSizeF page = printer.PageSize();
-    const PageRect place =
-        PlotPicturePlacement(PixelsToTwips(grfPlot->width()), PixelsToTwips(grfPlot->height()), page.width(),
-                             page.height(), printer.Orientation() == PageOrientation::Landscape);
-    // A printer that fails ends the print without a word.
-    PrintCopies(printer, services_, picture, QRectF(place.left, place.top, place.width, place.height),
-                copies);
-    printer.EndDocument();
+    std::optional<std::string> failure;
+    {
+        WaitCursor wait(services_);
+        services_.SetClipboardImage(ChartImage(grfPlot->devicePixelRatioF()));
+        failure = PrintPlotPicture(services_.PrinterForPictures(), PrintedPicture(), ChartTwips(), copies,
+                                   [this] { services_.ProcessPendingEvents(); });
+    }
+    if (failure) ShowPrintError(services_, *failure);
+}
+
+void FrmPlot::PrintPreview() {
+    const QImage picture = PrintedPicture();
+    const QSizeF chart = ChartTwips();
+    // The preview shows what it drew; there is nothing to report from it.
+    services_.ShowPicturePreview(
+        [&picture, chart](PicturePrinter& printer) { PrintPlotPicture(printer, picture, chart, 1); });
 }
 
 void FrmPlot::Customize() {
@@ -180,7 +189,12 @@ void FrmPlot::Export() {
     std::optional<std::string> error;
     {
         WaitCursor wait(services_);
-        error = WritePlotImageFile(chart_, grfPlot->size(), *path);
+        if (path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+            // A page as Print puts it on paper, in the page set-up of the report.
+            error = PrintPlotPicture(*services_.BeginPdfPicturePrint(*path), PrintedPicture(), ChartTwips(), 1);
+        } else {
+            error = WritePlotImageFile(chart_, grfPlot->size(), *path);
+        }
     }
     if (error) {
         ShowSystemError(services_, QStringLiteral("Export Error"),

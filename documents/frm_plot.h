@@ -13,8 +13,8 @@ class FrmPlotSetup;
 class PlatformServices;
 
 // The plot window "Water Surface Profile": the chart grfPlot and the buttons
-// Copy, Print, Customize (a click on the chart does the same), Export and
-// Close. Modal and centred on the screen.
+// Copy, Print, Preview, Customize (a click on the chart does the same),
+// Export (PNG, SVG or PDF) and Close. Modal and centred on the screen.
 class FrmPlot : public QDialog {
     Q_OBJECT
    public:
@@ -30,13 +30,17 @@ class FrmPlot : public QDialog {
     const PlotChart& Chart() const { return chart_; }
 
     void Copy();
+    // Prints the copies the print dialog asks for; a printer that fails shows "Print Error".
     void Print();
+    // The printed page in the print preview, in the report's page set-up.
+    void PrintPreview();
     void Customize();
     void Export();
 
     QChartView* grfPlot;
     QPushButton* cmdCopy;
     QPushButton* cmdPrint;
+    QPushButton* cmdPrintPreview;
     QPushButton* cmdCustomize;
     QPushButton* cmdExport;
     QPushButton* cmdClose;
@@ -49,6 +53,9 @@ class FrmPlot : public QDialog {
     void Redraw();
     // The chart as shown, drawn `scale` times larger.
     QImage ChartImage(double scale) const;
+    // The chart drawn finer for paper, and its size on paper.
+    QImage PrintedPicture() const;
+    QSizeF ChartTwips() const;
 
     PlatformServices& services_;
     FrmPlotSetup& setup_;

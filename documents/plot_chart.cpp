@@ -302,7 +302,7 @@ std::optional<std::string> WritePlotImageFile(const PlotChart& plot, QSize size,
     } else if (type == "svg") {
         error = EncodeSvg(plot, size, bytes);
     } else {
-        return "the file name must end in .png or .svg";
+        return "the file name must end in .png, .svg or .pdf";
     }
     if (error) return error;
     return WriteFileAtomically(QFile::encodeName(path).toStdString(),

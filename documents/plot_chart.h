@@ -26,7 +26,8 @@ QChart* NewPlotChart(const PlotChart& plot);
 QImage RenderPlotImage(const PlotChart& plot, QSize size, double scale);
 
 // Writes the plot as drawn at `size`: a PNG file at twice that size, or an
-// SVG file, chosen by the path's extension (".png" or ".svg", any case).
+// SVG file, chosen by the path's extension (".png" or ".svg", any case; a
+// PDF is a printed page, see PrintPlotPicture).
 // The file is complete or not written at all; returns the error text.
 std::optional<std::string> WritePlotImageFile(const PlotChart& plot, QSize size, const QString& path);
 

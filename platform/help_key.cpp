@@ -37,6 +37,7 @@ constexpr WindowPage kWindowPages[] = {
     {"QFileDialog", "files"},
     {"QPrintDialog", "printing"},
     {"QPageSetupDialog", "printing"},
+    {"QPrintPreviewDialog", "printing"},
 };
 
 const char* const kFirstPage = "index";

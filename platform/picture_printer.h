@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QRectF>
 #include <QSizeF>
+#include <string>
 
 namespace rillo {
 
@@ -24,6 +25,8 @@ class PicturePrinter {
     virtual bool NewPage() = 0;
     // Ends the document and sends it to the printer.
     virtual bool EndDocument() = 0;
+    // The system's description of the first failure of the document.
+    virtual std::string Failure() const = 0;
 };
 
 }  // namespace rillo

@@ -81,6 +81,12 @@ class PlatformServices {
     // document to the line printer it is given, whenever the preview needs it.
     virtual void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) = 0;
 
+    // The same for the plot: a picture printer for one document written as a
+    // PDF file at `path` on the printer's page layout (the file appears only
+    // once the document has ended whole), and the print preview of pictures.
+    virtual std::unique_ptr<PicturePrinter> BeginPdfPicturePrint(const QString& path) = 0;
+    virtual void ShowPicturePreview(const std::function<void(PicturePrinter&)>& printDocument) = 0;
+
     // The system clipboard.
     virtual void SetClipboardText(const QString& text) = 0;
     virtual void SetClipboardImage(const QImage& image) = 0;

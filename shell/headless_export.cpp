@@ -49,7 +49,7 @@ std::optional<std::string> OutputConflict(const ProgramOptions& options) {
 
 }  // namespace
 
-int RunHeadlessExport(const ProgramOptions& options) {
+int RunHeadlessExport(const ProgramOptions& options, const QPageLayout& page) {
     if (std::optional<std::string> conflict = OutputConflict(options)) {
         PrintError(*conflict);
         return kExportRefused;
@@ -65,13 +65,13 @@ int RunHeadlessExport(const ProgramOptions& options) {
     }
     int status = kExportWritten;
     if (!options.exportPdf.isEmpty()) {
-        if (std::optional<std::string> error = ExportReportPdf(read.document, options.exportPdf)) {
+        if (std::optional<std::string> error = ExportReportPdf(read.document, options.exportPdf, page)) {
             PrintError("cannot write " + options.exportPdf.toStdString() + ": " + *error);
             status = kExportFailed;
         }
     }
     if (!options.exportPlot.isEmpty()) {
-        if (std::optional<std::string> error = ExportPlotImage(read.document, options.exportPlot)) {
+        if (std::optional<std::string> error = ExportPlotImage(read.document, options.exportPlot, page)) {
             PrintError("cannot write " + options.exportPlot.toStdString() + ": " + *error);
             status = kExportFailed;
         }

@@ -19,9 +19,9 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
     parser.addOption(exportPdf);
     const QCommandLineOption exportPlot(
         QStringLiteral("export-plot"),
-        QStringLiteral("Draw the plot of <file> with the default set-up to a PNG or SVG file (by the\n"
-                       "extension), with no window, and exit."),
-        QStringLiteral("out.png|out.svg"));
+        QStringLiteral("Draw the plot of <file> with the default set-up to a PNG, SVG or PDF file (by\n"
+                       "the extension), with no window, and exit."),
+        QStringLiteral("out.png|out.svg|out.pdf"));
     parser.addOption(exportPlot);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A profile file (.flo) to open."),
                                  QStringLiteral("[file]"));

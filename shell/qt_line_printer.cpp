@@ -10,7 +10,7 @@ namespace rillo {
 
 namespace {
 
-constexpr double kPdfMarginMm = 15.0;
+constexpr double kDefaultMarginMm = 15.0;
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -60,6 +60,14 @@ double QtLinePrinter::ColumnWidth() {
     return AverageCharacterWidth([&metrics](char c) { return metrics.horizontalAdvance(QChar(c)); });
 }
 
+double QtLinePrinter::PageHeight() {
+    return device_.height();
+}
+
+double QtLinePrinter::LineSpacing() {
+    return QFontMetricsF(font_, &device_).lineSpacing();
+}
+
 void QtLinePrinter::StartLine() {
     if (lineStarted_) return;
     if (ended_) Fail("The document has already been sent to the printer.");
@@ -73,12 +81,14 @@ void QtLinePrinter::StartLine() {
                            : "The printer could not start the document.");
         }
         started_ = true;
-    } else if (newPageDue_ || (pageHasLines_ && top_ + metrics.height() > device_.height())) {
+    } else if (newPageDue_ || (!footDue_ && pageHasLines_ && top_ + metrics.height() > device_.height())) {
         if (!device_.newPage()) Fail("The printer could not start a new page.");
         top_ = 0.0;
         pageHasLines_ = false;
     }
     newPageDue_ = false;
+    if (footDue_) top_ = std::max(top_, device_.height() - std::max(metrics.lineSpacing(), metrics.height()));
+    footDue_ = false;
     painter_.setFont(font_);
     lineHeight_ = metrics.lineSpacing();
     lineAscent_ = metrics.ascent();
@@ -95,6 +105,10 @@ void QtLinePrinter::EndLine() {
     StartLine();
     top_ += lineHeight_;
     lineStarted_ = false;
+}
+
+void QtLinePrinter::MoveToFoot() {
+    footDue_ = true;
 }
 
 void QtLinePrinter::NewPage() {
@@ -140,18 +154,8 @@ void PdfLinePrinter::EndDocument() {
 QPageLayout DefaultReportPageLayout() {
     const bool letter = QLocale::system().territory() == QLocale::UnitedStates;
     return QPageLayout(QPageSize(letter ? QPageSize::Letter : QPageSize::A4), QPageLayout::Portrait,
-                       QMarginsF(kPdfMarginMm, kPdfMarginMm, kPdfMarginMm, kPdfMarginMm),
+                       QMarginsF(kDefaultMarginMm, kDefaultMarginMm, kDefaultMarginMm, kDefaultMarginMm),
                        QPageLayout::Millimeter);
-}
-
-QPageLayout PdfPageLayout(const QPageLayout& printerLayout) {
-    QPageLayout layout(printerLayout.pageSize(), printerLayout.orientation(), QMarginsF(),
-                       QPageLayout::Millimeter);
-    const QMarginsF printer = printerLayout.margins(QPageLayout::Millimeter);
-    layout.setMargins(QMarginsF(std::max(printer.left(), kPdfMarginMm), std::max(printer.top(), kPdfMarginMm),
-                                std::max(printer.right(), kPdfMarginMm),
-                                std::max(printer.bottom(), kPdfMarginMm)));
-    return layout;
 }
 
 }  // namespace rillo

@@ -27,8 +27,11 @@ class QtLinePrinter : public LinePrinter {
     double PrintableWidth() override;
     double TextWidth(std::string_view text) override;
     double ColumnWidth() override;
+    double PageHeight() override;
+    double LineSpacing() override;
     void PrintText(double x, std::string_view text) override;
     void EndLine() override;
+    void MoveToFoot() override;
     void NewPage() override;
     // Ends the document, which sends it; after a failure, sends what was printed.
     void EndDocument() override;
@@ -49,7 +52,7 @@ class QtLinePrinter : public LinePrinter {
     QPainter painter_;
     QFont font_;
     bool started_ = false, ended_ = false, failed_ = false;
-    bool lineStarted_ = false, pageHasLines_ = false, newPageDue_ = false;
+    bool lineStarted_ = false, pageHasLines_ = false, newPageDue_ = false, footDue_ = false;
     double top_ = 0.0;  // of the current line
     double lineHeight_ = 0.0, lineAscent_ = 0.0;
 };
@@ -76,13 +79,8 @@ class PdfLinePrinter : private PdfInMemory, public QtLinePrinter {
     bool ended_ = false;
 };
 
-// The page layout of a report written with no printer at hand: Letter in the
-// United States, A4 elsewhere, with margins of 15 mm.
+// The page set-up until the user chooses one: Letter in the United States,
+// A4 elsewhere, portrait, with margins of 15 mm.
 QPageLayout DefaultReportPageLayout();
-
-// The printer's page size and orientation for a PDF file, with margins of at
-// least 15 mm: a printer's own margins are only its unprintable edge, a few
-// millimetres, which a document read on screen does not have.
-QPageLayout PdfPageLayout(const QPageLayout& printerLayout);
 
 }  // namespace rillo

@@ -23,6 +23,7 @@
 #include "platform/center_on_screen.h"
 #include "shell/help_collection.h"
 #include "shell/help_window.h"
+#include "shell/page_layout_settings.h"
 #include "shell/qt_line_printer.h"
 
 namespace rillo {
@@ -178,7 +179,10 @@ std::optional<QString> QtPlatformServices::AskSavePath(const FileDialogRequest& 
 }
 
 QPrinter& QtPlatformServices::Printer() {
-    if (!printer_) printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (!printer_) {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        ApplyPageLayout(*printer_, StoredPageLayout(*this));
+    }
     return *printer_;
 }
 
@@ -193,12 +197,23 @@ std::optional<int> QtPlatformServices::AskPrintCopies() {
     const int copies = printer.copyCount();
     // The program prints each copy itself, each on its own page.
     printer.setCopyCount(1);
+    // Another printer chosen may print less close to the edge.
+    ApplyPageLayout(printer, printer.pageLayout());
     return copies;
 }
 
 bool QtPlatformServices::ShowPageSetup() {
-    QPageSetupDialog dialog(&Printer(), QApplication::activeWindow());
-    return dialog.exec() == QDialog::Accepted;
+    QPrinter& printer = Printer();
+    const QPageLayout before = printer.pageLayout();
+    QPageSetupDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() != QDialog::Accepted) {
+        printer.setPageLayout(before);  // the dialog may have changed the printer as it went
+        return false;
+    }
+    const QPageLayout chosen = UsablePageLayout(printer.pageLayout());
+    ApplyPageLayout(printer, chosen);
+    StorePageLayout(*this, chosen);
+    return true;
 }
 
 PicturePrinter& QtPlatformServices::PrinterForPictures() {
@@ -211,20 +226,15 @@ std::unique_ptr<LinePrinter> QtPlatformServices::BeginLinePrint() {
 }
 
 std::unique_ptr<LinePrinter> QtPlatformServices::BeginPdfLinePrint(const QString& path) {
-    return std::make_unique<PdfLinePrinter>(path, PdfPageLayout(Printer().pageLayout()));
+    return std::make_unique<PdfLinePrinter>(path, Printer().pageLayout());
 }
 
-void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) {
-    QPrintPreviewDialog dialog(&Printer(), QApplication::activeWindow());
-    const auto paint = [&printDocument](QPrinter* printer) {
-        QtLinePrinter linePrinter(*printer);
-        // A failure must not unwind through the dialog; the caller reports its own.
-        try {
-            printDocument(linePrinter);
-        } catch (const std::exception&) {
-        }
-    };
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, paint);
+void QtPlatformServices::RunPrintPreview(const std::function<void(QPrinter&)>& paint) {
+    QPrinter& printer = Printer();
+    const QPageLayout before = printer.pageLayout();
+    QPrintPreviewDialog dialog(&printer, QApplication::activeWindow());
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&paint](QPrinter* previewed) { paint(*previewed); });
     // Tall enough to read a whole page, on any screen.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
@@ -232,6 +242,37 @@ void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)
     }
     CenterOnScreen(dialog);
     dialog.exec();
+    // The preview's own page set-up button chooses for later printing too.
+    if (!printer.pageLayout().isEquivalentTo(before)) {
+        const QPageLayout chosen = UsablePageLayout(printer.pageLayout());
+        ApplyPageLayout(printer, chosen);
+        StorePageLayout(*this, chosen);
+    }
+}
+
+void QtPlatformServices::ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) {
+    RunPrintPreview([&printDocument](QPrinter& printer) {
+        QtLinePrinter linePrinter(printer);
+        // A failure must not unwind through the dialog; the caller reports its own.
+        try {
+            printDocument(linePrinter);
+        } catch (const std::exception&) {
+        }
+    });
+}
+
+std::unique_ptr<PicturePrinter> QtPlatformServices::BeginPdfPicturePrint(const QString& path) {
+    return std::make_unique<PdfPicturePrinter>(path, Printer().pageLayout());
+}
+
+void QtPlatformServices::ShowPicturePreview(const std::function<void(PicturePrinter&)>& printDocument) {
+    RunPrintPreview([&printDocument](QPrinter& printer) {
+        QtPicturePrinter picturePrinter(printer);
+        try {
+            printDocument(picturePrinter);
+        } catch (const std::exception&) {
+        }
+    });
 }
 
 void QtPlatformServices::SetClipboardText(const QString& text) {

@@ -44,6 +44,8 @@ class QtPlatformServices : public PlatformServices {
     std::unique_ptr<LinePrinter> BeginLinePrint() override;
     std::unique_ptr<LinePrinter> BeginPdfLinePrint(const QString& path) override;
     void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) override;
+    std::unique_ptr<PicturePrinter> BeginPdfPicturePrint(const QString& path) override;
+    void ShowPicturePreview(const std::function<void(PicturePrinter&)>& printDocument) override;
     void SetClipboardText(const QString& text) override;
     void SetClipboardImage(const QImage& image) override;
     void ShowHelpContents() override;
@@ -66,6 +68,9 @@ class QtPlatformServices : public PlatformServices {
     // The one printer of the program, made on first use: the page set-up and
     // print dialogs choose it and every printed document goes to it.
     QPrinter& Printer();
+    // The modal print preview of the printer; `paint` draws the document on
+    // the printer the preview hands it, whenever the preview needs it.
+    void RunPrintPreview(const std::function<void(QPrinter&)>& paint);
 
    private:
     void OpenSettings(const QString& file);

@@ -5,10 +5,11 @@
 
 namespace rillo {
 
-std::optional<std::string> ExportReportPdf(const ProfileDocument& document, const QString& pdfPath) {
+std::optional<std::string> ExportReportPdf(const ProfileDocument& document, const QString& pdfPath,
+                                           const QPageLayout& page) {
     // The program refuses to print such a profile too.
     if (!ProfileIsComplete(document)) return "the file holds no computed profile to print";
-    PdfLinePrinter printer(pdfPath, DefaultReportPageLayout());
+    PdfLinePrinter printer(pdfPath, page);
     return PrintProfileReport(printer, document, TodayOnThisComputer(), 1);
 }
 

@@ -26,8 +26,9 @@ ReportLine Empty(const ReportFont& font) {
     return {font, {}};
 }
 
-ReportLine Centred(const ReportFont& font, const std::string& text) {
-    return {font, {{Placement::Centred, 0, OnOneLine(text)}}};
+ReportLine Centred(const ReportFont& font, const std::string& text,
+                   ReportLineRole role = ReportLineRole::Plain) {
+    return {font, {{Placement::Centred, 0, OnOneLine(text)}}, role};
 }
 
 // A summary line: label and value at column 30, at column 65, and in the next zone.
@@ -41,8 +42,8 @@ ReportLine SummaryLine(std::string first, std::string second, std::string third,
 
 // A table line: the first text at column 28, each further one in the next zone.
 template <typename Texts>
-ReportLine TableLine(const Texts& texts) {
-    ReportLine line{kBodyFont, {}, true};
+ReportLine TableLine(const Texts& texts, ReportLineRole role) {
+    ReportLine line{kBodyFont, {}, role};
     bool first = true;
     for (const auto& text : texts) {
         if (first) {
@@ -64,7 +65,7 @@ std::vector<ReportLine> ProfileReportLines(const ProfileDocument& d, const Calen
     lines.push_back(Empty(kTitleFont));
     lines.push_back(Empty(kTitleFont));
     lines.push_back(Centred(kTitleFont, "STEADY-STATE WATER-SURFACE PROFILE"));
-    lines.push_back(Centred(kNameFont, d.channelName));
+    lines.push_back(Centred(kNameFont, d.channelName, ReportLineRole::ChannelName));
     lines.push_back(Centred(kBodyFont, LongDate(today)));
     lines.push_back(Centred(kBodyFont, d.unitSystem == UnitSystem::English ? "English Units" : "SI Units"));
     lines.push_back(Empty(kBodyFont));
@@ -81,11 +82,11 @@ std::vector<ReportLine> ProfileReportLines(const ProfileDocument& d, const Calen
     lines.push_back(Empty(kBodyFont));
 
     const char* headings[] = {"Station", "Depth", "Energy", "Area", "Velocity", "Top Width", "Momentum"};
-    lines.push_back(TableLine(headings));
+    lines.push_back(TableLine(headings, ReportLineRole::TableHeading));
     for (const ProfileRow& row : d.table) {
         if (row.cells[kStationColumn].empty()) break;
         std::vector<std::string> printed(row.cells.begin(), row.cells.begin() + kFroudeColumn);
-        lines.push_back(TableLine(printed));
+        lines.push_back(TableLine(printed, ReportLineRole::TableRow));
     }
     return lines;
 }

@@ -4,7 +4,7 @@
 
 #include "documents/format/profile_document.h"
 #include "documents/report/long_date.h"
-#include "documents/report/report_line.h"
+#include "platform/report_line.h"
 
 namespace rillo {
 

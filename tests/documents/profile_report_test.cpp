@@ -51,7 +51,7 @@ ProfileDocument WorkedExample() {
 TEST(ProfileReport, TheWorkedExampleIsLaidOutLineByLine) {
     const ProfileDocument document = WorkedExample();
     const PrintedDocument report = Print(document);
-    ASSERT_EQ(report.lines.size(), 13u + 16u);
+    ASSERT_EQ(report.lines.size(), 13u + 16u + 1u);
     EXPECT_EQ(Describe(report, 0, 14),
               (std::vector<std::string>{
                   "12",
@@ -71,8 +71,10 @@ TEST(ProfileReport, TheWorkedExampleIsLaidOutLineByLine) {
                   "10 | 28:10+00.000 | 43:1.329 | 57:1.878 | 71:16.817 | 85:5.946 | 99:15.315 | "
                   "113:28.857",
               }));
-    EXPECT_EQ(Describe(report.lines.back()),
+    EXPECT_EQ(Describe(report.lines[report.lines.size() - 2]),
               "10 | 28:0+00.000 | 43:1.702 | 57:2.000 | 71:22.808 | 85:4.384 | 99:16.807 | 113:31.379");
+    EXPECT_EQ(Describe(report.lines.back()), "10 | 60.5:Page 1 of 1");
+    EXPECT_TRUE(report.lines.back().atFoot);
     for (const PrintedLine& line : report.lines) {
         EXPECT_EQ(line.font.family, "Times New Roman");
         EXPECT_EQ(line.page, 1);
@@ -126,24 +128,77 @@ TEST(ProfileReport, AProfileWithoutNormalDepthPrintsDashes) {
               "10 | 30:Length = 1000 | 65:Normal Depth = ---- | 85:XSec Area = ----");
 }
 
-TEST(ProfileReport, ALongTableRunsOnToTheNextPageWithoutAHeading) {
+TEST(ProfileReport, EveryFurtherPageRepeatsTheNameAndTheHeadingAndEveryPageHasItsNumber) {
     ProfileDocument document = WorkedExample();
     const ProfileTable computed = document.table;
     document.table.clear();
-    for (int i = 0; i < 61; ++i)
+    for (int i = 0; i < 130; ++i)
         document.table.push_back(computed[static_cast<std::size_t>(i) % computed.size()]);
     document.table.push_back(ProfileRow{});  // the table ends here
     document.table.push_back(computed.front());
     const PrintedDocument report = Print(document, 1, 60);
-    ASSERT_EQ(report.lines.size(), 13u + 61u);
-    EXPECT_EQ(report.Pages(), 2);
-    EXPECT_EQ(report.lines[59].page, 1);
-    EXPECT_EQ(report.lines[60].page, 2);
-    EXPECT_EQ(report.lines[60].texts.at(0).text, computed[47 % computed.size()].cells[0]);
-    int headings = 0;
-    for (const PrintedLine& line : report.lines)
-        headings += !line.texts.empty() && line.texts[0].text == "Station";
-    EXPECT_EQ(headings, 1);
+    // Page 1: 13 lines before the rows, 46 rows, the footer; pages 2 and 3: the
+    // name, an empty line and the heading, 56 rows and 28, the footer.
+    ASSERT_EQ(report.Pages(), 3);
+    ASSERT_EQ(report.lines.size(), 13u + 130u + 3u * 1u + 2u * 3u);
+    std::vector<std::vector<const PrintedLine*>> pages(3);
+    for (const PrintedLine& line : report.lines) pages.at(static_cast<std::size_t>(line.page - 1)).push_back(&line);
+    const std::size_t rowsOnPage[] = {46, 56, 28};
+    int row = 0;
+    for (std::size_t p = 0; p < 3; ++p) {
+        SCOPED_TRACE(p + 1);
+        const std::vector<const PrintedLine*>& lines = pages[p];
+        const std::size_t before = p == 0 ? 13 : 3;
+        ASSERT_EQ(lines.size(), before + rowsOnPage[p] + 1);
+        EXPECT_EQ(lines[before - 1]->texts.at(0).text, "Station");
+        if (p > 0) {
+            EXPECT_EQ(Describe(*lines[0]), "12b | 56.5:Trapezoidal Channel");
+            EXPECT_TRUE(lines[1]->texts.empty());
+        }
+        for (std::size_t i = before; i < before + rowsOnPage[p]; ++i, ++row) {
+            EXPECT_EQ(lines[i]->texts.at(0).text,
+                      computed[static_cast<std::size_t>(row) % computed.size()].cells[0]);
+        }
+        EXPECT_TRUE(lines.back()->atFoot);
+        EXPECT_EQ(lines.back()->texts.at(0).text, "Page " + std::to_string(p + 1) + " of 3");
+    }
+}
+
+// Whatever the width of the page and the length of the channel name, every
+// line fits between the margins, the fonts shrink together only as far as the
+// widest line needs, and the name is printed whole.
+TEST(ProfileReport, EveryLineFitsThePageAndTheNameWrapsWhole) {
+    const ProfileDocument worked = WorkedExample();
+    for (int columns : {40, 63, 90, 119, 120, 121, 150, 400}) {
+        for (std::size_t nameLength : {0u, 1u, 19u, 150u, 300u}) {
+            SCOPED_TRACE(std::to_string(columns) + " columns, a name of " + std::to_string(nameLength));
+            ProfileDocument document = worked;
+            document.channelName.clear();
+            for (std::size_t i = 0; i < nameLength; ++i) document.channelName += i % 7 == 6 ? ' ' : char('a' + i % 26);
+            PrintedDocument record;
+            RecordingLinePrinter printer(record, columns, 60);
+            printer.widthFollowsFontSize = true;
+            ASSERT_EQ(PrintProfileReport(printer, document, kMonday, 1), std::nullopt);
+            std::string name;
+            double tableSize = 0.0;
+            for (const PrintedLine& line : record.lines) {
+                EXPECT_LE(line.right, columns + 1e-9) << Describe(line);
+                for (const auto& text : line.texts) EXPECT_GE(text.column, 1.0) << Describe(line);
+                if (line.font.emphasised && !line.texts.empty()) name += (name.empty() ? "" : " ") + line.texts.at(0).text;
+                if (!line.texts.empty() && line.texts[0].text == "Station") tableSize = line.font.pointSize;
+            }
+            // The words of the name, in order, each blank between them one blank.
+            std::string expected;
+            for (std::size_t i = 0; i < nameLength; ++i) {
+                const bool blank = document.channelName[i] == ' ';
+                if (!blank || (!expected.empty() && expected.back() != ' ')) expected += document.channelName[i];
+            }
+            while (!expected.empty() && expected.back() == ' ') expected.pop_back();
+            if (nameLength > 0) EXPECT_EQ(name, expected);
+            // The widest line, the flow type's, reaches column 121 at 10 pt.
+            EXPECT_NEAR(tableSize, std::min(10.0, 10.0 * columns / 121.0), 0.1);
+        }
+    }
 }
 
 TEST(ProfileReport, APrinterFailureEndsTheDocumentWithWhatWasPrinted) {
@@ -176,10 +231,11 @@ TEST(ProfileReport, LineBreaksInAChannelNameStayOnItsLine) {
 TEST(ProfileReport, ItemsThatALongTextHasPassedFollowItAfterABlank) {
     ProfileDocument document = WorkedExample();
     document.flowrate = std::string(40, '1');
-    document.channelName = std::string(200, 'W');  // wider than the page: starts at its left edge
+    document.channelName = std::string(200, 'W');  // wider than the page: goes on in a second line
     const PrintedDocument report = Print(document);
     EXPECT_EQ(report.lines[3].texts.at(0).column, 1);
-    const auto& line9 = report.lines[8].texts;
+    EXPECT_EQ(report.lines[4].texts.at(0).text, std::string(70, 'W'));
+    const auto& line9 = report.lines[9].texts;
     ASSERT_EQ(line9.size(), 3u);
     EXPECT_EQ(line9[1].column, 30 + 12 + 40 + 1);  // after "Discharge = " and 40 digits
     EXPECT_EQ(line9[2].column, 113);

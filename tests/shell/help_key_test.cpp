@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
@@ -72,6 +76,16 @@ TEST_F(HelpKeyTest, F1InTheDialogsAsksForTheirPages) {
                 });
     InsideModal([this] { Main().Menus().mnuAbout->trigger(); },
                 [this](QWidget& about) { EXPECT_EQ(PressF1(&about), "support"); });
+    // The print preview is the platform's window over the main window, whose
+    // active view has a page of its own: the preview's page wins.
+    Main().mdiArea->setActiveSubWindow(&Main().GridWindow());
+    QPrinter printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    QPrintPreviewDialog preview(&printer, &Main());
+    InsideModal([&preview] { preview.exec(); },
+                [this](QWidget& dialog) {
+                    EXPECT_EQ(PressF1(dialog.findChild<QPrintPreviewWidget*>()), "printing");
+                });
 }
 
 // The calculators and the plot are their own windows; F1 finds their page by

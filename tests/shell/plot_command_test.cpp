@@ -360,7 +360,7 @@ TEST_F(PlotCommandTest, PrintPlacesEachCopyOnItsOwnPage) {
     EXPECT_TRUE(services.messages.empty());
 }
 
-TEST_F(PlotCommandTest, ACancelledOrFailingPrintEndsWithoutAMessage) {
+TEST_F(PlotCommandTest, ACancelledPrintDoesNothingAndAFailingOneSaysWhy) {
     ComputeWorkedExample();
     services.printCopies = {std::nullopt, 3};
     services.picturePrinter.failFromPicture = 1;
@@ -373,8 +373,43 @@ TEST_F(PlotCommandTest, ACancelledOrFailingPrintEndsWithoutAMessage) {
     ASSERT_EQ(services.picturePrinter.documents.size(), 1u);
     EXPECT_EQ(services.picturePrinter.picturesDrawn, 1);
     EXPECT_TRUE(services.picturePrinter.documents[0].ended);
-    EXPECT_TRUE(services.messages.empty());
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].title, "Print Error");
+    EXPECT_EQ(services.messages[0].text,
+              "The following error occurred while printing:\rThe printer is out of paper.");
+    EXPECT_EQ(services.messages[0].icon, MessageIcon::Warning);
     EXPECT_EQ(services.waitDepth, 0);
+}
+
+// Preview and PDF put the page as Print does, on the printer's page set-up.
+TEST_F(PlotCommandTest, PreviewAndPdfShowThePrintedPage) {
+    ComputeWorkedExample();
+    services.printCopies = {1};
+    services.paths = {QStringLiteral("/somewhere/plot.PDF")};
+    services.picturePrinter.orientation = PageOrientation::Landscape;
+    services.picturePrinter.pageSize = {15120, 11520};
+    RunPlot([](FrmPlot& plot) {
+        plot.cmdPrint->click();
+        plot.cmdPrintPreview->click();
+        plot.cmdExport->click();
+        plot.cmdClose->click();
+    });
+    EXPECT_EQ(services.previews, 1);
+    ASSERT_EQ(services.pdfPictures.size(), 1u);
+    EXPECT_EQ(services.pdfPictures[0].first, "/somewhere/plot.PDF");
+    const RecordingPicturePrinter::Document& printed = services.picturePrinter.documents.at(0);
+    ASSERT_EQ(printed.pages.size(), 1u);
+    for (const RecordingPicturePrinter* other : {&services.previewPictures, &services.pdfPictures[0].second}) {
+        ASSERT_EQ(other->documents.size(), 1u);
+        EXPECT_TRUE(other->documents[0].ended);
+        ASSERT_EQ(other->documents[0].pages.size(), 1u);
+        ASSERT_EQ(other->documents[0].pages[0].size(), 1u);
+        EXPECT_EQ(other->documents[0].pages[0][0].place, QRectF(810, 1035, 13500, 9450));
+        EXPECT_EQ(other->documents[0].pages[0][0].pictureSize, printed.pages[0][0].pictureSize);
+    }
+    EXPECT_EQ(services.saveRequests.at(0).filter,
+              "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
+    EXPECT_TRUE(services.messages.empty());
 }
 
 TEST_F(PlotCommandTest, CopyPutsTheChartOnTheClipboard) {
@@ -406,7 +441,8 @@ TEST_F(PlotCommandTest, ExportWritesPngOrSvgByTheExtension) {
         plot.cmdClose->click();
     });
     ASSERT_EQ(services.saveRequests.size(), 4u);
-    EXPECT_EQ(services.saveRequests[0].filter, "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg");
+    EXPECT_EQ(services.saveRequests[0].filter,
+              "PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
     EXPECT_EQ(QImage(path("plot.png")).size(), kPlotChartSize * 2);
     QFile svg(path("plot.SVG"));
     ASSERT_TRUE(svg.open(QIODevice::ReadOnly));

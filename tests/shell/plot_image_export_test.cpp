@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
 #include <filesystem>
 #include <fstream>
 
@@ -72,6 +74,25 @@ TEST_F(PlotImageExportTest, SvgCarriesTheDefaultTitlesAndNoEmptyFroudeSeries) {
     EXPECT_FALSE(svg.contains("Froude")) << "a file keeps no Froude numbers";
 }
 
+// The printed page, in the page set-up given: one page of the paper's size
+// holding the chart as one picture.
+TEST_F(PlotImageExportTest, PdfIsThePrintedPage) {
+    const QPageLayout letterLandscape(QPageSize(QPageSize::Letter), QPageLayout::Landscape, QMarginsF(10, 10, 10, 10),
+                                      QPageLayout::Millimeter);
+    ASSERT_EQ(ExportPlotImage(document_, PathOf("plot.Pdf"), letterLandscape), std::nullopt);
+    QProcess info;
+    info.start("pdfinfo", {PathOf("plot.Pdf")});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    const QString text = QString::fromUtf8(info.readAllStandardOutput());
+    EXPECT_TRUE(text.contains(QRegularExpression("Pages:\\s+1\\n"))) << text.toStdString();
+    EXPECT_TRUE(text.contains(QRegularExpression("Page size:\\s+792 x 612 pts"))) << text.toStdString();
+    QProcess images;
+    images.start("pdfimages", {"-list", PathOf("plot.Pdf")});
+    ASSERT_TRUE(images.waitForFinished(30000));
+    const QStringList rows = QString::fromUtf8(images.readAllStandardOutput()).trimmed().split('\n');
+    EXPECT_EQ(rows.size(), 3) << "two heading rows and one picture";
+}
+
 TEST_F(PlotImageExportTest, AFailedExportLeavesNoFileAndKeepsAnOldOne) {
     {
         std::ofstream old(folder_ / "old.png");
@@ -80,7 +101,7 @@ TEST_F(PlotImageExportTest, AFailedExportLeavesNoFileAndKeepsAnOldOne) {
     fs::create_directories(folder_ / "folder.png");
     const struct {
         std::string name;
-    } cases[] = {{"plot.jpg"}, {"plot"}, {"missing/plot.png"}, {"folder.png"}};
+    } cases[] = {{"plot.jpg"}, {"plot"}, {"missing/plot.png"}, {"folder.png"}, {"missing/plot.pdf"}};
     for (const auto& c : cases) {
         EXPECT_NE(ExportPlotImage(document_, PathOf(c.name)), std::nullopt) << c.name;
     }

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPrinter>
 #include <filesystem>
 
 namespace rillo {
@@ -65,11 +66,13 @@ TEST_F(QtPicturePrinterTest, APrinterThatCannotStartFailsEveryCallUntilTheEnd) {
     EXPECT_FALSE(printer.DrawPicture(picture, QRectF(0, 0, 100, 100)));
     EXPECT_FALSE(printer.NewPage());
     EXPECT_FALSE(printer.EndDocument());
+    EXPECT_EQ(printer.Failure(), "The printer could not start the document.");
 
     // The next document starts afresh.
     printer_.setOutputFileName(QString::fromStdString(pdf_.string()));
     EXPECT_TRUE(printer.DrawPicture(picture, QRectF(0, 0, 100, 100)));
     EXPECT_TRUE(printer.EndDocument());
+    EXPECT_EQ(printer.Failure(), "");
     EXPECT_EQ(PagesWritten(), 1);
 }
 

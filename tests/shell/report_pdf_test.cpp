@@ -98,7 +98,7 @@ TEST(ReportPdf, TheWorkedExampleReadsBackFromThePrinterInOrderWithItsColumnsInLi
     const QStringList pages = PdfPages(pdf);
     ASSERT_EQ(pages.size(), 1);
     const QStringList lines = NonEmptyLines(pages[0]);
-    ASSERT_EQ(lines.size(), 4 + 4 + 1 + 16);
+    ASSERT_EQ(lines.size(), 4 + 4 + 1 + 16 + 1);
     const QStringList expected = {
         "STEADY-STATE WATER-SURFACE PROFILE",
         "Trapezoidal Channel",
@@ -112,13 +112,14 @@ TEST(ReportPdf, TheWorkedExampleReadsBackFromThePrinterInOrderWithItsColumnsInLi
         "10+00.000 1.329 1.878 16.817 5.946 15.315 28.857",
     };
     for (int i = 0; i < expected.size(); ++i) EXPECT_EQ(lines[i].simplified(), expected[i]);
-    EXPECT_EQ(lines.back().simplified(), "0+00.000 1.702 2.000 22.808 4.384 16.807 31.379");
+    EXPECT_EQ(lines[lines.size() - 2].simplified(), "0+00.000 1.702 2.000 22.808 4.384 16.807 31.379");
+    EXPECT_EQ(lines.back().simplified(), "Page 1 of 1");
 
     // Measured on the page: the title block centred, the summary's labels and
     // the table's columns starting where those of their first line start, and
     // every word inside the printable width.
     const PageWords page = FirstPageWords(pdf);
-    ASSERT_EQ(page.lines.size(), 4u + 4u + 1u + 16u);
+    ASSERT_EQ(page.lines.size(), 4u + 4u + 1u + 16u + 1u);
     auto middle = [](const std::vector<Word>& line) { return (line.front().left + line.back().right) / 2; };
     for (int i = 1; i < 4; ++i) EXPECT_NEAR(middle(page.lines[i]), middle(page.lines[0]), 0.5);
     // The left edges of the summary's items "Label = value": the first word and each word after a value.
@@ -141,12 +142,16 @@ TEST(ReportPdf, TheWorkedExampleReadsBackFromThePrinterInOrderWithItsColumnsInLi
     const double columns[7] = {heading[0].left, heading[1].left, heading[2].left, heading[3].left,
                                heading[4].left, heading[5].left, heading[7].left};
     EXPECT_LT(columns[0], page.lines[4][0].left);  // column 28 before column 30
-    for (std::size_t i = 9; i < page.lines.size(); ++i) {
+    for (std::size_t i = 9; i + 1 < page.lines.size(); ++i) {
         ASSERT_EQ(page.lines[i].size(), 7u);
         for (int k = 0; k < 7; ++k) EXPECT_NEAR(page.lines[i][k].left, columns[k], 0.5) << i << " " << k;
     }
     const double printableRight = printer.pageLayout().paintRect(QPageLayout::Point).right();
     for (const auto& line : page.lines) EXPECT_LE(line.back().right, printableRight + 0.5);
+    // The footer sits at the foot of the printable area, centred like the title.
+    const double printableBottom = printer.pageLayout().paintRect(QPageLayout::Point).bottom();
+    EXPECT_NEAR(middle(page.lines.back()), middle(page.lines[0]), 0.5);
+    EXPECT_GT(page.lines.back().front().top, printableBottom - 14.0);
 }
 
 TEST(ReportPdf, ALongTableAndTwoCopiesRunOnToFurtherPages) {
@@ -168,8 +173,9 @@ TEST(ReportPdf, ALongTableAndTwoCopiesRunOnToFurtherPages) {
         const QStringList lines = NonEmptyLines(pages[page]);
         ASSERT_FALSE(lines.isEmpty());
         const bool copyStarts = page % 2 == 0;
-        EXPECT_EQ(lines[0].trimmed() == "STEADY-STATE WATER-SURFACE PROFILE", copyStarts);
-        EXPECT_EQ(lines.filter(QRegularExpression("^\\s*Station\\s+Depth")).size(), copyStarts ? 1 : 0);
+        EXPECT_EQ(lines[0].trimmed(), copyStarts ? "STEADY-STATE WATER-SURFACE PROFILE" : "Trapezoidal Channel");
+        EXPECT_EQ(lines.filter(QRegularExpression("^\\s*Station\\s+Depth")).size(), 1) << "every page is headed";
+        EXPECT_EQ(lines.back().trimmed(), QString("Page %1 of 2").arg(page % 2 + 1));
         rows += lines.filter(QRegularExpression("^\\s*\\d+\\+\\d\\d\\.\\d{3}\\s")).size();
     }
     EXPECT_EQ(rows, 2 * 61);
@@ -211,19 +217,6 @@ TEST(ReportPdf, AnAbandonedOrEmptyDocumentWritesNothing) {
         EXPECT_THROW(printer.EndDocument(), LinePrintError);
     }
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
-}
-
-TEST(ReportPdf, APdfTakesThePrintersPaperButNotItsNarrowMargins) {
-    const QPageLayout printer(QPageSize(QPageSize::Letter), QPageLayout::Landscape,
-                              QMarginsF(3.53, 20, 3.53, 3.53), QPageLayout::Millimeter);
-    const QPageLayout pdf = PdfPageLayout(printer);
-    EXPECT_EQ(pdf.pageSize().id(), QPageSize::Letter);
-    EXPECT_EQ(pdf.orientation(), QPageLayout::Landscape);
-    const QMarginsF margins = pdf.margins(QPageLayout::Millimeter);
-    EXPECT_DOUBLE_EQ(margins.left(), 15);
-    EXPECT_DOUBLE_EQ(margins.top(), 20);
-    EXPECT_DOUBLE_EQ(margins.right(), 15);
-    EXPECT_DOUBLE_EQ(margins.bottom(), 15);
 }
 
 // The program's --export-pdf: the file read as File, Open reads it.

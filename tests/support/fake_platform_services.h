@@ -84,6 +84,15 @@ class FakePlatformServices : public PlatformServices {
         std::unique_ptr<LinePrinter> printer = Record(QStringLiteral("preview"));
         printDocument(*printer);
     }
+    std::unique_ptr<PicturePrinter> BeginPdfPicturePrint(const QString& path) override {
+        pdfPictures.emplace_back(path, PageLikeThePrinter());
+        return std::make_unique<ForwardingPicturePrinter>(pdfPictures.back().second);
+    }
+    void ShowPicturePreview(const std::function<void(PicturePrinter&)>& printDocument) override {
+        ++previews;
+        previewPictures = PageLikeThePrinter();
+        printDocument(previewPictures);
+    }
     void SetClipboardText(const QString& text) override { clipboardText = text; }
     void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
     void ShowHelpContents() override { ++helpContents; }
@@ -121,11 +130,20 @@ class FakePlatformServices : public PlatformServices {
     std::deque<PrintedDocument> printedDocuments;  // every document begun, in order
     QString clipboardText;
     RecordingPicturePrinter picturePrinter;
+    RecordingPicturePrinter previewPictures;  // what the plot's last preview showed
+    std::deque<std::pair<QString, RecordingPicturePrinter>> pdfPictures;  // each plot PDF by its path
     QImage clipboardImage;
     std::vector<QString> webPages;
     std::vector<QString> helpPages;  // pages asked for by F1, in order
 
    private:
+    // The preview and PDF files take the printer's page set-up.
+    RecordingPicturePrinter PageLikeThePrinter() const {
+        RecordingPicturePrinter printer;
+        printer.pageSize = picturePrinter.pageSize;
+        printer.orientation = picturePrinter.orientation;
+        return printer;
+    }
     std::unique_ptr<LinePrinter> Record(const QString& target) {
         PrintedDocument& record = printedDocuments.emplace_back();
         record.target = target;

@@ -31,12 +31,16 @@ struct ReportItem {
     bool operator==(const ReportItem&) const = default;
 };
 
+// What a line is to the report's pages: the channel name and the table
+// heading are repeated at the top of every further page; after the heading
+// and each table row pending window events run.
+enum class ReportLineRole { Plain, ChannelName, TableHeading, TableRow };
+
 // One printed line; a line without items is an empty line of its font's height.
 struct ReportLine {
     ReportFont font;
     std::vector<ReportItem> items;
-    // A table row: the printer lets pending window events run after it.
-    bool isTableRow = false;
+    ReportLineRole role = ReportLineRole::Plain;
 
     bool operator==(const ReportLine&) const = default;
 };
