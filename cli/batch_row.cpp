@@ -130,7 +130,7 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
         message = ColumnOf(outcome.RefusalLine());
     } else {
         row.status = result.ok() ? BatchStatus::Ok : BatchStatus::Failed;
-        if (!result.ok()) message = FailureLine(*result.failure);
+        message = result.ok() ? result.earlyEndNote : FailureLine(*result.failure);
         if (withProfileFile) {
             std::ostringstream file, fileMessages;
             if (PrintProfileFile(o, result, file, fileMessages) == kExitUsage) {

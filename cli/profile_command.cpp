@@ -155,6 +155,7 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
         return kExitUsage;
     }
     const ProfileResult& result = outcome.result;
+    if (!result.earlyEndNote.empty()) err << result.earlyEndNote << "\n";
     if (o.format == "flo") return PrintProfileFile(o, result, out, err);
     ProfileReport report{"", UnitsFromName(o.units), result.summary, result.controlDepthText, result.table};
     PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);

@@ -128,6 +128,16 @@ void ProfileRun::Run() {
     if (beyond.critical || beyond.normal) throw beyond;
 
     ProfileSummary& summary = out_.summary;
+    // A conduit whose normal-depth search ends at its crown cannot carry the
+    // flow with a free surface: the "normal depth" is the crown, not a depth
+    // of uniform flow. Only the critical depth is true; there is no profile.
+    if (const std::optional<float> crown = section_.CrownDepth();
+        crown && normal && *normal >= std::nextafter(*crown, 0.0f)) {
+        summary.criticalDepth = FormatFixed3(yc);
+        summary.criticalArea = FormatFixed3(section_.FlowArea(yc));
+        throw ComputationError("Normal depth at the crown");
+    }
+
     float yn;
     if (normal) {
         yn = *normal;
@@ -197,6 +207,10 @@ void ProfileRun::Run() {
         WriteRow(station.text, y);
     }
     // The depth range is used up before the far end of the reach.
+    const double farEnd = d > 0.0f ? endValue : startValue;
+    out_.earlyEndNote = "The profile ends at " + out_.table.back().cells[kStationColumn] + ", before the " +
+                        (d > 0.0f ? "end" : "start") + " station " + FormatStation(farEnd).text +
+                        ": its depth range is used up.";
 }
 
 }  // namespace

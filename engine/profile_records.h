@@ -78,6 +78,9 @@ struct ProfileResult {
     std::optional<std::string> controlDepthText;  // written back into the control-depth field
     ProfileTable table;
     std::optional<ProfileFailure> failure;
+    // Said when the depth range is used up before the far end of the reach:
+    // the rows end at a station short of it. Empty when the profile reaches it.
+    std::string earlyEndNote;
 
     bool ok() const { return !failure.has_value(); }
 };

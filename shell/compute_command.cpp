@@ -96,6 +96,8 @@ void Compute(MDIMain& main) {
             services.ShowMessage(QString::fromStdString(result.failure->text),
                                  QString::fromStdString(result.failure->title), MessageIcon::Information);
         }
+        // A profile short of the far end says so; any other clears a note left by the last one.
+        main.ShowStatusHint(QString::fromStdString(result.earlyEndNote));
         grid.ShowFirstDataRow();
     } catch (...) {
         // The wait cursor is already restored here.

@@ -108,6 +108,17 @@ TEST(BatchCommand, FormulaLikeCellsAreWrittenAsText) {
     EXPECT_EQ(rows[1][14], "1.329") << "a computed number stays a number";
 }
 
+TEST(BatchCommand, AProfileShortOfTheFarEndIsOkAndSaysWhereItEnds) {
+    const fs::path input = WriteTemporary(
+        "short.csv", std::string(kHeader) + "trapezoidal,english,0+00.000,30+00.000,100,10,0.013,0.001,2,,\n");
+    const CliRun run = RunRilloCli({"batch", input.string()});
+    EXPECT_EQ(run.status, 0);
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1][20], "ok");
+    EXPECT_EQ(rows[1][21], "The profile ends at 6+31.107, before the start station 0+00.000: its depth range is used up.");
+}
+
 TEST(BatchCommand, EveryRowEqualsTheProfileCommandsResult) {
     const fs::path input = WriteTemporary("cases.csv", std::string(kHeader) + kCases);
     const CliRun run = RunRilloCli({"batch", input.string(), "--jobs", "3"});

@@ -142,6 +142,36 @@ TEST(ProfileCommand, AFailedComputationExitsOneWithItsMessageAndWhatWasComputed)
               "control_depth\t\n\n");
 }
 
+TEST(ProfileCommand, WhatTheProfileCannotShowIsSaid) {
+    struct Case {
+        std::vector<std::string> extra;
+        int status;
+        std::string err;
+        std::size_t lines;  // of tsv output
+    };
+    const std::string conduit = "Invalid Channel Geometry: A water-surface profile cannot be computed from the ";
+    const Case cases[] = {
+        // Short of the far end: the rows stop where the depth range is used up.
+        {{"--end", "30+00.000"}, 0,
+         "The profile ends at 6+31.107, before the start station 0+00.000: its depth range is used up.\n", 41},
+        {{"--end", "10+00.000"}, 0, "", 24},
+        // A 2 ft pipe that cannot carry 10 ft^3/s with a free surface: its
+        // normal-depth search ends at the crown. Only the critical depth is true.
+        {{"--shape", "circular", "--width", "2", "--flow", "10", "--side", ""}, 1, conduit, 8},
+    };
+    for (const Case& c : cases) {
+        CliRun run = RunRilloCli(With(kWorkedExample, With(c.extra, {"--format", "tsv"})));
+        EXPECT_EQ(run.status, c.status) << run.err;
+        EXPECT_EQ(run.err.substr(0, c.err.size()), c.err);
+        if (c.err.empty()) EXPECT_EQ(run.err, "");
+        EXPECT_EQ(Lines(run.out).size(), c.lines) << run.out;
+        if (c.status == 1) {
+            EXPECT_NE(run.out.find("critical_depth\t1.1"), std::string::npos) << run.out;
+            EXPECT_NE(run.out.find("normal_depth\t\n"), std::string::npos) << run.out;
+        }
+    }
+}
+
 TEST(ProfileCommand, AnAdverseSlopeShowsDashes) {
     CliRun run = RunRilloCli(With(kWorkedExample, {"--slope", "-0.001", "--format", "tsv"}));
     ASSERT_EQ(run.status, 0);

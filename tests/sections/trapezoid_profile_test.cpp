@@ -73,6 +73,9 @@ TEST(TrapezoidProfile, ALongMildReachStopsShortAtTheEndOfTheDepthRange) {
     EXPECT_NE(r.table.back().cells[0], "0+00.000");
     // 99.8 % of the way from yc toward yn: 1.329 + 0.998 * (1.721 - 1.329).
     EXPECT_EQ(r.table.back().cells[1], "1.720");
+    EXPECT_EQ(r.earlyEndNote, "The profile ends at " + r.table.back().cells[0] +
+                                  ", before the start station 0+00.000: its depth range is used up.");
+    EXPECT_EQ(trapzoid::ComputeProfile(WorkedExample()).earlyEndNote, "");
 }
 
 TEST(TrapezoidProfile, AReachShorterThanTheFirstStepGivesTwoRows) {

@@ -188,16 +188,31 @@ TEST_F(ComputeCommandTest, StartAfterEndIsRefusedWithTheFocusInTheEndStation) {
     EXPECT_EQ(FilledRows(), 0);
 }
 
-TEST_F(ComputeCommandTest, UnreadableStationShowsTheUnknownErrorMessage) {
+TEST_F(ComputeCommandTest, AStationOutsideStandardNotationShowsTheNotationMessage) {
     ComputeWorkedExample();
-    Inputs().txtXS2->setText("1O+00.000");
+    for (const char* station : {"1O+00.000", "10+5"}) {
+        services.messages.clear();
+        Inputs().txtXS2->setText(station);
+        ComputeFromMenu();
+        ASSERT_EQ(services.messages.size(), 1u) << station;
+        EXPECT_TRUE(services.messages[0].text.startsWith("The end station needs to be entered in standard"));
+        EXPECT_EQ(services.focused, Inputs().txtXS2);
+        EXPECT_EQ(FilledRows(), 16) << "a refused Compute keeps the previous results";
+        EXPECT_EQ(services.waitDepth, 0);
+    }
+}
+
+TEST_F(ComputeCommandTest, AProfileThatStopsShortSaysSoInTheStatusLine) {
+    EnterInputs(WorkedExampleTexts());
+    Inputs().txtXS2->setText("30+00.000");
     ComputeFromMenu();
-    ASSERT_EQ(services.messages.size(), 1u);
-    EXPECT_EQ(services.messages[0].title, "Unknown error");
-    EXPECT_EQ(services.messages[0].text, UnexpectedFailureLongText());
-    EXPECT_EQ(services.messages[0].icon, MessageIcon::Information);
-    EXPECT_EQ(FilledRows(), 16) << "a refused Compute keeps the previous results";
-    EXPECT_EQ(services.waitDepth, 0);
+    EXPECT_TRUE(services.messages.empty());
+    const QString last = Grid().CellText(FrmMainGrid::kFirstDataRow + FilledRows() - 1, 0);
+    EXPECT_EQ(Main().StatusHint(), "The profile ends at " + last +
+                                       ", before the start station 0+00.000: its depth range is used up.");
+    ComputeWorkedExample();
+    EXPECT_NE(Main().StatusHint(), "The profile ends at " + last +
+                                       ", before the start station 0+00.000: its depth range is used up.");
 }
 
 TEST_F(ComputeCommandTest, LargeManningNAnsweredCancelOrNoFocusesTheField) {
