@@ -58,6 +58,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" 2>
 installed=yes
 dpkg-query -L rillo | sort >"$work/files"
 grep -qx /usr/share/rillo/rillo2.qhc "$work/files" || fail "the help collection is not in the package"
+step "reading the copyright file, the changelog and the manual pages"
 for path in /usr/share/doc/rillo/copyright /usr/share/doc/rillo/changelog.Debian.gz; do
     [ -s "$path" ] || fail "$path is not installed"
 done
