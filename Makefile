@@ -4,7 +4,7 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugi
             qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite poppler-utils \
             libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
             fonts-liberation xvfb xauth \
-            dpkg-dev file desktop-file-utils appstream xdotool ccache
+            dpkg-dev file desktop-file-utils appstream xdotool ccache lintian
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 JOBS ?= $(shell nproc)
@@ -47,7 +47,8 @@ test: test-plain test-sanitized
 test-plain: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
-# The Debian package, build/rillo_2.1_<arch>.deb; packaging/check-package.sh
+# The Debian package, build/rillo_2.1-1_<arch>.deb (the version is the newest
+# entry of packaging/debian/changelog); packaging/check-package.sh runs lintian on it,
 # installs it, tries it and removes it again.
 package: build
 	cd $(BUILD) && cpack -G DEB

@@ -1,13 +1,14 @@
 #!/bin/sh
-# Installs the Debian package built by `make package`, tries what a user would
-# do with it, and removes it again. It changes the system (it installs
+# Runs Debian's checker on the package built by `make package`, installs it,
+# tries what a user would do with it, and removes it again. It changes the system (it installs
 # system-wide), so it runs as root and is not part of `make test`.
 #
 #   packaging/check-package.sh [PACKAGE.deb] [SCREENSHOT_FOLDER]
 #
-# The package defaults to build/rillo_2.1_*.deb; screenshots of the installed
+# The package defaults to build/rillo_2.1*.deb; screenshots of the installed
 # program (main window, help window) go to SCREENSHOT_FOLDER when given
-# (ImageMagick's import). It needs Xvfb, xdotool and the two validators. The
+# (ImageMagick's import). It needs lintian, man, Xvfb, xdotool and the two
+# validators. lintian must report no error and no warning. The
 # exit status is 0 when every step passed; the first failure names itself and
 # removes the package.
 set -eu
@@ -17,7 +18,7 @@ deb=${1:-$(ls "$here"/../build/rillo_2.1*.deb 2>/dev/null | head -n 1)}
 shots=${2:-}
 [ -n "$deb" ] && [ -f "$deb" ] || { echo "check-package: no package; run 'make package' first" >&2; exit 2; }
 [ "$(id -u)" = 0 ] || { echo "check-package: run as root (it installs the package)" >&2; exit 2; }
-for tool in Xvfb xdotool desktop-file-validate appstreamcli; do
+for tool in lintian man Xvfb xdotool desktop-file-validate appstreamcli; do
     command -v "$tool" >/dev/null || { echo "check-package: needs $tool (make deps installs it)" >&2; exit 2; }
 done
 deb=$(cd "$(dirname "$deb")" && pwd)/$(basename "$deb")
@@ -39,6 +40,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Information tags are shown but pass; any error or warning fails.
+step "lintian $(basename "$deb")"
+lintian --fail-on error,warning --display-info "$deb" >"$work/lintian.log" 2>&1 || {
+    cat "$work/lintian.log" >&2
+    fail "lintian"
+}
+cat "$work/lintian.log"
+
 step "installing $(basename "$deb")"
 dpkg-query -W -f='${db:Status-Status}' rillo 2>/dev/null | grep -qx installed &&
     fail "rillo is installed already; remove it first so that the check starts clean"
@@ -49,6 +58,17 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >"$work/apt.log" 2>
 installed=yes
 dpkg-query -L rillo | sort >"$work/files"
 grep -qx /usr/share/rillo/rillo2.qhc "$work/files" || fail "the help collection is not in the package"
+step "reading the copyright file, the changelog and the manual pages"
+for path in /usr/share/doc/rillo/copyright /usr/share/doc/rillo/changelog.Debian.gz; do
+    [ -s "$path" ] || fail "$path is not installed"
+done
+grep -q '^License: GPL-3+$' /usr/share/doc/rillo/copyright || fail "the copyright file names no GPL-3+ licence"
+zcat /usr/share/doc/rillo/changelog.Debian.gz | head -n 1 | grep -q "^rillo ($(dpkg-query -W -f='${Version}' rillo))" ||
+    fail "the changelog's newest entry is not the installed version"
+for page in rillo rillo-cli; do
+    [ "$(man -w "$page")" = "/usr/share/man/man1/$page.1.gz" ] || fail "man does not find $page(1)"
+    MANWIDTH=80 man "$page" 2>/dev/null | grep -q '^EXIT STATUS' || fail "$page(1) does not read"
+done
 
 # The programs run from the PATH, with a home of their own so that no setting
 # is left behind in the real one.
