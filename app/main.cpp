@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (options.showVersion) {
-        std::puts("Rillo 2.1");
+        std::puts(qPrintable(rillo::kApplicationTitle));
         return 0;
     }
 

@@ -6,6 +6,7 @@
 
 #include "cli/profile_command.h"
 #include "cli/profile_printer.h"
+#include "engine/product_version.h"
 
 namespace rillo::cli {
 
@@ -32,7 +33,7 @@ bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream
 }
 
 int ReportCalculatorMessage(const CalculatorMessage& message, std::ostream& err, const std::string& hint) {
-    err << (message.title.empty() ? "Rillo 2.1" : message.title) << ": " << OneLine(message.text) << hint
+    err << (message.title.empty() ? std::string(kProductTitle) : message.title) << ": " << OneLine(message.text) << hint
         << "\n";
     return message.unknownError ? kExitComputationFailed : kExitUsage;
 }

@@ -6,6 +6,7 @@
 #include "cli/field_text_check.h"
 #include "cli/profile_file_output.h"
 #include "sections/profile_dispatch.h"
+#include "engine/product_version.h"
 
 namespace rillo::cli {
 
@@ -126,7 +127,7 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
             }
             return refuse(OptionName(check.field), "the number is out of range (" + check.text + ").");
         default: {
-            std::string title = check.title.empty() ? "Rillo 2.1" : check.title;
+            std::string title = check.title.empty() ? std::string(kProductTitle) : check.title;
             return refuse(OptionName(check.field), title + ": " + OneLine(check.text));
         }
     }

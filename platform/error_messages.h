@@ -22,7 +22,7 @@ void ShowUnexpectedFailureShort(PlatformServices& services);
 // the failure; without a lead text the description stands alone.
 void ShowSystemError(PlatformServices& services, const QString& title, const QString& lead,
                      const QString& systemDescription);
-// "Rillo 2.1", warning icon: start-up could not finish.
+// The application title, warning icon: start-up could not finish.
 void ShowStartupFailure(PlatformServices& services);
 
 }  // namespace rillo

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "platform/line_printer.h"
+#include "engine/product_version.h"
 
 class QWidget;
 class QLineEdit;
@@ -124,6 +125,8 @@ class WaitCursor {
 };
 
 // The application title, shown by a message box given no title.
-inline const QString kApplicationTitle = QStringLiteral("Rillo 2.1");
+inline const QString kApplicationTitle = QString::fromUtf8(kProductTitle.data(), qsizetype(kProductTitle.size()));
+// The help window's title, and the title of the help's own messages.
+inline const QString kHelpWindowTitle = kApplicationTitle + QStringLiteral(" Help");
 
 }  // namespace rillo

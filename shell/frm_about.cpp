@@ -4,12 +4,13 @@
 #include <QIcon>
 
 #include "platform/center_on_screen.h"
+#include "platform/platform_services.h"
 
 namespace rillo {
 
 FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     setObjectName("frmAbout");
-    setWindowTitle("About Rillo 2.1");
+    setWindowTitle(QStringLiteral("About ") + kApplicationTitle);
     setModal(true);
 
     Image1 = new QLabel(this);
@@ -17,7 +18,7 @@ FrmAbout::FrmAbout(QWidget* parent) : QDialog(parent) {
     // The program's icon, drawn for the pixel density of the screen.
     Image1->setPixmap(QIcon(":/icons/rillo.svg").pixmap(QSize(96, 96), devicePixelRatioF()));
 
-    lblRillo = new QLabel("Rillo 2.1", this);
+    lblRillo = new QLabel(kApplicationTitle, this);
     lblRillo->setObjectName("lblRillo");
     QFont productFont = lblRillo->font();
     productFont.setPointSizeF(productFont.pointSizeF() * 1.8);

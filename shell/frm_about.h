@@ -6,7 +6,7 @@
 
 namespace rillo {
 
-// The About box "About Rillo 2.1", centred on the screen when it opens.
+// The About box "About <product>", centred on the screen when it opens.
 class FrmAbout : public QDialog {
     Q_OBJECT
 public:

@@ -61,7 +61,7 @@ QUrl HelpPageUrl(const QString& pageId) {
 HelpWindow::HelpWindow(PlatformServices& services, const QString& collectionFile)
     : services_(services), engine_(collectionFile, this) {
     setObjectName("frmHelp");
-    setWindowTitle(QStringLiteral("Rillo 2.1 Help"));
+    setWindowTitle(kHelpWindowTitle);
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     engine_.setReadOnly(false);
@@ -222,7 +222,7 @@ void HelpWindow::OpenLink(const QUrl& link) {
     if (url.scheme() == QLatin1String("qthelp")) {
         ShowUrl(url);
     } else {
-        OpenWebPageOrShowAddress(services_, url.toString(), QStringLiteral("Rillo 2.1 Help"),
+        OpenWebPageOrShowAddress(services_, url.toString(), kHelpWindowTitle,
                                  QStringLiteral("this page"));
     }
 }

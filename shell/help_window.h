@@ -19,7 +19,7 @@ class PlatformServices;
 // ".html": "weir-calculator" is qthelp://com.quillbeck.rillo2/doc/weir-calculator.html.
 QUrl HelpPageUrl(const QString& pageId);
 
-// The help window "Rillo 2.1 Help": the user guide with its contents tree, its
+// The help window, "<product> Help": the user guide with its contents tree, its
 // index of keywords and a full-text search beside the page, with back,
 // forward and home. It keeps its placement between runs (section "Dlgs",
 // keys "HelpL", "HelpT", "HelpW", "HelpH", in twips) and stays usable whatever

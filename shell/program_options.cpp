@@ -1,4 +1,5 @@
 #include "shell/program_options.h"
+#include "platform/platform_services.h"
 
 #include <QCommandLineParser>
 
@@ -7,7 +8,8 @@ namespace rillo {
 ProgramOptions ParseProgramOptions(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
-        QStringLiteral("Rillo 2.1: hydraulic design of open channels. Steady water-surface profiles of\n"
+        kApplicationTitle +
+        QStringLiteral(": hydraulic design of open channels. Steady water-surface profiles of\n"
                        "trapezoidal, circular, U-shaped and elongated circular channels, and calculators\n"
                        "for critical depth, Manning's equation, weirs, orifices and underflow gates."));
     const QCommandLineOption help = parser.addHelpOption();

@@ -1,4 +1,5 @@
 #include "shell/qt_line_printer.h"
+#include "platform/platform_services.h"
 
 #include <QFile>
 #include <QFontMetricsF>
@@ -129,7 +130,7 @@ void QtLinePrinter::EndDocument() {
 PdfInMemory::PdfInMemory(const QPageLayout& layout) : writer(&buffer) {
     buffer.open(QIODevice::WriteOnly);
     writer.setPageLayout(layout);
-    writer.setCreator(QStringLiteral("Rillo 2.1"));
+    writer.setCreator(kApplicationTitle);
     writer.setTitle(QStringLiteral("Steady-state water-surface profile"));
 }
 

@@ -316,7 +316,7 @@ HelpWindow* QtPlatformServices::OpenHelp() {
     }
     if (!help_) {
         ShowMessage(QStringLiteral("Rillo cannot open its help.\r\r") + problem,
-                    QStringLiteral("Rillo 2.1 Help"), MessageIcon::Warning);
+                    kHelpWindowTitle, MessageIcon::Warning);
     }
     return help_.get();
 }
