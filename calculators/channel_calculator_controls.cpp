@@ -91,4 +91,23 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
     return row;
 }
 
+void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
+                              QGroupBox& results, QHBoxLayout* buttons) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(&inputs);
+    right->addWidget(&results);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(&channelType);
+    middle->addLayout(right);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(&introduction);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void SetTabOrder(const std::vector<QWidget*>& order) {
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+}
+
 }  // namespace rillo

@@ -50,4 +50,14 @@ void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown);
 // belongs to the fields' navigation, so neither is a default button.
 QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushButton*& close);
 
+// The layout of a calculator that works on one channel: the introduction
+// across the top, the channel-type frame at the left, the inputs above the
+// results at the right and the buttons below; the window keeps the size its
+// contents ask for.
+void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
+                              QGroupBox& results, QHBoxLayout* buttons);
+
+// Chains the tab order of `order`, first to last.
+void SetTabOrder(const std::vector<QWidget*>& order);
+
 }  // namespace rillo

@@ -71,21 +71,9 @@ void FrmCritical::BuildControls() {
     connect(cmdCompute, &QPushButton::clicked, this, &FrmCritical::ComputeClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(frmInputs);
-    right->addWidget(Frame3);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(Frame1);
-    middle->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label2);
-    layout->addLayout(middle);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    QWidget* order[] = {optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ,
-                        txtB,           txtn,           txtSides,       cmdCompute,     cmdClose};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
+    ArrangeChannelCalculator(*this, *Label2, *Frame1, *frmInputs, *Frame3, buttons);
+    SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ, txtB, txtn, txtSides,
+                 cmdCompute, cmdClose});
 }
 
 ChannelType FrmCritical::SelectedShape() const {

@@ -6,6 +6,7 @@
 #include "cli/batch_command.h"
 #include "cli/critical_command.h"
 #include "cli/gate_command.h"
+#include "cli/jump_command.h"
 #include "cli/manning_command.h"
 #include "cli/orifice_command.h"
 #include "cli/profile_command.h"
@@ -45,6 +46,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     WeirOptions weir;
     OrificeOptions orifice;
     GateOptions gate;
+    JumpOptions jump;
     BatchOptions batch;
     const std::vector<Subcommand> subcommands = {
         Register(app, profile, AddProfileCommand, RunProfileCommand),
@@ -54,6 +56,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         Register(app, weir, AddWeirCommand, RunWeirCommand),
         Register(app, orifice, AddOrificeCommand, RunOrificeCommand),
         Register(app, gate, AddGateCommand, RunGateCommand),
+        Register(app, jump, AddJumpCommand, RunJumpCommand),
         Register(app, batch, AddBatchCommand, RunBatchCommand),
     };
     auto parsed = [&subcommands]() -> const Subcommand* {

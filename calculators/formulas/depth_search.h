@@ -27,6 +27,8 @@ struct DepthSearch {
 // `halvings` halvings; an exact zero ends it. Bounds and midpoint are single
 // precision. The residual reports faults through the caller's FloatGuard.
 DepthSearch BisectDepth(float top, int halvings, const std::function<float(float)>& residual);
+// The same on [bottom, top], first midpoint (bottom + top) / 2.
+DepthSearch BisectDepth(float bottom, float top, int halvings, const std::function<float(float)>& residual);
 
 // The message shown instead of a depth that lies above the search's bracket:
 // for an open channel the top of the search in the length unit, for a closed
