@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "engine/channel_type.h"
+#include "engine/units.h"
 
 namespace rillo {
 
@@ -56,6 +57,15 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
 // contents ask for.
 void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
                               QGroupBox& results, QHBoxLayout* buttons);
+
+// The channel type of the checked option button; Trapezoidal when none is.
+ChannelType CheckedChannelType(const std::array<QRadioButton*, 4>& options);
+
+// Labels the width field "Width" or "Diameter" for the shape and shows the
+// side field, labelled "Side slope:" or "Side height", only for the shapes
+// that read it.
+void ShowChannelFields(ChannelType shape, UnitSystem units, QLabel& widthLabel, QLabel& sideLabel,
+                       QLineEdit& sideField);
 
 // Chains the tab order of `order`, first to last.
 void SetTabOrder(const std::vector<QWidget*>& order);

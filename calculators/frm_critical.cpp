@@ -76,26 +76,14 @@ void FrmCritical::BuildControls() {
                  cmdCompute, cmdClose});
 }
 
-ChannelType FrmCritical::SelectedShape() const {
-    for (size_t i = 0; i < optChanType.size(); ++i) {
-        if (optChanType[i]->isChecked()) return kChannelTypes[i];
-    }
-    return ChannelType::Trapezoidal;
-}
-
 void FrmCritical::ChannelTypeSelected(int index) {
-    const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
-    const CriticalCaptions captions = CriticalCalculatorCaptions(shape, units_);
-    lblB->setText(QString::fromStdString(captions.width));
-    const bool sideShown = UsesSideInput(shape);
-    if (sideShown) lblSides->setText(QString::fromStdString(captions.sides));
-    ShowFieldRow(*lblSides, *txtSides, sideShown);
+    ShowChannelFields(kChannelTypes[static_cast<size_t>(index)], units_, *lblB, *lblSides, *txtSides);
 }
 
 void FrmCritical::ComputeClicked() {
     const CriticalInputTexts texts{txtQ->text().toStdString(), txtB->text().toStdString(),
                                    txtn->text().toStdString(), txtSides->text().toStdString()};
-    const ChannelType shape = SelectedShape();
+    const ChannelType shape = CheckedChannelType(optChanType);
     CriticalOutcome outcome = ComputeCriticalDepthAndSlope(shape, units_, texts, false);
     if (outcome.message && outcome.message->yesNoCancel) {
         if (ShowCalculatorMessage(*outcome.message) != MessageAnswer::Yes) return;

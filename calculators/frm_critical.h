@@ -49,7 +49,6 @@ class FrmCritical : public CalculatorDialog {
 
    private:
     void BuildControls();
-    ChannelType SelectedShape() const;
 
     UnitSystem units_;
 };

@@ -35,14 +35,15 @@ void FrmJump::BuildControls() {
     frmInputs->setObjectName("frmInputs");
     auto* inputs = new QGridLayout(frmInputs);
     AddFieldRow(*inputs, 0, lblQ, "lblQ", txtQ, "txtQ", frmInputs);
-    AddFieldRow(*inputs, 1, lblB, "lblB", txtB, "txtB", frmInputs);
-    AddFieldRow(*inputs, 2, lblSides, "lblSides", txtSides, "txtSides", frmInputs);
-    AddFieldRow(*inputs, 3, lblY1, "lblY1", txtY1, "txtY1", frmInputs);
+    // The side field comes last: hidden for the circle and the U-shape, it leaves no gap.
+    AddFieldRow(*inputs, 1, lblY1, "lblY1", txtY1, "txtY1", frmInputs);
+    AddFieldRow(*inputs, 2, lblB, "lblB", txtB, "txtB", frmInputs);
+    AddFieldRow(*inputs, 3, lblSides, "lblSides", txtSides, "txtSides", frmInputs);
     inputs->setRowStretch(4, 1);
     lblQ->setText(QString::fromStdString(captions.flowrate));
     lblSides->setText(QString::fromStdString(captions.sides));
     lblY1->setText(QString::fromStdString(captions.upstreamDepth));
-    for (QLineEdit* field : {txtQ, txtB, txtSides, txtY1}) {
+    for (QLineEdit* field : {txtQ, txtY1, txtB, txtSides}) {
         AttachNumericField(*field, services_, NumericFieldKind::PositiveNumber);
     }
 
@@ -83,24 +84,12 @@ void FrmJump::BuildControls() {
     connect(cmdCompute, &QPushButton::clicked, this, &FrmJump::ComputeClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
     ArrangeChannelCalculator(*this, *Label2, *Frame1, *frmInputs, *Frame3, buttons);
-    SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ, txtB, txtSides, txtY1,
+    SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ, txtY1, txtB, txtSides,
                  cmdCompute, cmdClose});
 }
 
-ChannelType FrmJump::SelectedShape() const {
-    for (size_t i = 0; i < optChanType.size(); ++i) {
-        if (optChanType[i]->isChecked()) return kChannelTypes[i];
-    }
-    return ChannelType::Trapezoidal;
-}
-
 void FrmJump::ChannelTypeSelected(int index) {
-    const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
-    const JumpCaptions captions = JumpCalculatorCaptions(shape, units_);
-    lblB->setText(QString::fromStdString(captions.width));
-    const bool sideShown = UsesSideInput(shape);
-    if (sideShown) lblSides->setText(QString::fromStdString(captions.sides));
-    ShowFieldRow(*lblSides, *txtSides, sideShown);
+    ShowChannelFields(kChannelTypes[static_cast<size_t>(index)], units_, *lblB, *lblSides, *txtSides);
 }
 
 void FrmJump::ShowResults(const JumpOutcome& outcome) {
@@ -117,7 +106,7 @@ void FrmJump::ShowResults(const JumpOutcome& outcome) {
 void FrmJump::ComputeClicked() {
     const JumpInputTexts texts{txtQ->text().toStdString(), txtB->text().toStdString(),
                                txtSides->text().toStdString(), txtY1->text().toStdString()};
-    const JumpOutcome outcome = ComputeHydraulicJump(SelectedShape(), units_, texts);
+    const JumpOutcome outcome = ComputeHydraulicJump(CheckedChannelType(optChanType), units_, texts);
     ShowResults(outcome);
     if (outcome.message) ShowCalculatorMessage(*outcome.message);
 }

@@ -64,7 +64,6 @@ class FrmJump : public CalculatorDialog {
    private:
     void BuildControls();
     void ShowResults(const JumpOutcome& outcome);
-    ChannelType SelectedShape() const;
 
     UnitSystem units_;
 };

@@ -32,12 +32,11 @@ CalculatorMessage Refusal(const char* title, std::string text, const char* field
     return message;
 }
 
-// The first required field left empty, with the flowrate, width and upstream
-// depth in the window's tab order.
+// The first required field left empty, in the window's tab order.
 const char* FirstEmptyField(const JumpInputTexts& t) {
     if (t.flowrate.empty()) return "txtQ";
-    if (t.width.empty()) return "txtB";
     if (t.upstreamDepth.empty()) return "txtY1";
+    if (t.width.empty()) return "txtB";
     return nullptr;
 }
 

@@ -46,6 +46,9 @@ TEST_F(JumpWindow, OpensOnTheProfilesChannelAndComputesTheJump) {
               (QStringList{"Flowrate, m^3/s:", "Upstream depth, m:", "Sequent depth, m:",
                            "Jump length (estimate), m:"}));
     EXPECT_EQ(Results(w), QStringList(8, ""));
+    w.txtQ->setFocus();
+    testing::PressKey(w.txtQ, Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), w.txtY1) << "Enter moves on to the upstream depth";
 
     // 10 m^3/s per metre 0.5 m deep: Fr1 = 20 / (9.81 x 0.5)^(1/2) = 9.030 and
     // y2 = 0.5 / 2 ((1 + 8 Fr1^2)^(1/2) - 1) = 6.140; the loss is (y2 - y1)^3 / (4 y1 y2).

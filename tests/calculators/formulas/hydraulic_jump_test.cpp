@@ -114,7 +114,7 @@ TEST(HydraulicJump, RefusalsNameTheirField) {
     };
     const Case cases[] = {
         {kTrap, {"", "10", "", ""}, "Incomplete Input", kJumpIncompleteInputText, "txtQ"},
-        {kTrap, {"100", "10", "", ""}, "Incomplete Input", kJumpIncompleteInputText, "txtY1"},
+        {kTrap, {"100", "", "", ""}, "Incomplete Input", kJumpIncompleteInputText, "txtY1"},
         {ChannelType::Circular, {"100", ".", "2", "0.5"}, "Invalid Input Value",
          "Please use an entry other than zero.", "txtB"},
         // A trapezoid of no bottom width is a triangle (above), a rectangle of none is nothing.
