@@ -96,8 +96,9 @@ void FrmJump::ShowResults(const JumpOutcome& outcome) {
     if (!outcome.results) return;
     const JumpResultTexts& r = *outcome.results;
     const std::pair<QLabel*, const std::string&> shown[] = {
-        {lblY2Output, r.sequentDepth},       {lblFr1Output, r.upstreamFroude}, {lblFr2Output, r.downstreamFroude},
-        {lblV1Output, r.upstreamVelocity},   {lblV2Output, r.downstreamVelocity}, {lblELOutput, r.energyLoss},
+        {lblY2Output, r.sequentDepth},       {lblFr1Output, r.upstreamFroude},
+        {lblFr2Output, r.downstreamFroude},  {lblV1Output, r.upstreamVelocity},
+        {lblV2Output, r.downstreamVelocity}, {lblELOutput, r.energyLoss},
         {lblLOutput, r.jumpLength},          {lblTypeOutput, r.jumpType},
     };
     for (const auto& [label, text] : shown) label->setText(QString::fromStdString(text));

@@ -10,7 +10,8 @@ namespace rillo::cli {
 
 CLI::App* AddJumpCommand(CLI::App& app, JumpOptions& o) {
     CLI::App* cmd = app.add_subcommand(
-        "jump", "Sequent depth, energy loss, length and type of a hydraulic jump from a supercritical depth.");
+        "jump",
+        "Sequent depth, energy loss, length and type of a hydraulic jump from a supercritical depth.");
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     AddShapeUnitsAndFormat(*cmd, o.shape, o.units, o.format);
     cmd->add_option("--flow", o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s (required)");

@@ -83,9 +83,8 @@ DepthSearch SolveSequentDepth(const ChannelSection& section, float q, float g, f
                               float criticalDepth) {
     // Above critical depth the specific force grows with the depth.
     const double upstreamForce = section.Momentum(upstreamDepth, q, g);
-    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings, [&](float y) {
-        return ToSingle(section.Momentum(y, q, g) - upstreamForce);
-    });
+    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings,
+                       [&](float y) { return ToSingle(section.Momentum(y, q, g) - upstreamForce); });
 }
 
 const char* JumpTypeOfFroude(float upstreamFroude) {
@@ -134,12 +133,12 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
         // The type and the refusal follow the Froude number as it is shown.
         const float fr1 = ReadLeadingSingle(fr1Text);
         if (fr1 <= 1.0f) {
-            outcome.message = Refusal(
-                kInputErrorTitle,
-                "The flow at this depth is not supercritical: its Froude number is " + fr1Text +
-                    ".  A hydraulic jump forms only from a depth below the critical depth, " +
-                    FormatFixed3(criticalDepth) + (units == UnitSystem::English ? " ft." : " m."),
-                "txtY1");
+            outcome.message =
+                Refusal(kInputErrorTitle,
+                        "The flow at this depth is not supercritical: its Froude number is " + fr1Text +
+                            ".  A hydraulic jump forms only from a depth below the critical depth, " +
+                            FormatFixed3(criticalDepth) + (units == UnitSystem::English ? " ft." : " m."),
+                        "txtY1");
             return outcome;
         }
 

@@ -55,8 +55,8 @@ TEST_F(JumpWindow, OpensOnTheProfilesChannelAndComputesTheJump) {
     w.txtY1->setText("0.5");
     w.cmdCompute->click();
     EXPECT_TRUE(services.messages.empty());
-    EXPECT_EQ(Results(w), (QStringList{"6.140", "9.030", "0.210", "20.000", "1.629", "14.612", "37.456",
-                                       "strong"}));
+    EXPECT_EQ(Results(w),
+              (QStringList{"6.140", "9.030", "0.210", "20.000", "1.629", "14.612", "37.456", "strong"}));
 }
 
 TEST_F(JumpWindow, ARefusalKeepsTheResultsAndAFullConduitClearsTheDownstreamSide) {

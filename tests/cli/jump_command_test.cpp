@@ -6,9 +6,9 @@ namespace rillo::testing {
 namespace {
 
 // A rectangle 10 ft wide, 100 ft^3/s entering the jump 0.5 ft deep.
-const std::vector<std::string> kJump = {"jump",  "--shape", "trapezoidal", "--units", "english", "--width",
-                                        "10",    "--side",  "0",           "--flow",  "100",     "--depth",
-                                        "0.5"};
+const std::vector<std::string> kJump = {"jump",    "--shape", "trapezoidal", "--units", "english",
+                                        "--width", "10",      "--side",      "0",       "--flow",
+                                        "100",     "--depth", "0.5"};
 
 std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
     args.insert(args.end(), more.begin(), more.end());
@@ -50,7 +50,15 @@ TEST(JumpCommand, ExitStatusesAndMessages) {
         {{"--width", "0"}, 2, "--width: Invalid Input Value: Please use an entry other than zero.\n", ""},
         {{"--depth", "-0.5"}, 2, "--depth: Input Error: Please use a number greater than zero.", ""},
         {{"--flow", "1e2x"}, 2, "--flow: Input Error: Only numbers can be used in this field.", ""},
-        {{"--flow", "1e30"}, 1, "Rillo 2.1: An unknown error has occurred.  Please contact tech support.\n", ""},
+        {{"--flow", "1e30"},
+         1,
+         "Rillo 2.1: An unknown error has occurred.  Please contact tech support.\n",
+         ""},
+        // Five thousand digits are refused as the window's field refuses them, before any computation.
+        {{"--depth", std::string(5000, '9')},
+         2,
+         "--depth: Input Error: Only numbers can be used in this field.",
+         ""},
         {{"--shape", "circular", "--width", "2", "--depth", "2.5"},
          2,
          "--depth: Input Error: The depth cannot be greater than the height of the channel.\n",
