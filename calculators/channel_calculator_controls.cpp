@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "calculators/calculator_controls.h"
+#include "calculators/formulas/calculator_captions.h"
 
 namespace rillo {
 
@@ -89,6 +90,40 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
     row->addWidget(compute);
     row->addWidget(close);
     return row;
+}
+
+void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
+                              QGroupBox& results, QHBoxLayout* buttons) {
+    auto* right = new QVBoxLayout;
+    right->addWidget(&inputs);
+    right->addWidget(&results);
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(&channelType);
+    middle->addLayout(right);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(&introduction);
+    layout->addLayout(middle);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+ChannelType CheckedChannelType(const std::array<QRadioButton*, 4>& options) {
+    for (size_t i = 0; i < options.size(); ++i) {
+        if (options[i]->isChecked()) return kChannelTypes[i];
+    }
+    return ChannelType::Trapezoidal;
+}
+
+void ShowChannelFields(ChannelType shape, UnitSystem units, QLabel& widthLabel, QLabel& sideLabel,
+                       QLineEdit& sideField) {
+    widthLabel.setText(QString::fromStdString(WidthOrDiameterCaption(shape, units)));
+    const bool sideShown = UsesSideInput(shape);
+    if (sideShown) sideLabel.setText(QString::fromStdString(SideCaption(shape, units)));
+    ShowFieldRow(sideLabel, sideField, sideShown);
+}
+
+void SetTabOrder(const std::vector<QWidget*>& order) {
+    for (size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 }  // namespace rillo

@@ -13,6 +13,7 @@
 
 #include "calculators/result_label.h"
 #include "engine/channel_type.h"
+#include "engine/units.h"
 
 namespace rillo {
 
@@ -48,5 +49,24 @@ void ShowFieldRow(QLabel& label, QLineEdit& field, bool shown);
 // The Compute and "&Close" buttons, at the right of a row of their own; Enter
 // belongs to the fields' navigation, so neither is a default button.
 QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushButton*& close);
+
+// The layout of a calculator that works on one channel: the introduction
+// across the top, the channel-type frame at the left, the inputs above the
+// results at the right and the buttons below; the window keeps the size its
+// contents ask for.
+void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
+                              QGroupBox& results, QHBoxLayout* buttons);
+
+// The channel type of the checked option button; Trapezoidal when none is.
+ChannelType CheckedChannelType(const std::array<QRadioButton*, 4>& options);
+
+// Labels the width field "Width" or "Diameter" for the shape and shows the
+// side field, labelled "Side slope:" or "Side height", only for the shapes
+// that read it.
+void ShowChannelFields(ChannelType shape, UnitSystem units, QLabel& widthLabel, QLabel& sideLabel,
+                       QLineEdit& sideField);
+
+// Chains the tab order of `order`, first to last.
+void SetTabOrder(const std::vector<QWidget*>& order);
 
 }  // namespace rillo

@@ -72,43 +72,19 @@ void FrmCritical::BuildControls() {
     connect(cmdCompute, &QPushButton::clicked, this, &FrmCritical::ComputeClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* right = new QVBoxLayout;
-    right->addWidget(frmInputs);
-    right->addWidget(Frame3);
-    auto* middle = new QHBoxLayout;
-    middle->addWidget(Frame1);
-    middle->addLayout(right);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(Label2);
-    layout->addLayout(middle);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    QWidget* order[] = {optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ,
-                        txtB,           txtn,           txtSides,       cmdCompute,     cmdClose};
-    for (size_t i = 1; i < std::size(order); ++i) setTabOrder(order[i - 1], order[i]);
-}
-
-ChannelType FrmCritical::SelectedShape() const {
-    for (size_t i = 0; i < optChanType.size(); ++i) {
-        if (optChanType[i]->isChecked()) return kChannelTypes[i];
-    }
-    return ChannelType::Trapezoidal;
+    ArrangeChannelCalculator(*this, *Label2, *Frame1, *frmInputs, *Frame3, buttons);
+    SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ, txtB, txtn, txtSides,
+                 cmdCompute, cmdClose});
 }
 
 void FrmCritical::ChannelTypeSelected(int index) {
-    const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
-    const CriticalCaptions captions = CriticalCalculatorCaptions(shape, units_);
-    lblB->setText(QString::fromStdString(captions.width));
-    const bool sideShown = UsesSideInput(shape);
-    if (sideShown) lblSides->setText(QString::fromStdString(captions.sides));
-    ShowFieldRow(*lblSides, *txtSides, sideShown);
+    ShowChannelFields(kChannelTypes[static_cast<size_t>(index)], units_, *lblB, *lblSides, *txtSides);
 }
 
 void FrmCritical::ComputeClicked() {
     const CriticalInputTexts texts{txtQ->text().toStdString(), txtB->text().toStdString(),
                                    txtn->text().toStdString(), txtSides->text().toStdString()};
-    const ChannelType shape = SelectedShape();
+    const ChannelType shape = CheckedChannelType(optChanType);
     CriticalOutcome outcome = ComputeCriticalDepthAndSlope(shape, units_, texts, false);
     if (outcome.message && outcome.message->yesNoCancel) {
         if (ShowCalculatorMessage(*outcome.message) != MessageAnswer::Yes) return;

@@ -50,7 +50,6 @@ class FrmCritical : public CalculatorDialog {
 
    private:
     void BuildControls();
-    ChannelType SelectedShape() const;
 
     UnitSystem units_;
 };

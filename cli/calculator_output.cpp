@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
 #include <iomanip>
 
 #include "cli/profile_command.h"
@@ -61,13 +62,19 @@ void WarnAndAccept(const CalculatorMessage& question, std::ostream& err) {
 
 void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
                             std::ostream& out) {
-    // Captions in a column, numbers lined up on their decimal points.
-    auto wholeDigits = [](const std::string& text) { return std::min(text.find('.'), text.size()); };
+    // Captions in a column, numbers lined up on their decimal points; a word
+    // ("steady") starts where the widest number does.
+    auto isNumber = [](const std::string& text) {
+        return !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-');
+    };
     std::size_t captionWidth = 0, wholeWidth = 0;
     for (const CalculatorResultLine& line : lines) {
         captionWidth = std::max(captionWidth, line.caption.size());
-        wholeWidth = std::max(wholeWidth, wholeDigits(line.text));
+        if (isNumber(line.text)) wholeWidth = std::max(wholeWidth, std::min(line.text.find('.'), line.text.size()));
     }
+    auto wholeDigits = [&](const std::string& text) {
+        return isNumber(text) ? std::min(text.find('.'), text.size()) : wholeWidth;
+    };
     for (const CalculatorResultLine& line : lines) {
         if (format == "tsv") {
             out << line.key << "\t" << line.text << "\n";

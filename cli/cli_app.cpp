@@ -7,6 +7,7 @@
 #include "cli/batch_command.h"
 #include "cli/critical_command.h"
 #include "cli/gate_command.h"
+#include "cli/jump_command.h"
 #include "cli/manning_command.h"
 #include "cli/orifice_command.h"
 #include "cli/profile_command.h"
@@ -58,6 +59,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     WeirOptions weir;
     OrificeOptions orifice;
     GateOptions gate;
+    JumpOptions jump;
     BatchOptions batch;
     const std::vector<Subcommand> subcommands = {
         Register(app, profile, AddProfileCommand, RunProfileCommand),
@@ -67,6 +69,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         RegisterCalculator(app, weir, AddWeirCommand, RunWeirCommand),
         RegisterCalculator(app, orifice, AddOrificeCommand, RunOrificeCommand),
         RegisterCalculator(app, gate, AddGateCommand, RunGateCommand),
+        RegisterCalculator(app, jump, AddJumpCommand, RunJumpCommand),
         Register(app, batch, AddBatchCommand, RunBatchCommand),
     };
     auto parsed = [&subcommands]() -> const Subcommand* {

@@ -27,6 +27,7 @@ constexpr WindowPage kWindowPages[] = {
     {"frmAbout", "support"},
     {"frmCritical", "critical-depth-calculator"},
     {"frmMannings", "mannings-calculator"},
+    {"frmJump", "hydraulic-jump-calculator"},
     {"frmWeirs", "weir-calculator"},
     {"frmOrifices", "orifice-calculator"},
     {"frmGates", "gate-calculator"},

@@ -1,6 +1,7 @@
 #include "shell/channel_calculator_commands.h"
 
 #include "calculators/frm_critical.h"
+#include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
 #include "shell/mdi_main.h"
 
@@ -37,6 +38,12 @@ void ShowCriticalCalculator(MDIMain& main) {
 
 void ShowManningsCalculator(MDIMain& main) {
     FrmMannings window(main.Services(), CurrentCalculatorOpening(main), &main);
+    window.exec();
+}
+
+void ShowJumpCalculator(MDIMain& main) {
+    main.ShowStatusHint("Compute the sequent depth, energy loss and length of a hydraulic jump.");
+    FrmJump window(main.Services(), CurrentCalculatorOpening(main), &main);
     window.exec();
 }
 

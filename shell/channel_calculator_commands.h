@@ -17,4 +17,8 @@ void ShowCriticalCalculator(MDIMain& main);
 // a new Manning's calculator, modal until it is closed, then unloaded.
 void ShowManningsCalculator(MDIMain& main);
 
+// "Hydraulic &Jump" and the toolbar's Jump button: its status hint, then a
+// new hydraulic jump calculator, modal until it is closed, then unloaded.
+void ShowJumpCalculator(MDIMain& main);
+
 }  // namespace rillo

@@ -48,7 +48,7 @@ struct ToolbarButton {
     const char* icon;
 };
 
-constexpr ToolbarButton kToolbarButtons[12] = {
+constexpr ToolbarButton kToolbarButtons[13] = {
     {"New", "New", ":/icons/new.svg"},
     {"Open", "Open", ":/icons/open.svg"},
     {"Save", "Save", ":/icons/save.svg"},
@@ -57,6 +57,7 @@ constexpr ToolbarButton kToolbarButtons[12] = {
     {"Plot", "Plot water surface profile", ":/icons/plot.svg"},
     {"Critical", "Critical depth and slope", ":/icons/critical.svg"},
     {"Mannings", "Depth, flowrate, and channel characteristics", ":/icons/mannings.svg"},
+    {"Jump", "Hydraulic jump", ":/icons/jump.svg"},
     {"Orifices", "Orifices", ":/icons/orifices.svg"},
     {"Gates", "Underflow gates", ":/icons/gates.svg"},
     {"Weirs", "Weirs", ":/icons/weirs.svg"},
@@ -73,6 +74,7 @@ QAction* ItemOfButton(const MainMenus& m, const QString& key) {
     if (key == "Plot") return m.mnuPlot;
     if (key == "Critical") return m.mnuCritical;
     if (key == "Mannings") return m.mnuMannings1;
+    if (key == "Jump") return m.mnuJump;
     if (key == "Orifices") return m.mnuOrifices;
     if (key == "Gates") return m.mnuGates;
     if (key == "Weirs") return m.mnuWeirs;
@@ -130,6 +132,7 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.mnuTools = AddMenu(bar, "mnuTools", "&Tools");
     m.mnuCritical = AddItem(*m.mnuTools, "mnuCritical", "Critical &Depth and Slope");
     m.mnuMannings1 = AddItem(*m.mnuTools, "mnuMannings1", "Depth, &Flowrate, Slope, and Roughness");
+    m.mnuJump = AddItem(*m.mnuTools, "mnuJump", "Hydraulic &Jump");
     m.mnuOrifices = AddItem(*m.mnuTools, "mnuOrifices", "&Orifices");
     m.mnuGates = AddItem(*m.mnuTools, "mnuGates", "Underflow &Gates");
     m.mnuProfile = m.mnuTools->addMenu("Water Surface &Profile");
@@ -162,10 +165,11 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.Toolbar->setObjectName("Toolbar");
     m.Toolbar->setMovable(false);
     m.Toolbar->setIconSize(QSize(24, 24));
-    for (int i = 0; i < 12; ++i) {
+    const int buttonCount = static_cast<int>(std::size(kToolbarButtons));
+    for (int i = 0; i < buttonCount; ++i) {
         const ToolbarButton& entry = kToolbarButtons[i];
-        // Separators between the file, the profile and the calculator groups.
-        if (i == 4 || i == 6 || i == 11) m.Toolbar->addSeparator();
+        // Separators between the file, the profile, the calculator and the help groups.
+        if (i == 4 || i == 6 || i == buttonCount - 1) m.Toolbar->addSeparator();
         QAction* button = m.Toolbar->addAction(QIcon(entry.icon), entry.tooltip);
         button->setObjectName(entry.key);
         button->setToolTip(entry.tooltip);
@@ -232,6 +236,7 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuPlot, &QAction::triggered, w, [w] { PlotProfile(*w); });
     QObject::connect(m.mnuCritical, &QAction::triggered, w, [w] { ShowCriticalCalculator(*w); });
     QObject::connect(m.mnuMannings1, &QAction::triggered, w, [w] { ShowManningsCalculator(*w); });
+    QObject::connect(m.mnuJump, &QAction::triggered, w, [w] { ShowJumpCalculator(*w); });
 
     // Window
     QObject::connect(m.mnuTile, &QAction::triggered, w, [w] { w->TileViews(); });

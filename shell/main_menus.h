@@ -39,6 +39,7 @@ struct MainMenus {
     QMenu* mnuTools = nullptr;
     QAction* mnuCritical = nullptr;
     QAction* mnuMannings1 = nullptr;
+    QAction* mnuJump = nullptr;
     QAction* mnuOrifices = nullptr;
     QAction* mnuGates = nullptr;
     QMenu* mnuProfile = nullptr;
@@ -61,7 +62,7 @@ struct MainMenus {
 
     QToolBar* Toolbar = nullptr;
     // The toolbar's buttons, each keyed by its objectName ("New", "Open", ...).
-    std::array<QAction*, 12> toolbarButtons{};
+    std::array<QAction*, 13> toolbarButtons{};
 };
 
 // Builds the menu bar and the toolbar of the main window.

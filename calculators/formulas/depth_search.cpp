@@ -8,10 +8,14 @@
 namespace rillo {
 
 DepthSearch BisectDepth(float top, int halvings, const std::function<float(float)>& residual) {
+    return BisectDepth(0.0f, top, halvings, residual);
+}
+
+DepthSearch BisectDepth(float bottom, float top, int halvings, const std::function<float(float)>& residual) {
     DepthSearch search;
-    float lower = 0.0f;
+    float lower = bottom;
     float upper = top;
-    float y = ToSingle(double(top) * 0.5);
+    float y = ToSingle((double(top) + bottom) * 0.5);
     for (int i = 0; i < halvings; ++i) {
         const float r = residual(y);
         if (r == 0.0f) {

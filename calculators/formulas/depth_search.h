@@ -32,6 +32,8 @@ struct DepthSearch {
 // `halvings` halvings; an exact zero ends it. Bounds and midpoint are single
 // precision. The residual reports faults through the caller's FloatGuard.
 DepthSearch BisectDepth(float top, int halvings, const std::function<float(float)>& residual);
+// The same on [bottom, top], first midpoint (bottom + top) / 2.
+DepthSearch BisectDepth(float bottom, float top, int halvings, const std::function<float(float)>& residual);
 
 // The depth at which a closed conduit carries the most under Manning's
 // equation, where A^3.333 / P^1.333 peaks below the crown, by golden-section

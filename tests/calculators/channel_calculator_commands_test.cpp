@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "calculators/frm_critical.h"
+#include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
 #include "tests/support/main_window_harness.h"
 
@@ -81,6 +82,29 @@ TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheManningsCalculatorOnT
                                                              });
         EXPECT_TRUE(acted);
         EXPECT_TRUE(window.isNull()) << "the calculator was not unloaded";
+    }
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheJumpCalculatorOnTheProfile) {
+    Main().Menus().mnuChannelType[2]->trigger();
+    EnterInputs({"0+00.000", "1+00.000", "20", "2", "0.013", "0.001", "1.2", ""});
+    for (QAction* opener : {Main().Menus().mnuJump, Main().findChild<QAction*>("Jump")}) {
+        ASSERT_NE(opener, nullptr);
+        bool acted = false;
+        QPointer<FrmJump> window = RunModal<FrmJump>([&] { opener->trigger(); },
+                                                     [&](FrmJump& w) {
+                                                         acted = true;
+                                                         EXPECT_TRUE(w.optChanType[2]->isChecked());
+                                                         EXPECT_EQ(w.lblB->text(), "Diameter, ft:");
+                                                         EXPECT_EQ(w.txtY1->text(), "");
+                                                         w.txtY1->setText("0.5");
+                                                         w.cmdCompute->click();
+                                                         EXPECT_EQ(w.lblTypeOutput->text(), "strong");
+                                                     });
+        EXPECT_TRUE(acted);
+        EXPECT_TRUE(window.isNull()) << "the calculator was not unloaded";
+        EXPECT_EQ(Main().StatusHint(), "Compute the sequent depth, energy loss and length of a hydraulic jump.");
     }
     EXPECT_TRUE(services.messages.empty());
 }

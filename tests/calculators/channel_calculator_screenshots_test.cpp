@@ -5,6 +5,7 @@
 #include <QPixmap>
 
 #include "calculators/frm_critical.h"
+#include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/sample_profiles.h"
@@ -56,6 +57,21 @@ TEST_F(ChannelCalculatorScreenshots, DISABLED_Mannings) {
     si.tabMannings1->setCurrentIndex(1);
     si.cmdCompute->click();
     Save(si, "mannings-si.png");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ChannelCalculatorScreenshots, DISABLED_HydraulicJump) {
+    FrmJump english(services, Opening(UnitSystem::English, ChannelType::Trapezoidal,
+                                      {"", "", "100", "10", "0.013", "0.001", "", "0"}));
+    english.txtY1->setText("0.5");
+    english.cmdCompute->click();
+    Save(english, "jump-english.png");
+
+    FrmJump si(services, Opening(UnitSystem::SI, ChannelType::Circular,
+                                 {"", "", "1", "1.5", "0.013", "0.001", "", ""}));
+    si.txtY1->setText("0.2");
+    si.cmdCompute->click();
+    Save(si, "jump-si.png");
     EXPECT_TRUE(services.messages.empty());
 }
 

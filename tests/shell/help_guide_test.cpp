@@ -162,6 +162,7 @@ TEST_F(HelpGuideTest, AFullTextSearchFindsThePagesThatHoldTheWords) {
         {"Manning's", {"inputs-view.html", "file-format.html", "getting-started.html"}},
         {"Manning's n", {"inputs-view.html", "calculators.html", "command-line.html"}},
         {"\"critical, C-1\"", {"flow-types-and-profile-classes.html"}},
+        {"sequent depth", {"hydraulic-jump-calculator.html", "command-line.html"}},
     };
     for (const auto& c : cases) {
         searched = false;
@@ -197,8 +198,8 @@ TEST_F(HelpGuideTest, TheSupportPageLinksToTheSupportWebPageTheProgramOpens) {
 TEST_F(HelpGuideTest, EveryWindowsPageIsInTheGuide) {
     for (const char* window :
          {"MDIMain", "frmMainInputs", "frmMainResults", "frmMainGrid", "frmChannelName", "frmAbout",
-          "frmCritical", "frmMannings", "frmWeirs", "frmOrifices", "frmGates", "frmPlot", "frmPlotSetup",
-          "frmHelp", "QFileDialog", "QPrintDialog", "QPageSetupDialog"}) {
+          "frmCritical", "frmMannings", "frmJump", "frmWeirs", "frmOrifices", "frmGates", "frmPlot",
+          "frmPlotSetup", "frmHelp", "QFileDialog", "QPrintDialog", "QPageSetupDialog"}) {
         const QString page = HelpPageOfWindow(window);
         ASSERT_FALSE(page.isEmpty()) << window;
         EXPECT_FALSE(engine_->fileData(HelpPageUrl(page)).isEmpty()) << window;

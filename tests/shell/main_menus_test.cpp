@@ -53,7 +53,8 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
     EXPECT_EQ(Describe(*m.mnuUnits), QStringList({"mnuEnglish &English", "mnuSI &SI (Metric)"}));
     EXPECT_EQ(Describe(*m.mnuTools),
               QStringList({"mnuCritical Critical &Depth and Slope",
-                           "mnuMannings1 Depth, &Flowrate, Slope, and Roughness", "mnuOrifices &Orifices",
+                           "mnuMannings1 Depth, &Flowrate, Slope, and Roughness", "mnuJump Hydraulic &Jump",
+                           "mnuOrifices &Orifices",
                            "mnuGates Underflow &Gates", "mnuProfile Water Surface &Profile", "mnuWeirs &Weirs"}));
     EXPECT_EQ(Describe(*m.mnuProfile), QStringList({"mnuCompute &Compute", "mnuPlot &Plot"}));
     m.mnuWindow->popup({0, 0});  // the view list is captioned as the menu opens
@@ -67,7 +68,7 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
                            "mnuHelpTechSupport Obtaining &Technical Support", "mnuAbout &About Rillo"}));
 }
 
-TEST_F(MainMenusTest, TheToolbarHasItsTwelveButtonsWithTheirTooltips) {
+TEST_F(MainMenusTest, TheToolbarHasItsThirteenButtonsWithTheirTooltips) {
     QStringList buttons;
     for (const QAction* button : Main().Menus().toolbarButtons) {
         buttons << button->objectName() + ": " + button->toolTip();
@@ -76,7 +77,8 @@ TEST_F(MainMenusTest, TheToolbarHasItsTwelveButtonsWithTheirTooltips) {
     EXPECT_EQ(buttons, QStringList({"New: New", "Open: Open", "Save: Save", "Print: Print",
                                     "Compute: Compute water surface profile", "Plot: Plot water surface profile",
                                     "Critical: Critical depth and slope",
-                                    "Mannings: Depth, flowrate, and channel characteristics", "Orifices: Orifices",
+                                    "Mannings: Depth, flowrate, and channel characteristics",
+                                    "Jump: Hydraulic jump", "Orifices: Orifices",
                                     "Gates: Underflow gates", "Weirs: Weirs", "Help: Help"}));
 }
 

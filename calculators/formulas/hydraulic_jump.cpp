@@ -1,0 +1,177 @@
+#include "calculators/formulas/hydraulic_jump.h"
+
+#include <cmath>
+#include <exception>
+
+#include "calculators/formulas/calculator_captions.h"
+#include "calculators/formulas/calculator_section.h"
+#include "calculators/formulas/critical_depth_calculator.h"
+#include "engine/float_guard.h"
+#include "engine/numeric_field_text.h"
+#include "engine/numeric_text.h"
+
+namespace rillo {
+
+const char* const kJumpIncompleteInputText =
+    "All required inputs must be entered before the hydraulic jump can be computed.";
+const char* const kJumpConduitFullText =
+    "The conduit would flow full downstream of the jump: no depth below its crown balances the "
+    "specific force of the flow entering it.";
+
+namespace {
+
+constexpr int kSequentHalvings = 100;
+// Length of a jump on a horizontal apron, in sequent depths (rectangular stilling basins).
+constexpr double kJumpLengthRatio = 6.1;
+
+CalculatorMessage Refusal(const char* title, std::string text, const char* field) {
+    CalculatorMessage message;
+    message.title = title;
+    message.text = std::move(text);
+    message.focusField = field;
+    return message;
+}
+
+// The first required field left empty, in the window's tab order.
+const char* FirstEmptyField(const JumpInputTexts& t) {
+    if (t.flowrate.empty()) return "txtQ";
+    if (t.upstreamDepth.empty()) return "txtY1";
+    if (t.width.empty()) return "txtB";
+    return nullptr;
+}
+
+// A zero or negative dimension has no section to jump in; the side may be 0.
+std::optional<CalculatorMessage> NotPositive(float value, const char* field, bool zeroAllowed) {
+    if (value > 0.0f || (zeroAllowed && value == 0.0f)) return std::nullopt;
+    if (value == 0.0f) return Refusal("Invalid Input Value", "Please use an entry other than zero.", field);
+    return Refusal(kInputErrorTitle, kGreaterThanZeroText, field);
+}
+
+// V / (g A / T)^(1/2): the square root of the section's Q^2 T / (g A^3).
+float Froude(const ChannelSection& section, float y, float q, float g) {
+    return ToSingle(std::sqrt(section.FroudeNumber(y, q, g)));
+}
+
+float Velocity(const ChannelSection& section, float y, float q) {
+    return ToSingle(double(q) / section.FlowArea(y));
+}
+
+std::string SpeedCaption(const char* quantity, UnitSystem units) {
+    return std::string(quantity) + (units == UnitSystem::English ? ", ft/s:" : ", m/s:");
+}
+
+}  // namespace
+
+JumpCaptions JumpCalculatorCaptions(ChannelType shape, UnitSystem units) {
+    JumpCaptions c;
+    c.flowrate = FlowrateCaption(units);
+    c.width = WidthOrDiameterCaption(shape, units);
+    c.sides = SideCaption(shape, units);
+    c.upstreamDepth = LengthCaption("Upstream depth", units);
+    c.sequentDepth = LengthCaption("Sequent depth", units);
+    c.upstreamFroude = "Upstream Froude number:";
+    c.downstreamFroude = "Downstream Froude number:";
+    c.upstreamVelocity = SpeedCaption("Upstream velocity", units);
+    c.downstreamVelocity = SpeedCaption("Downstream velocity", units);
+    c.energyLoss = LengthCaption("Energy loss", units);
+    c.jumpLength = LengthCaption("Jump length (estimate)", units);
+    c.jumpType = "Jump type:";
+    return c;
+}
+
+DepthSearch SolveSequentDepth(const ChannelSection& section, float q, float g, float upstreamDepth,
+                              float criticalDepth) {
+    // Above critical depth the specific force grows with the depth.
+    const double upstreamForce = section.Momentum(upstreamDepth, q, g);
+    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings,
+                       [&](float y) { return ToSingle(section.Momentum(y, q, g) - upstreamForce); });
+}
+
+const char* JumpTypeOfFroude(float upstreamFroude) {
+    if (upstreamFroude < 1.7f) return "undular";
+    if (upstreamFroude < 2.5f) return "weak";
+    if (upstreamFroude < 4.5f) return "oscillating";
+    if (upstreamFroude < 9.0f) return "steady";
+    return "strong";
+}
+
+JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const JumpInputTexts& texts) {
+    JumpOutcome outcome;
+    if (const char* empty = FirstEmptyField(texts)) {
+        outcome.message = Refusal("Incomplete Input", kJumpIncompleteInputText, empty);
+        return outcome;
+    }
+    try {
+        FloatGuard guard;
+        const float q = ReadLeadingSingle(texts.flowrate);
+        const float b = ReadLeadingSingle(texts.width);
+        const float m = UsesSideInput(shape) ? ReadLeadingSingle(texts.sides) : 0.0f;
+        const float y1 = ReadLeadingSingle(texts.upstreamDepth);
+        // A trapezoid with sloping sides and no bottom is a triangle.
+        const bool triangle = shape == ChannelType::Trapezoidal && m > 0.0f;
+        for (auto refusal : {NotPositive(q, "txtQ", false), NotPositive(b, "txtB", triangle),
+                             NotPositive(m, "txtSides", true), NotPositive(y1, "txtY1", false)}) {
+            if (refusal) {
+                outcome.message = refusal;
+                return outcome;
+            }
+        }
+        // The width of a trapezoid, the radius of the curved shapes.
+        const float size = shape == ChannelType::Trapezoidal ? b : b / 2.0f;
+        const auto section = SectionOfSize(shape, size, m);
+        const std::optional<float> crown = section->CrownDepth();
+        if (crown && *crown < y1) {
+            outcome.message = Refusal(kInputErrorTitle,
+                                      "The depth cannot be greater than the height of the channel.", "txtY1");
+            return outcome;
+        }
+
+        const float g = CriticalCalculatorGravity(units);
+        const float criticalDepth = SolveCriticalDepth(shape, q, size, m, g).depth;
+        const std::string fr1Text = FormatFixed3(Froude(*section, y1, q, g));
+        guard.Check();
+        // The type and the refusal follow the Froude number as it is shown.
+        const float fr1 = ReadLeadingSingle(fr1Text);
+        if (fr1 <= 1.0f) {
+            outcome.message =
+                Refusal(kInputErrorTitle,
+                        "The flow at this depth is not supercritical: its Froude number is " + fr1Text +
+                            ".  A hydraulic jump forms only from a depth below the critical depth, " +
+                            FormatFixed3(criticalDepth) + (units == UnitSystem::English ? " ft." : " m."),
+                        "txtY1");
+            return outcome;
+        }
+
+        JumpResultTexts r;
+        r.upstreamFroude = fr1Text;
+        r.upstreamVelocity = FormatFixed3(Velocity(*section, y1, q));
+        r.jumpType = JumpTypeOfFroude(fr1);
+        const DepthSearch sequent = SolveSequentDepth(*section, q, g, y1, criticalDepth);
+        guard.Check();
+        if (sequent.EndedAtTop()) {
+            if (crown) {
+                outcome.results = r;
+                outcome.message = Refusal("Hydraulic Jump", kJumpConduitFullText, "");
+            } else {
+                outcome.message = DepthAboveSearchMessage("Sequent Depth", "sequent depth", *section, units);
+            }
+            return outcome;
+        }
+
+        const float y2 = sequent.depth;
+        const float energyLoss =
+            ToSingle(double(section->SpecificEnergy(y1, q, g)) - section->SpecificEnergy(y2, q, g));
+        r.sequentDepth = FormatFixed3(y2);
+        r.downstreamFroude = FormatFixed3(Froude(*section, y2, q, g));
+        r.downstreamVelocity = FormatFixed3(Velocity(*section, y2, q));
+        r.energyLoss = FormatFixed3(energyLoss);
+        r.jumpLength = FormatFixed3(ToSingle(kJumpLengthRatio * y2));
+        guard.Check();
+        outcome.results = r;
+    } catch (const std::exception&) {
+        outcome.message = UnknownCalculatorError();
+    }
+    return outcome;
+}
+
+}  // namespace rillo

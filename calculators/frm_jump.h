@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+
+#include "calculators/calculator_dialog.h"
+#include "calculators/calculator_opening.h"
+
+namespace rillo {
+
+struct JumpOutcome;
+
+// The window "Hydraulic Jump": the sequent depth of a supercritical flow in
+// one of the four channel shapes, with the Froude numbers, velocities, energy
+// loss, estimated length and type of the jump. It opens on the profile's
+// channel type, flowrate and dimensions; the upstream depth starts empty.
+class FrmJump : public CalculatorDialog {
+    Q_OBJECT
+   public:
+    FrmJump(PlatformServices& services, const CalculatorOpening& opening, QWidget* parent = nullptr);
+
+    // Selection of optChanType(index), 0 to 3: relabels the width and side
+    // fields and shows the side field only for the shapes that read it.
+    void ChannelTypeSelected(int index);
+    // cmdCompute: the computation and its messages.
+    void ComputeClicked();
+
+    QLabel* Label2;
+    QGroupBox* Frame1;
+    std::array<QRadioButton*, 4> optChanType{};
+    QGroupBox* frmInputs;
+    QLabel* lblQ;
+    QLineEdit* txtQ;
+    QLabel* lblB;
+    QLineEdit* txtB;
+    QLabel* lblSides;
+    QLineEdit* txtSides;
+    QLabel* lblY1;
+    QLineEdit* txtY1;
+    QGroupBox* Frame3;
+    QLabel* lblY2;
+    QLabel* lblY2Output;
+    QLabel* lblFr1;
+    QLabel* lblFr1Output;
+    QLabel* lblFr2;
+    QLabel* lblFr2Output;
+    QLabel* lblV1;
+    QLabel* lblV1Output;
+    QLabel* lblV2;
+    QLabel* lblV2Output;
+    QLabel* lblEL;
+    QLabel* lblELOutput;
+    QLabel* lblL;
+    QLabel* lblLOutput;
+    QLabel* lblType;
+    QLabel* lblTypeOutput;
+    QPushButton* cmdCompute;
+    QPushButton* cmdClose;
+
+   private:
+    void BuildControls();
+    void ShowResults(const JumpOutcome& outcome);
+
+    UnitSystem units_;
+};
+
+}  // namespace rillo
