@@ -4,6 +4,7 @@
 #include <map>
 
 #include "cli/profile_file_output.h"
+#include "engine/product_version.h"
 #include "sections/profile_dispatch.h"
 
 namespace rillo::cli {
@@ -31,6 +32,20 @@ ChannelType ShapeFromName(const std::string& name) {
 
 UnitSystem UnitsFromName(const std::string& name) {
     return kUnits.at(name);
+}
+
+std::string ShapeName(ChannelType shape) {
+    for (const auto& [name, type] : kShapes) {
+        if (type == shape) return name;
+    }
+    return "";
+}
+
+std::string UnitsName(UnitSystem units) {
+    for (const auto& [name, system] : kUnits) {
+        if (system == units) return name;
+    }
+    return "";
 }
 
 bool IsShapeName(const std::string& name) {
@@ -90,10 +105,14 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
     ProfileOutcome outcome;
-    auto refuse = [&outcome](std::string option, std::string message) {
+    auto refuse = [&outcome](std::string option, std::string message, std::optional<InputField> field,
+                             std::string title, std::string text) {
         outcome.status = kExitUsage;
         outcome.refusedOption = std::move(option);
         outcome.refusal = std::move(message);
+        outcome.refusedField = field;
+        outcome.refusalTitle = title.empty() ? std::string(kProductTitle) : std::move(title);
+        outcome.refusalText = std::move(text);
         return outcome;
     };
     InputCheckResult check = CheckProfileInputs(o.texts, shape, units, false);
@@ -105,21 +124,32 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     switch (check.outcome) {
         case InputCheckOutcome::Ready: break;
         case InputCheckOutcome::EqualStations:
-            return refuse("--end", "the start and end stations are equal, so the reach has no length.");
+        {
+            const std::string text = "the start and end stations are equal, so the reach has no length.";
+            return refuse("--end", text, InputField::EndStation, "", text);
+        }
         case InputCheckOutcome::Unreadable:
             if (check.field == InputField::StartStation || check.field == InputField::EndStation) {
-                return refuse("--start/--end",
-                              "a station is not a number in stationing notation (" + check.text + ").");
+                const std::string text = "a station is not a number in stationing notation (" + check.text + ").";
+                return refuse("--start/--end", text, std::nullopt, "", text);
             }
-            return refuse(OptionName(check.field), "the number is out of range (" + check.text + ").");
+            {
+                const std::string text = "the number is out of range (" + check.text + ").";
+                return refuse(OptionName(check.field), text, check.field, "", text);
+            }
         default: {
-            std::string title = check.title.empty() ? "Rillo 2.1" : check.title;
-            return refuse(OptionName(check.field), title + ": " + OneLine(check.text));
+            std::string title = check.title.empty() ? std::string(kProductTitle) : check.title;
+            return refuse(OptionName(check.field), title + ": " + OneLine(check.text), check.field, title,
+                          OneLine(check.text));
         }
     }
     outcome.result = ComputeProfileFor(check.inputs);
     if (!outcome.result.ok()) outcome.status = kExitComputationFailed;
     return outcome;
+}
+
+ProfileReport ReportOf(const ProfileOptions& o, const ProfileResult& result) {
+    return {"", UnitsFromName(o.units), result.summary, result.controlDepthText, result.table};
 }
 
 std::string FailureLine(const ProfileFailure& failure) {
@@ -135,8 +165,7 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
     }
     const ProfileResult& result = outcome.result;
     if (o.format == "flo") return PrintProfileFile(o, result, out, err);
-    ProfileReport report{"", UnitsFromName(o.units), result.summary, result.controlDepthText, result.table};
-    PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
+    PrintReport(ReportOf(o, result), o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
     if (!result.ok()) {
         err << FailureLine(*result.failure) << "\n";
         return kExitComputationFailed;

@@ -1,0 +1,160 @@
+#include "python/calculator_binding.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/cli_app.h"
+#include "cli/profile_command.h"
+#include "engine/product_version.h"
+#include "python/argument_text.h"
+#include "python/errors.h"
+
+namespace py = pybind11;
+
+namespace rillo::python {
+
+namespace {
+
+// A keyword argument and whether its option is a flag (True or False).
+struct Keyword {
+    const char* name;
+    bool flag = false;
+};
+
+struct Calculator {
+    const char* command;
+    std::vector<Keyword> keywords;
+    const char* doc;
+};
+
+const std::vector<Calculator>& Calculators() {
+    static const std::vector<Calculator> calculators = {
+        {"critical",
+         {{"shape"}, {"units"}, {"flow"}, {"width"}, {"n"}, {"side"}},
+         "Critical depth and critical slope of a channel, as `rillo-cli critical` computes them.\n\n"
+         "shape  trapezoidal (default), circular, u-shaped or elongated\n"
+         "units  english (default) or si\n"
+         "flow   flowrate Q;  width  bottom width or diameter;  n  Manning's n\n"
+         "side   side slope z (trapezoidal) or side height (elongated); None: 0\n\n"
+         "Returns {'critical_depth': text, 'critical_slope': text}. An n of 0.15 or more warns\n"
+         "(rillo.RoughnessWarning) and is used as given."},
+        {"manning",
+         {{"solve"}, {"shape"}, {"units"}, {"flow"}, {"depth"}, {"width"}, {"n"}, {"slope"}, {"side"}},
+         "Manning's equation for uniform flow, as `rillo-cli manning` computes it.\n\n"
+         "solve  the unknown: depth (default), flow, slope or roughness; leave its argument out\n"
+         "shape, units, flow, depth, width, n, slope, side  as for the command line\n\n"
+         "Returns the unknown under its key (depth, flow, slope or roughness) and velocity, area,\n"
+         "wetted_perimeter, hydraulic_radius, each as the text shown."},
+        {"weir",
+         {{"shape"}, {"submerged", true}, {"broad_crested", true}, {"units"}, {"length"}, {"angle"}, {"head"},
+          {"coefficient"}, {"downstream_head"}},
+         "Flowrate over a weir, as `rillo-cli weir` computes it.\n\n"
+         "shape  rectangular (default), v-notch or cipolletti\n"
+         "submerged, broad_crested  True or False\n"
+         "length (rectangular, cipolletti) or angle (v-notch, degrees); head; coefficient;\n"
+         "downstream_head (submerged only); units\n\n"
+         "Returns {'flowrate': text}."},
+        {"orifice",
+         {{"shape"}, {"units"}, {"size"}, {"head"}, {"coefficient"}},
+         "Flowrate through an orifice, as `rillo-cli orifice` computes it.\n\n"
+         "shape  circular (default) or square;  size  diameter or side;  head;  coefficient; units\n\n"
+         "Returns {'flowrate': text}."},
+        {"gate",
+         {{"units"}, {"upstream_depth"}, {"width"}, {"opening"}, {"coefficient"}},
+         "Flowrate and velocity under a gate in a rectangular channel, as `rillo-cli gate` computes them.\n\n"
+         "upstream_depth, width, opening (less than the upstream depth), coefficient; units\n\n"
+         "Returns {'flowrate': text, 'velocity': text}."},
+    };
+    return calculators;
+}
+
+std::string OptionOf(const char* keyword) {
+    std::string option = std::string("--") + keyword;
+    for (char& c : option) {
+        if (c == '_') c = '-';
+    }
+    return option;
+}
+
+// The command line's words for these keyword arguments.
+std::vector<std::string> Arguments(const Calculator& calculator, const py::kwargs& given) {
+    std::vector<std::string> args = {calculator.command, "--format=tsv"};
+    for (const auto& [key, value] : given) {
+        const std::string name = py::str(key).cast<std::string>();
+        const Keyword* keyword = nullptr;
+        for (const Keyword& k : calculator.keywords) {
+            if (name == k.name) keyword = &k;
+        }
+        if (!keyword)
+            throw py::type_error(std::string(calculator.command) + "() got an unexpected keyword argument '" +
+                                 name + "'");
+        if (value.is_none()) continue;
+        if (keyword->flag) {
+            if (!py::isinstance<py::bool_>(value)) throw py::type_error(name + " must be True or False");
+            if (value.cast<bool>()) args.push_back(OptionOf(keyword->name));
+        } else {
+            // "--head=-1": a text that starts with a minus stays the option's value.
+            args.push_back(OptionOf(keyword->name) + "=" + ArgumentText(value, keyword->name));
+        }
+    }
+    return args;
+}
+
+// A message line of the command line: "[--option: ]Title: text".
+void RaiseMessage(std::string line, int status) {
+    std::string field;
+    if (line.compare(0, 2, "--") == 0) {
+        const std::size_t colon = line.find(": ");
+        field = KeywordOfOption(line.substr(0, colon));
+        if (colon != std::string::npos) line.erase(0, colon + 2);
+    }
+    std::string title(kProductTitle), text = line;
+    if (const std::size_t colon = line.find(": "); colon != std::string::npos) {
+        title = line.substr(0, colon);
+        text = line.substr(colon + 2);
+    }
+    if (status == cli::kExitComputationFailed) RaiseComputationError(title, text);
+    RaiseInputError(title, text, field);
+}
+
+py::dict RunCalculator(const Calculator& calculator, const py::kwargs& given) {
+    const std::vector<std::string> args = Arguments(calculator, given);
+    std::ostringstream out, err;
+    int status = 0;
+    {
+        py::gil_scoped_release unlocked;
+        status = cli::RunCli(args, out, err);
+    }
+    std::istringstream messages(err.str());
+    std::string line, failure;
+    const std::string warningMark = "Warning: ";
+    while (std::getline(messages, line)) {
+        if (line.compare(0, warningMark.size(), warningMark) == 0) {
+            WarnRoughness(line.substr(warningMark.size()));
+        } else if (failure.empty()) {
+            failure = line;
+        }
+    }
+    if (status != cli::kExitOk) RaiseMessage(failure, status);
+    py::dict results;
+    std::istringstream lines(out.str());
+    while (std::getline(lines, line)) {
+        const std::size_t tab = line.find('\t');
+        if (tab != std::string::npos) results[py::str(line.substr(0, tab))] = line.substr(tab + 1);
+    }
+    return results;
+}
+
+}  // namespace
+
+void AddCalculatorBindings(py::module_& m) {
+    for (const Calculator& calculator : Calculators()) {
+        m.def(
+            calculator.command,
+            [&calculator](const py::kwargs& given) { return RunCalculator(calculator, given); },
+            calculator.doc);
+    }
+}
+
+}  // namespace rillo::python

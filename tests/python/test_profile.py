@@ -1,0 +1,142 @@
+import concurrent.futures
+import os
+import warnings
+
+import pytest
+import rillo
+
+from conftest import DATA, WORKED_EXAMPLE, option_words, run_cli, tsv_pairs
+
+ROW_KEYS = ["station", "depth", "energy", "area", "velocity", "top_width", "momentum", "froude",
+            "velocity_head", "hydraulic_radius", "wetted_perimeter"]
+
+
+@pytest.mark.parametrize("changes", [
+    {},
+    {"shape": "circular", "width": 6, "side": None, "flow": 50},
+    {"shape": "u-shaped", "units": "si", "width": 2, "side": None, "flow": 3, "slope": 0.02},
+    {"shape": "elongated", "width": 6, "side": 2, "control": 2.5, "name": "Canal C-7"},
+    {"slope": -0.001, "control": 3},
+    {"flow": 0.000015, "slope": 1e-3},
+])
+def test_profile_equals_the_command_line_text_for_text(changes):
+    keywords = {**WORKED_EXAMPLE, **changes}
+    p = rillo.profile(**keywords)
+    cli = run_cli("profile", "--format", "tsv", *option_words(keywords))
+    assert cli.returncode == 0, cli.stderr
+    head, _, table = cli.stdout.partition("\n\n")
+    assert p.summary == tsv_pairs(head + "\n")
+    lines = table.splitlines()
+    assert [list(cells) for cells in p.texts["table"]] == [line.split("\t") for line in lines]
+    assert [row["station_text"] for row in p.rows] == [line.split("\t")[0] for line in lines]
+    for row, line in zip(p.rows, lines):
+        assert [row[key] for key in ROW_KEYS[1:]] == [float(cell) for cell in line.split("\t")[1:]]
+    assert repr(p) == run_cli("profile", *option_words(keywords)).stdout
+
+
+def test_worked_example():
+    p = rillo.profile(**WORKED_EXAMPLE)
+    assert (p.summary["normal_depth"], len(p.rows)) == ("1.721", 16)
+    assert p.rows[0]["station"] == 1000.0 or p.rows[-1]["station"] == 1000.0
+    assert p.texts["name"] == "Trapezoidal Channel"
+    assert p.texts["inputs"]["control"] == p.summary["control_depth"]
+
+
+@pytest.mark.parametrize("changes, error, field, title", [
+    ({"flow": None}, rillo.InputError, "flow", "Insufficient Input Data"),
+    ({"flow": ""}, rillo.InputError, "flow", "Insufficient Input Data"),
+    ({"slope": 0}, rillo.InputError, "slope", "Slope Error"),
+    ({"start": "10+00.000", "end": "0+00.000"}, rillo.InputError, "end", "Station Error"),
+    ({"end": "0+00.000"}, rillo.InputError, "end", "Rillo 2.1"),
+    ({"end": "1000"}, rillo.InputError, "end", None),
+    ({"flow": 1e39}, rillo.InputError, "flow", "Rillo 2.1"),
+    ({"flow": float("inf")}, rillo.InputError, "flow", None),
+    ({"shape": "hexagonal"}, rillo.InputError, "shape", "Input Error"),
+    ({"units": "imperial"}, rillo.InputError, "units", "Input Error"),
+    ({"width": 0, "side": 0}, rillo.ComputationError, None, "Invalid Channel Geometry"),
+])
+def test_refused_and_failed_inputs(changes, error, field, title):
+    with pytest.raises(error) as raised:
+        rillo.profile(**{**WORKED_EXAMPLE, **changes})
+    assert raised.value.field == field
+    if title:
+        assert raised.value.title == title
+    assert raised.value.text and "\r" not in raised.value.text
+    assert isinstance(raised.value, rillo.Error)
+
+
+@pytest.mark.parametrize("value", [True, [1], b"100", object()])
+def test_arguments_of_other_types_are_type_errors(value):
+    with pytest.raises(TypeError):
+        rillo.profile(**{**WORKED_EXAMPLE, "flow": value})
+
+
+def test_a_large_roughness_warns_and_computes():
+    with pytest.warns(rillo.RoughnessWarning, match="0.15"):
+        p = rillo.profile(**{**WORKED_EXAMPLE, "n": 0.2})
+    assert p.rows
+    with warnings.catch_warnings():
+        warnings.simplefilter("error")
+        with pytest.raises(rillo.RoughnessWarning):
+            rillo.profile(**{**WORKED_EXAMPLE, "n": 0.2})
+
+
+def test_saved_file_equals_the_command_line_file_and_reads_back(tmp_path):
+    p = rillo.profile(**WORKED_EXAMPLE)
+    target = tmp_path / "reach.flo"
+    p.to_flo(str(target))
+    cli = run_cli("profile", "--format", "flo", *option_words(WORKED_EXAMPLE))
+    assert target.read_bytes() == cli.stdout.encode()
+    opened = rillo.read_flo(str(target))
+    assert opened.summary == {**p.summary, "profile_type": ""}  # the file holds no profile type
+    assert [r["station_text"] for r in opened.rows] == [r["station_text"] for r in p.rows]
+    assert [r["depth"] for r in opened.rows] == [r["depth"] for r in p.rows]
+    assert opened.rows[0]["froude"] is None
+    assert os.listdir(tmp_path) == ["reach.flo"]
+
+
+def test_read_flo_equals_show():
+    path = os.path.join(DATA, "trapezoid_worked_example.flo")
+    cli = run_cli("show", "--format", "tsv", path)
+    assert rillo.read_flo(path).summary == tsv_pairs(cli.stdout)
+
+
+def test_failed_saves_leave_the_old_file(tmp_path):
+    p = rillo.profile(**WORKED_EXAMPLE)
+    old = tmp_path / "old.flo"
+    old.write_text("kept")
+    (tmp_path / "folder").mkdir()
+    for target in [tmp_path / "folder", tmp_path / "missing" / "x.flo", "/dev/full"]:
+        with pytest.raises(OSError):
+            p.to_flo(str(target))
+    triangle = rillo.profile(**{**WORKED_EXAMPLE, "width": None})
+    with pytest.raises(rillo.InputError) as refused:
+        triangle.to_flo(str(old))
+    assert refused.value.field == "width"
+    assert old.read_text() == "kept"
+
+
+def test_bad_profile_files(tmp_path):
+    fifo = tmp_path / "pipe"
+    os.mkfifo(fifo)
+    (tmp_path / "binary.flo").write_bytes(b"\0" * 100)
+    (tmp_path / "shape.flo").write_text("Hexagonal Channel\n")
+    (tmp_path / "huge.flo").write_bytes(b"Trapezoidal Channel\n" + b"1" * (5 << 20))
+    for name in ["pipe", "binary.flo", "shape.flo", "huge.flo", "missing.flo", "."]:
+        with pytest.raises(rillo.InputError) as refused:
+            rillo.read_flo(str(tmp_path / name))
+        assert refused.value.text.startswith(("File cannot be opened.", "Unknown channel type."))
+
+
+def test_a_thread_pool_gives_what_a_loop_gives():
+    cases = [{**WORKED_EXAMPLE, "flow": flow, "slope": slope}
+             for flow in range(10, 400, 30) for slope in (0.0005, 0.001, 0.02)]
+    one_by_one = [repr(rillo.profile(**case)) for case in cases]
+    with concurrent.futures.ThreadPoolExecutor(4) as pool:
+        pooled = list(pool.map(lambda case: repr(rillo.profile(**case)), cases))
+    assert pooled == one_by_one
+
+
+def test_every_function_has_its_help():
+    for name in ["profile", "read_flo", "critical", "manning", "weir", "orifice", "gate"]:
+        assert len(getattr(rillo, name).__doc__) > 80, name
