@@ -18,13 +18,15 @@ def option_words(keywords):
         option = "--" + key.replace("_", "-")
         if value is True:
             words.append(option)
+        elif value == "":
+            words += [option, ""]  # "--width=" would take the next word as its text
         elif value is not None and value is not False:
             words.append(f"{option}={value}")
     return words
 
 
-def run_cli(*words):
-    return subprocess.run([RILLO_CLI, *words], capture_output=True, text=True, check=False)
+def run_cli(*words, text=True):
+    return subprocess.run([RILLO_CLI, *words], capture_output=True, text=text, check=False)
 
 
 def tsv_pairs(text):

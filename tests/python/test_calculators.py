@@ -43,7 +43,7 @@ REFUSED = [
      "flow", None),
     ("weir", dict(shape="v-notch", length=3, head=1), rillo.InputError, "length", None),
     ("weir", dict(shape="trapezoid", length=3, head=1), rillo.InputError, "shape", None),
-    ("gate", dict(upstream_depth=1, width=10, opening=2), rillo.InputError, None, None),
+    ("gate", dict(upstream_depth=1, width=10, opening=2), rillo.InputError, "opening", "Input Error"),
     ("orifice", dict(size="1e999", head=1), rillo.InputError, "size", "Input Error"),
 ]
 

@@ -65,6 +65,18 @@ def test_refused_and_failed_inputs(changes, error, field, title):
     assert isinstance(raised.value, rillo.Error)
 
 
+@pytest.mark.parametrize("text", ["nan", "-nan", "inf", "1e999", " 5 ", "0x10", "5abc", "1,5", "", "+", "."])
+def test_field_texts_are_refused_exactly_as_the_command_line_refuses_them(text):
+    keywords = {**WORKED_EXAMPLE, "width": text}
+    cli = run_cli("profile", "--format", "tsv", *option_words(keywords))
+    try:
+        p = rillo.profile(**keywords)
+    except rillo.InputError as refused:
+        assert cli.returncode == 2 and refused.text in cli.stderr
+    else:
+        assert cli.returncode == 0 and repr(p) == run_cli("profile", *option_words(keywords)).stdout
+
+
 @pytest.mark.parametrize("value", [True, [1], b"100", object()])
 def test_arguments_of_other_types_are_type_errors(value):
     with pytest.raises(TypeError):
@@ -85,8 +97,8 @@ def test_saved_file_equals_the_command_line_file_and_reads_back(tmp_path):
     p = rillo.profile(**WORKED_EXAMPLE)
     target = tmp_path / "reach.flo"
     p.to_flo(str(target))
-    cli = run_cli("profile", "--format", "flo", *option_words(WORKED_EXAMPLE))
-    assert target.read_bytes() == cli.stdout.encode()
+    cli = run_cli("profile", "--format", "flo", *option_words(WORKED_EXAMPLE), text=False)
+    assert target.read_bytes() == cli.stdout
     opened = rillo.read_flo(str(target))
     assert opened.summary == {**p.summary, "profile_type": ""}  # the file holds no profile type
     assert [r["station_text"] for r in opened.rows] == [r["station_text"] for r in p.rows]
