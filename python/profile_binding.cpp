@@ -43,9 +43,11 @@ struct Profile {
         return ComputedDocument(options.texts, shape, cli::UnitsFromName(options.units), std::move(name), result);
     }
 
-    std::string Printed(cli::OutputFormat format) const {
+    std::string Printed(cli::OutputFormat format, bool withTable = true) const {
+        cli::ProfileReport report = cli::ReportOf(options, result);
+        if (!withTable) report.table.clear();
         std::ostringstream out;
-        cli::PrintReport(cli::ReportOf(options, result), format, out);
+        cli::PrintReport(report, format, out);
         return out.str();
     }
 };
@@ -53,7 +55,7 @@ struct Profile {
 // The tsv lines of the summary, up to the empty line before the table.
 py::dict SummaryOf(const Profile& profile) {
     py::dict summary;
-    std::istringstream lines(profile.Printed(cli::OutputFormat::Tsv));
+    std::istringstream lines(profile.Printed(cli::OutputFormat::Tsv, false));
     std::string line;
     while (std::getline(lines, line) && !line.empty()) {
         const std::size_t tab = line.find('\t');
