@@ -131,9 +131,9 @@ std::string LowerWord(std::string word) {
     return word;
 }
 
-Profile ComputeProfile(const std::string& shape, const std::string& units, py::handle start, py::handle end,
-                       py::handle flow, py::handle width, py::handle n, py::handle slope, py::handle side,
-                       py::handle control, py::handle name) {
+Profile ComputeProfile(const std::string& shape, const std::string& units, py::object start, py::object end,
+                       py::object flow, py::object width, py::object n, py::object slope, py::object side,
+                       py::object control, py::object name) {
     Profile profile;
     cli::ProfileOptions& o = profile.options;
     o.shape = LowerWord(shape);

@@ -152,3 +152,16 @@ def test_a_thread_pool_gives_what_a_loop_gives():
 def test_every_function_has_its_help():
     for name in ["profile", "read_flo", "critical", "manning", "weir", "orifice", "gate"]:
         assert len(getattr(rillo, name).__doc__) > 80, name
+
+
+def test_a_profile_that_fails_part_way_keeps_its_rows():
+    keywords = dict(shape="circular", units="english", start="0+00.000", end="10+00.000", flow=5, width=2,
+                    n=0.013, slope=-0.001)
+    cli = run_cli("profile", "--format", "tsv", *option_words(keywords))
+    assert cli.returncode == 1
+    with pytest.raises(rillo.ComputationError) as failed:
+        rillo.profile(**keywords)
+    assert failed.value.title + ": " + failed.value.text + "\n" == cli.stderr
+    table = cli.stdout.partition("\n\n")[2].splitlines()
+    assert table and [row["station_text"] for row in failed.value.profile.rows] == [
+        line.split("\t")[0] for line in table]
