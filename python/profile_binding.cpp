@@ -43,11 +43,17 @@ struct Profile {
         return ComputedDocument(options.texts, shape, cli::UnitsFromName(options.units), std::move(name), result);
     }
 
-    std::string Printed(cli::OutputFormat format, bool withTable = true) const {
-        cli::ProfileReport report = cli::ReportOf(options, result);
-        if (!withTable) report.table.clear();
+    std::string Printed(cli::OutputFormat format) const {
         std::ostringstream out;
-        cli::PrintReport(report, format, out);
+        cli::PrintReport(cli::ReportOf(options, result), format, out);
+        return out.str();
+    }
+
+    // The summary lines alone, without copying the table to print it.
+    std::string PrintedSummary() const {
+        const ProfileResult summaryOnly{result.summary, result.controlDepthText, {}, {}};
+        std::ostringstream out;
+        cli::PrintReport(cli::ReportOf(options, summaryOnly), cli::OutputFormat::Tsv, out);
         return out.str();
     }
 };
@@ -55,7 +61,7 @@ struct Profile {
 // The tsv lines of the summary, up to the empty line before the table.
 py::dict SummaryOf(const Profile& profile) {
     py::dict summary;
-    std::istringstream lines(profile.Printed(cli::OutputFormat::Tsv, false));
+    std::istringstream lines(profile.PrintedSummary());
     std::string line;
     while (std::getline(lines, line) && !line.empty()) {
         const std::size_t tab = line.find('\t');

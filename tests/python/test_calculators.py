@@ -1,3 +1,4 @@
+import concurrent.futures
 import warnings
 
 import pytest
@@ -75,3 +76,10 @@ def test_critical_warns_on_a_large_roughness():
         warnings.simplefilter("error")
         with pytest.raises(rillo.RoughnessWarning):
             rillo.critical(flow=100, width=10, n=0.2, side=2)
+
+
+def test_calculators_in_a_thread_pool_give_what_a_loop_gives():
+    one_by_one = [getattr(rillo, command)(**keywords) for command, keywords in CASES * 5]
+    with concurrent.futures.ThreadPoolExecutor(4) as pool:
+        pooled = list(pool.map(lambda case: getattr(rillo, case[0])(**case[1]), CASES * 5))
+    assert pooled == one_by_one

@@ -107,10 +107,21 @@ def test_saved_file_equals_the_command_line_file_and_reads_back(tmp_path):
     assert os.listdir(tmp_path) == ["reach.flo"]
 
 
-def test_read_flo_equals_show():
-    path = os.path.join(DATA, "trapezoid_worked_example.flo")
-    cli = run_cli("show", "--format", "tsv", path)
-    assert rillo.read_flo(path).summary == tsv_pairs(cli.stdout)
+@pytest.mark.parametrize("name", ["circular_si_steep.flo", "elongated_si.flo", "older_plain_stations_cp1252.flo",
+                                  "trapezoid_adverse_utf8.flo", "trapezoid_worked_example.flo",
+                                  "ushaped_english.flo"])
+def test_opened_files_equal_show_and_save_back_unchanged(name, tmp_path):
+    path = os.path.join(DATA, name)
+    opened = rillo.read_flo(path)
+    show = run_cli("show", "--format", "tsv", path).stdout
+    assert opened.summary == tsv_pairs(show)
+    assert [row["station_text"] for row in opened.rows] == [
+        line.split("\t")[0] for line in show.partition("\n\n")[2].splitlines()]
+    opened.to_flo(str(tmp_path / "saved.flo"))
+    saved = (tmp_path / "saved.flo").read_bytes()
+    assert rillo.read_flo(str(tmp_path / "saved.flo")).texts == opened.texts
+    if "older" not in name:  # an older file is saved in today's form
+        assert saved == open(path, "rb").read()
 
 
 def test_failed_saves_leave_the_old_file(tmp_path):
