@@ -6,7 +6,6 @@
 
 #include "cli/cli_app.h"
 #include "cli/profile_command.h"
-#include "engine/product_version.h"
 #include "python/argument_text.h"
 #include "python/errors.h"
 
@@ -101,23 +100,6 @@ std::vector<std::string> Arguments(const Calculator& calculator, const py::kwarg
     return args;
 }
 
-// A message line of the command line: "[--option: ]Title: text".
-void RaiseMessage(std::string line, int status) {
-    std::string field;
-    if (line.compare(0, 2, "--") == 0) {
-        const std::size_t colon = line.find(": ");
-        field = KeywordOfOption(line.substr(0, colon));
-        if (colon != std::string::npos) line.erase(0, colon + 2);
-    }
-    std::string title(kProductTitle), text = line;
-    if (const std::size_t colon = line.find(": "); colon != std::string::npos) {
-        title = line.substr(0, colon);
-        text = line.substr(colon + 2);
-    }
-    if (status == cli::kExitComputationFailed) RaiseComputationError(title, text);
-    RaiseInputError(title, text, field);
-}
-
 py::dict RunCalculator(const Calculator& calculator, const py::kwargs& given) {
     const std::vector<std::string> args = Arguments(calculator, given);
     std::ostringstream out, err;
@@ -136,7 +118,7 @@ py::dict RunCalculator(const Calculator& calculator, const py::kwargs& given) {
             failure = line;
         }
     }
-    if (status != cli::kExitOk) RaiseMessage(failure, status);
+    if (status != cli::kExitOk) RaiseMessageLine(failure, status == cli::kExitComputationFailed);
     py::dict results;
     std::istringstream lines(out.str());
     while (std::getline(lines, line)) {

@@ -1,5 +1,8 @@
 #include "python/errors.h"
 
+#include "engine/product_version.h"
+#include "python/argument_text.h"
+
 namespace py = pybind11;
 
 namespace rillo::python {
@@ -56,8 +59,24 @@ void RaiseComputationError(const std::string& title, const std::string& text, py
     Raise(computationErrorClass, title, text, "", std::move(partial));
 }
 
+void RaiseMessageLine(std::string line, bool computationFailed) {
+    std::string field;
+    if (line.compare(0, 2, "--") == 0) {
+        const std::size_t colon = line.find(": ");
+        field = KeywordOfOption(line.substr(0, colon));
+        if (colon != std::string::npos) line.erase(0, colon + 2);
+    }
+    std::string title(kProductTitle), text = line;
+    if (const std::size_t colon = line.find(": "); colon != std::string::npos) {
+        title = line.substr(0, colon);
+        text = line.substr(colon + 2);
+    }
+    if (computationFailed) RaiseComputationError(title, text);
+    RaiseInputError(title, text, field);
+}
+
 void WarnRoughness(const std::string& message) {
-    if (PyErr_WarnEx(roughnessWarningClass, message.c_str(), 2) != 0) throw py::error_already_set();
+    if (PyErr_WarnEx(roughnessWarningClass, message.c_str(), 1) != 0) throw py::error_already_set();
 }
 
 }  // namespace rillo::python

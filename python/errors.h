@@ -17,6 +17,10 @@ void AddErrorClasses(pybind11::module_& module);
 [[noreturn]] void RaiseComputationError(const std::string& title, const std::string& text,
                                         pybind11::object partial = pybind11::none());
 
+// Raises the message of one of the command line's message lines,
+// "[--option: ]Title: text": the option names the field to blame.
+[[noreturn]] void RaiseMessageLine(std::string line, bool computationFailed);
+
 // A rillo.RoughnessWarning through warnings.warn; raises what the warning
 // filters make of it (an error under "error").
 void WarnRoughness(const std::string& message);

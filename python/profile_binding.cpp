@@ -15,6 +15,7 @@
 #include "documents/format/profile_file_reader.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
+#include "engine/product_version.h"
 #include "engine/stationing.h"
 #include "python/argument_text.h"
 #include "python/errors.h"
@@ -120,9 +121,10 @@ void WriteFlo(const Profile& profile, const std::string& path) {
     std::ostringstream bytes, messages;
     const int status = cli::PrintProfileFile(profile.options, profile.result, bytes, messages);
     if (status == cli::kExitUsage || bytes.str().empty()) {
+        // Nothing to write: the last line says why ("--width: Saving Error: ...").
         std::string message = messages.str();
         while (!message.empty() && message.back() == '\n') message.pop_back();
-        RaiseInputError("Saving Error", message, status == cli::kExitUsage ? "width" : "");
+        RaiseMessageLine(message.substr(message.rfind('\n') + 1), false);
     }
     py::gil_scoped_release unlocked;
     if (std::optional<std::string> failure = WriteFileAtomically(path, bytes.str())) {
@@ -185,10 +187,11 @@ Profile OpenProfile(const std::string& path) {
         read = ReadProfileFile(path);
     }
     if (!read.ok()) {
-        const char* text = read.status == ProfileReadStatus::UnknownChannelType
-                               ? "Unknown channel type. Cannot open file."
-                               : "File cannot be opened.";
-        RaiseInputError("File Error", std::string(text) + " (" + read.reason + ")", "path");
+        // The titles and texts of File, Open's messages, with the reason after them.
+        const bool unknownType = read.status == ProfileReadStatus::UnknownChannelType;
+        const std::string title = unknownType ? "File Open Error" : std::string(kProductTitle);
+        const char* text = unknownType ? "Unknown channel type. Cannot open file." : "File cannot be opened.";
+        RaiseInputError(title, std::string(text) + " (" + read.reason + ")", "path");
     }
     const ProfileDocument& d = read.document;
     Profile profile;

@@ -84,8 +84,9 @@ def test_arguments_of_other_types_are_type_errors(value):
 
 
 def test_a_large_roughness_warns_and_computes():
-    with pytest.warns(rillo.RoughnessWarning, match="0.15"):
+    with pytest.warns(rillo.RoughnessWarning, match="0.15") as warned:
         p = rillo.profile(**{**WORKED_EXAMPLE, "n": 0.2})
+    assert warned[0].filename == __file__  # the warning names the caller's line
     assert p.rows
     with warnings.catch_warnings():
         warnings.simplefilter("error")
@@ -135,7 +136,7 @@ def test_failed_saves_leave_the_old_file(tmp_path):
     triangle = rillo.profile(**{**WORKED_EXAMPLE, "width": None})
     with pytest.raises(rillo.InputError) as refused:
         triangle.to_flo(str(old))
-    assert refused.value.field == "width"
+    assert (refused.value.field, refused.value.title) == ("width", "Saving Error")
     assert old.read_text() == "kept"
 
 
@@ -149,6 +150,10 @@ def test_bad_profile_files(tmp_path):
         with pytest.raises(rillo.InputError) as refused:
             rillo.read_flo(str(tmp_path / name))
         assert refused.value.text.startswith(("File cannot be opened.", "Unknown channel type."))
+        unknown_type = refused.value.text.startswith("Unknown channel type.")
+        assert (refused.value.title, refused.value.field) == (
+            "File Open Error" if unknown_type else "Rillo 2.1", "path")
+        assert unknown_type == (name in ("shape.flo", "binary.flo"))
 
 
 def test_a_thread_pool_gives_what_a_loop_gives():
