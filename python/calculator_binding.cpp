@@ -1,6 +1,8 @@
 #include "python/calculator_binding.h"
 
 #include <sstream>
+#include <stdexcept>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -76,31 +78,27 @@ std::string OptionOf(const char* keyword) {
     return option;
 }
 
-// The command line's words for these keyword arguments.
-std::vector<std::string> Arguments(const Calculator& calculator, const py::kwargs& given) {
+// The command line's words for the arguments, given in the order of the
+// calculator's keywords.
+std::vector<std::string> Arguments(const Calculator& calculator, const std::vector<py::object>& given) {
     std::vector<std::string> args = {calculator.command, "--format=tsv"};
-    for (const auto& [key, value] : given) {
-        const std::string name = py::str(key).cast<std::string>();
-        const Keyword* keyword = nullptr;
-        for (const Keyword& k : calculator.keywords) {
-            if (name == k.name) keyword = &k;
-        }
-        if (!keyword)
-            throw py::type_error(std::string(calculator.command) + "() got an unexpected keyword argument '" +
-                                 name + "'");
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const Keyword& keyword = calculator.keywords[i];
+        const py::object& value = given[i];
         if (value.is_none()) continue;
-        if (keyword->flag) {
-            if (!py::isinstance<py::bool_>(value)) throw py::type_error(name + " must be True or False");
-            if (value.cast<bool>()) args.push_back(OptionOf(keyword->name));
+        if (keyword.flag) {
+            if (!py::isinstance<py::bool_>(value))
+                throw py::type_error(std::string(keyword.name) + " must be True or False");
+            if (value.cast<bool>()) args.push_back(OptionOf(keyword.name));
         } else {
             // "--head=-1": a text that starts with a minus stays the option's value.
-            args.push_back(OptionOf(keyword->name) + "=" + ArgumentText(value, keyword->name));
+            args.push_back(OptionOf(keyword.name) + "=" + ArgumentText(value, keyword.name));
         }
     }
     return args;
 }
 
-py::dict RunCalculator(const Calculator& calculator, const py::kwargs& given) {
+py::dict RunCalculator(const Calculator& calculator, const std::vector<py::object>& given) {
     const std::vector<std::string> args = Arguments(calculator, given);
     std::ostringstream out, err;
     int status = 0;
@@ -128,15 +126,34 @@ py::dict RunCalculator(const Calculator& calculator, const py::kwargs& given) {
     return results;
 }
 
+template <std::size_t>
+using Argument = py::object;
+
+// The calculator as a function of its keywords, each None by default, so that
+// help() shows them in its signature.
+template <std::size_t... I>
+void Define(py::module_& m, const Calculator& calculator, std::index_sequence<I...>) {
+    m.def(
+        calculator.command,
+        [&calculator](Argument<I>... values) { return RunCalculator(calculator, {std::move(values)...}); },
+        (py::arg(calculator.keywords[I].name) = py::none())..., calculator.doc);
+}
+
+template <std::size_t Count>
+void Define(py::module_& m, const Calculator& calculator) {
+    if (calculator.keywords.size() != Count) throw std::logic_error(calculator.command);
+    Define(m, calculator, std::make_index_sequence<Count>());
+}
+
 }  // namespace
 
 void AddCalculatorBindings(py::module_& m) {
-    for (const Calculator& calculator : Calculators()) {
-        m.def(
-            calculator.command,
-            [&calculator](const py::kwargs& given) { return RunCalculator(calculator, given); },
-            calculator.doc);
-    }
+    const std::vector<Calculator>& c = Calculators();
+    Define<6>(m, c[0]);  // critical
+    Define<9>(m, c[1]);  // manning
+    Define<9>(m, c[2]);  // weir
+    Define<5>(m, c[3]);  // orifice
+    Define<5>(m, c[4]);  // gate
 }
 
 }  // namespace rillo::python
