@@ -115,9 +115,17 @@ py::dict TextsOf(const Profile& profile) {
     return texts;
 }
 
+// A path as Python's own file functions take it: a str, bytes or os.PathLike.
+std::string PathText(const py::object& path) {
+    const std::string text = py::module_::import("os").attr("fspath")(path).cast<std::string>();
+    if (text.find('\0') != std::string::npos) throw py::value_error("embedded null byte");
+    return text;
+}
+
 // The file Save writes, through the same checks as `rillo-cli profile
 // --format flo`, replacing `path` in one step.
-void WriteFlo(const Profile& profile, const std::string& path) {
+void WriteFlo(const Profile& profile, const py::object& pathObject) {
+    const std::string path = PathText(pathObject);
     std::ostringstream bytes, messages;
     const int status = cli::PrintProfileFile(profile.options, profile.result, bytes, messages);
     if (status == cli::kExitUsage || bytes.str().empty()) {
@@ -180,7 +188,8 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
     return profile;
 }
 
-Profile OpenProfile(const std::string& path) {
+Profile OpenProfile(const py::object& pathObject) {
+    const std::string path = PathText(pathObject);
     ProfileReadResult read;
     {
         py::gil_scoped_release unlocked;
@@ -251,7 +260,8 @@ void AddProfileBindings(py::module_& m) {
                                "inputs (the input fields, the control depth used written back), summary "
                                "and table (a tuple of eleven cell texts per row).")
         .def("to_flo", &WriteFlo, py::arg("path"),
-             "Write the profile file (.flo) the program's Save writes, as `rillo-cli profile --format flo` "
+             "Write the profile file (.flo) the program's Save writes to path (a str, bytes or os.PathLike), "
+             "as `rillo-cli profile --format flo` "
              "does. The file is replaced in one step: on failure (OSError) the old file is left as it was. "
              "A profile with a blank width (a triangle) cannot be saved: rillo.InputError.")
         .def("__repr__", [](const Profile& p) { return p.Printed(cli::OutputFormat::Text); });
@@ -259,7 +269,8 @@ void AddProfileBindings(py::module_& m) {
           py::arg("flow"), py::arg("width"), py::arg("n"), py::arg("slope"), py::arg("side") = py::none(),
           py::arg("control") = py::none(), py::arg("name") = py::none(), kProfileDoc);
     m.def("read_flo", &OpenProfile, py::arg("path"),
-          "Open a profile file (.flo) as the program's File, Open does, and return it as a rillo.Profile "
+          "Open the profile file (.flo) at path (a str, bytes or os.PathLike) as the program's File, Open "
+          "does, and return it as a rillo.Profile "
           "(the file stores the first seven columns of the table; the others are None). A file that is "
           "missing, unreadable, too large or not a profile file raises rillo.InputError.");
 }

@@ -97,10 +97,10 @@ def test_a_large_roughness_warns_and_computes():
 def test_saved_file_equals_the_command_line_file_and_reads_back(tmp_path):
     p = rillo.profile(**WORKED_EXAMPLE)
     target = tmp_path / "reach.flo"
-    p.to_flo(str(target))
+    p.to_flo(target)  # a path-like object, as open() takes
     cli = run_cli("profile", "--format", "flo", *option_words(WORKED_EXAMPLE), text=False)
     assert target.read_bytes() == cli.stdout
-    opened = rillo.read_flo(str(target))
+    opened = rillo.read_flo(os.fsencode(target))
     assert opened.summary == {**p.summary, "profile_type": ""}  # the file holds no profile type
     assert [r["station_text"] for r in opened.rows] == [r["station_text"] for r in p.rows]
     assert [r["depth"] for r in opened.rows] == [r["depth"] for r in p.rows]
@@ -133,6 +133,11 @@ def test_failed_saves_leave_the_old_file(tmp_path):
     for target in [tmp_path / "folder", tmp_path / "missing" / "x.flo", "/dev/full"]:
         with pytest.raises(OSError):
             p.to_flo(str(target))
+    for unusable, error in [(str(old) + "\0x", ValueError), (3, TypeError)]:
+        with pytest.raises(error):
+            p.to_flo(unusable)
+        with pytest.raises(error):
+            rillo.read_flo(unusable)
     triangle = rillo.profile(**{**WORKED_EXAMPLE, "width": None})
     with pytest.raises(rillo.InputError) as refused:
         triangle.to_flo(str(old))
