@@ -105,13 +105,15 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
     ProfileOutcome outcome;
-    auto refuse = [&outcome](std::string option, std::string message, std::optional<InputField> field,
-                             std::string title, std::string text) {
+    // A refusal with no title reads as its text alone on the command line and
+    // under the application's title elsewhere.
+    auto refuse = [&outcome](std::string option, std::optional<InputField> field, const std::string& title,
+                             std::string text) {
         outcome.status = kExitUsage;
         outcome.refusedOption = std::move(option);
-        outcome.refusal = std::move(message);
+        outcome.refusal = title.empty() ? text : title + ": " + text;
         outcome.refusedField = field;
-        outcome.refusalTitle = title.empty() ? std::string(kProductTitle) : std::move(title);
+        outcome.refusalTitle = title.empty() ? std::string(kProductTitle) : title;
         outcome.refusalText = std::move(text);
         return outcome;
     };
@@ -124,24 +126,18 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     switch (check.outcome) {
         case InputCheckOutcome::Ready: break;
         case InputCheckOutcome::EqualStations:
-        {
-            const std::string text = "the start and end stations are equal, so the reach has no length.";
-            return refuse("--end", text, InputField::EndStation, "", text);
-        }
+            return refuse("--end", InputField::EndStation, "",
+                          "the start and end stations are equal, so the reach has no length.");
         case InputCheckOutcome::Unreadable:
             if (check.field == InputField::StartStation || check.field == InputField::EndStation) {
-                const std::string text = "a station is not a number in stationing notation (" + check.text + ").";
-                return refuse("--start/--end", text, std::nullopt, "", text);
+                return refuse("--start/--end", std::nullopt, "",
+                              "a station is not a number in stationing notation (" + check.text + ").");
             }
-            {
-                const std::string text = "the number is out of range (" + check.text + ").";
-                return refuse(OptionName(check.field), text, check.field, "", text);
-            }
-        default: {
-            std::string title = check.title.empty() ? std::string(kProductTitle) : check.title;
-            return refuse(OptionName(check.field), title + ": " + OneLine(check.text), check.field, title,
-                          OneLine(check.text));
-        }
+            return refuse(OptionName(check.field), check.field, "",
+                          "the number is out of range (" + check.text + ").");
+        default:
+            return refuse(OptionName(check.field), check.field,
+                          check.title.empty() ? std::string(kProductTitle) : check.title, OneLine(check.text));
     }
     outcome.result = ComputeProfileFor(check.inputs);
     if (!outcome.result.ok()) outcome.status = kExitComputationFailed;
