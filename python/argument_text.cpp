@@ -9,11 +9,19 @@ namespace rillo::python {
 std::string ArgumentText(py::handle value, const char* keyword) {
     if (value.is_none()) return "";
     if (py::isinstance<py::str>(value)) return value.cast<std::string>();
+    // Whole numbers of any kind (numpy's too) as their digits; other real
+    // numbers (float, numpy.float32, Decimal, Fraction) through float.
     if (!py::isinstance<py::bool_>(value)) {
-        if (py::isinstance<py::int_>(value)) return py::str(value).cast<std::string>();
-        if (py::isinstance<py::float_>(value)) {
+        if (PyIndex_Check(value.ptr())) {
+            const py::object whole = py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr()));
+            if (!whole) throw py::error_already_set();
+            return py::str(whole).cast<std::string>();
+        }
+        if (py::hasattr(value, "__float__")) {
+            const double number = PyFloat_AsDouble(value.ptr());
+            if (number == -1.0 && PyErr_Occurred()) throw py::error_already_set();
             char buffer[64];
-            const auto written = std::to_chars(buffer, buffer + sizeof buffer, value.cast<double>());
+            const auto written = std::to_chars(buffer, buffer + sizeof buffer, number);
             return std::string(buffer, written.ptr);
         }
     }

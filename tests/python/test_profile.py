@@ -1,4 +1,6 @@
 import concurrent.futures
+import decimal
+import fractions
 import os
 import warnings
 
@@ -77,7 +79,17 @@ def test_field_texts_are_refused_exactly_as_the_command_line_refuses_them(text):
         assert cli.returncode == 0 and repr(p) == run_cli("profile", *option_words(keywords)).stdout
 
 
-@pytest.mark.parametrize("value", [True, [1], b"100", object()])
+class Whole:
+    def __index__(self):
+        return 100
+
+
+@pytest.mark.parametrize("value", [100, 100.0, "100", Whole(), decimal.Decimal("100.0"), fractions.Fraction(200, 2)])
+def test_numbers_of_every_kind_read_as_their_text(value):
+    assert repr(rillo.profile(**{**WORKED_EXAMPLE, "flow": value})) == repr(rillo.profile(**WORKED_EXAMPLE))
+
+
+@pytest.mark.parametrize("value", [True, [1], b"100", object(), 1j])
 def test_arguments_of_other_types_are_type_errors(value):
     with pytest.raises(TypeError):
         rillo.profile(**{**WORKED_EXAMPLE, "flow": value})
