@@ -137,7 +137,7 @@ void WriteFlo(const Profile& profile, const py::object& pathObject) {
     py::gil_scoped_release unlocked;
     if (std::optional<std::string> failure = WriteFileAtomically(path, bytes.str())) {
         py::gil_scoped_acquire locked;
-        PyErr_SetObject(PyExc_OSError, py::make_tuple(0, *failure, path).ptr());
+        PyErr_SetObject(PyExc_OSError, py::str(path + ": " + *failure).ptr());
         throw py::error_already_set();
     }
 }
@@ -155,8 +155,8 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
     o.shape = LowerWord(shape);
     o.units = LowerWord(units);
     if (!cli::IsShapeName(o.shape))
-        RaiseInputError("Input Error", "the shape is trapezoidal, circular, u-shaped or elongated, not \"" + shape + "\".",
-                        "shape");
+        RaiseInputError("Input Error",
+                        "the shape is trapezoidal, circular, u-shaped or elongated, not \"" + shape + "\".", "shape");
     if (!cli::IsUnitsName(o.units))
         RaiseInputError("Input Error", "the units are english or si, not \"" + units + "\".", "units");
     o.texts.startStation = ArgumentText(start, "start");
