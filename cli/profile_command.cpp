@@ -137,7 +137,8 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
                           "the number is out of range (" + check.text + ").");
         default:
             return refuse(OptionName(check.field), check.field,
-                          check.title.empty() ? std::string(kProductTitle) : check.title, OneLine(check.text));
+                          check.title.empty() ? std::string(kProductTitle) : check.title,
+                          OneLine(check.text));
     }
     outcome.result = ComputeProfileFor(check.inputs);
     if (!outcome.result.ok()) outcome.status = kExitComputationFailed;

@@ -2,8 +2,8 @@
 
 #include <sstream>
 #include <stdexcept>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "cli/cli_app.h"
@@ -48,8 +48,15 @@ const std::vector<Calculator>& Calculators() {
          "Returns the unknown under its key (depth, flow, slope or roughness) and velocity, area,\n"
          "wetted_perimeter, hydraulic_radius, each as the text shown."},
         {"weir",
-         {{"shape"}, {"submerged", true}, {"broad_crested", true}, {"units"}, {"length"}, {"angle"}, {"head"},
-          {"coefficient"}, {"downstream_head"}},
+         {{"shape"},
+          {"submerged", true},
+          {"broad_crested", true},
+          {"units"},
+          {"length"},
+          {"angle"},
+          {"head"},
+          {"coefficient"},
+          {"downstream_head"}},
          "Flowrate over a weir, as `rillo-cli weir` computes it.\n\n"
          "shape  rectangular (default), v-notch or cipolletti\n"
          "submerged, broad_crested  True or False\n"

@@ -22,8 +22,8 @@ PyObject* NewClass(py::module_& module, const char* name, PyObject* base, const 
     return cls;
 }
 
-[[noreturn]] void Raise(PyObject* cls, const std::string& title, const std::string& text, const std::string& field,
-                        py::object partial) {
+[[noreturn]] void Raise(PyObject* cls, const std::string& title, const std::string& text,
+                        const std::string& field, py::object partial) {
     py::object error = py::reinterpret_borrow<py::object>(cls)(title + ": " + text);
     error.attr("title") = title;
     error.attr("text") = text;
@@ -40,8 +40,8 @@ void AddErrorClasses(py::module_& module) {
                           "A message of the program: .title and .text as its message box shows them, and "
                           ".field, the keyword argument to blame (None when no one field is).");
     PyObject* inputBases = PyTuple_Pack(2, errorClass, PyExc_ValueError);
-    inputErrorClass = NewClass(module, "InputError", inputBases,
-                               "An input the program refuses; nothing was computed.");
+    inputErrorClass =
+        NewClass(module, "InputError", inputBases, "An input the program refuses; nothing was computed.");
     Py_DECREF(inputBases);
     computationErrorClass = NewClass(module, "ComputationError", errorClass,
                                      "A computation that failed. For a profile, .profile holds what was "

@@ -13,7 +13,8 @@ void AddErrorClasses(pybind11::module_& module);
 // rillo.ComputationError (a computation that failed) with the program's
 // message: `title`, `text` and `field` (the keyword to blame, or None).
 // `partial` goes under .profile when it is not None.
-[[noreturn]] void RaiseInputError(const std::string& title, const std::string& text, const std::string& field);
+[[noreturn]] void RaiseInputError(const std::string& title, const std::string& text,
+                                  const std::string& field);
 [[noreturn]] void RaiseComputationError(const std::string& title, const std::string& text,
                                         pybind11::object partial = pybind11::none());
 

@@ -28,8 +28,9 @@ namespace {
 
 // The keys of a table row, in the order of its columns.
 constexpr std::array<const char*, kProfileColumnCount> kRowKeys = {
-    "station",  "depth",  "energy",        "area",             "velocity",         "top_width",
-    "momentum", "froude", "velocity_head", "hydraulic_radius", "wetted_perimeter",
+    "station",          "depth",    "energy", "area",          "velocity",
+    "top_width",        "momentum", "froude", "velocity_head", "hydraulic_radius",
+    "wetted_perimeter",
 };
 
 // A computed or opened profile: the options it was computed with (the inputs
@@ -41,7 +42,8 @@ struct Profile {
     ProfileDocument Document() const {
         const ChannelType shape = cli::ShapeFromName(options.shape);
         std::string name = options.name.empty() ? std::string(DisplayName(shape)) : options.name;
-        return ComputedDocument(options.texts, shape, cli::UnitsFromName(options.units), std::move(name), result);
+        return ComputedDocument(options.texts, shape, cli::UnitsFromName(options.units), std::move(name),
+                                result);
     }
 
     std::string Printed(cli::OutputFormat format) const {
@@ -74,7 +76,8 @@ py::dict SummaryOf(const Profile& profile) {
 // A cell's number; None for a cell the computation did not write.
 py::object CellValue(const std::string& text, bool station) {
     try {
-        if (station) return text.empty() ? py::object(py::none()) : py::object(py::float_(StationValue(text)));
+        if (station)
+            return text.empty() ? py::object(py::none()) : py::object(py::float_(StationValue(text)));
         if (std::optional<double> value = ParseWholeNumber(text)) return py::float_(*value);
     } catch (const ComputationError&) {
     }
@@ -85,7 +88,8 @@ py::list RowsOf(const Profile& profile) {
     py::list rows;
     for (const ProfileRow& row : profile.result.table) {
         py::dict values;
-        for (std::size_t c = 0; c < kRowKeys.size(); ++c) values[kRowKeys[c]] = CellValue(row.cells[c], c == 0);
+        for (std::size_t c = 0; c < kRowKeys.size(); ++c)
+            values[kRowKeys[c]] = CellValue(row.cells[c], c == 0);
         values["station_text"] = row.cells[kStationColumn];
         rows.append(values);
     }
@@ -156,7 +160,8 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
     o.units = LowerWord(units);
     if (!cli::IsShapeName(o.shape))
         RaiseInputError("Input Error",
-                        "the shape is trapezoidal, circular, u-shaped or elongated, not \"" + shape + "\".", "shape");
+                        "the shape is trapezoidal, circular, u-shaped or elongated, not \"" + shape + "\".",
+                        "shape");
     if (!cli::IsUnitsName(o.units))
         RaiseInputError("Input Error", "the units are english or si, not \"" + units + "\".", "units");
     o.texts.startStation = ArgumentText(start, "start");
@@ -214,7 +219,8 @@ Profile OpenProfile(const py::object& pathObject) {
     return profile;
 }
 
-constexpr const char* kProfileDoc = R"(Compute a steady water-surface profile of a reach, as `rillo-cli profile` does.
+constexpr const char* kProfileDoc =
+    R"(Compute a steady water-surface profile of a reach, as `rillo-cli profile` does.
 
 Every argument is a number or a text, as typed after the command line's
 option of the same name (--start, --flow, ...); a text goes through the same
