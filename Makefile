@@ -4,7 +4,8 @@ PACKAGES := g++ cmake make qt6-base-dev qt6-charts-dev qt6-svg-dev qt6-qpa-plugi
             qt6-tools-dev qt6-documentation-tools libqt6sql6-sqlite poppler-utils \
             libgtest-dev libgmock-dev libbenchmark-dev libcli11-dev \
             fonts-liberation xvfb xauth \
-            dpkg-dev file desktop-file-utils appstream xdotool ccache lintian
+            dpkg-dev file desktop-file-utils appstream xdotool ccache lintian \
+            pybind11-dev python3-dev python3-pytest
 FUZZ_PACKAGES := clang libclang-rt-14-dev
 
 JOBS ?= $(shell nproc)

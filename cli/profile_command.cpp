@@ -5,8 +5,9 @@
 
 #include "cli/field_text_check.h"
 #include "cli/profile_file_output.h"
-#include "sections/profile_dispatch.h"
+#include "engine/numeric_field_text.h"
 #include "engine/product_version.h"
+#include "sections/profile_dispatch.h"
 
 namespace rillo::cli {
 
@@ -33,6 +34,20 @@ ChannelType ShapeFromName(const std::string& name) {
 
 UnitSystem UnitsFromName(const std::string& name) {
     return kUnits.at(name);
+}
+
+std::string ShapeName(ChannelType shape) {
+    for (const auto& [name, type] : kShapes) {
+        if (type == shape) return name;
+    }
+    return "";
+}
+
+std::string UnitsName(UnitSystem units) {
+    for (const auto& [name, system] : kUnits) {
+        if (system == units) return name;
+    }
+    return "";
 }
 
 bool IsShapeName(const std::string& name) {
@@ -92,10 +107,16 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
     ProfileOutcome outcome;
-    auto refuse = [&outcome](std::string option, std::string message) {
+    // A refusal with no title reads as its text alone on the command line and
+    // under the application's title elsewhere.
+    auto refuse = [&outcome](std::string option, std::optional<InputField> field, const std::string& title,
+                             std::string text) {
         outcome.status = kExitUsage;
         outcome.refusedOption = std::move(option);
-        outcome.refusal = std::move(message);
+        outcome.refusal = title.empty() ? text : title + ": " + text;
+        outcome.refusedField = field;
+        outcome.refusalTitle = title.empty() ? std::string(kProductTitle) : title;
+        outcome.refusalText = std::move(text);
         return outcome;
     };
     // A text the inputs view's fields would refuse is never read as a guess.
@@ -108,7 +129,16 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
             {"--control", "txtYCont", t.controlDepth},
             {"--side", "txtSlope", t.sideSlopeOrHeight},
         })) {
-        return refuse(refused->option, refused->message);
+        // The message is the field's "Input Error: ..." under its title.
+        std::optional<InputField> field;
+        for (InputField f : {InputField::Flowrate, InputField::WidthOrDiameter, InputField::ManningN,
+                             InputField::BottomSlope, InputField::ControlDepth, InputField::SideSlopeOrHeight}) {
+            if (refused->option == OptionName(f)) field = f;
+        }
+        const std::string prefix = std::string(kInputErrorTitle) + ": ";
+        std::string text = refused->message.rfind(prefix, 0) == 0 ? refused->message.substr(prefix.size())
+                                                                   : refused->message;
+        return refuse(refused->option, field, kInputErrorTitle, std::move(text));
     }
     InputCheckResult check = CheckProfileInputs(o.texts, shape, units, false);
     if (check.outcome == InputCheckOutcome::ManningWarning) {
@@ -119,22 +149,24 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     switch (check.outcome) {
         case InputCheckOutcome::Ready: break;
         case InputCheckOutcome::EqualStations:
-            return refuse("--end", "the start and end stations are equal, so the reach has no length.");
+            return refuse("--end", InputField::EndStation, "",
+                          "the start and end stations are equal, so the reach has no length.");
         case InputCheckOutcome::Unreadable:
             if (check.field == InputField::StartStation || check.field == InputField::EndStation) {
-                return refuse("--start/--end",
+                return refuse("--start/--end", std::nullopt, "",
                               "a station is not a number in stationing notation (" + check.text + ").");
             }
-            return refuse(OptionName(check.field), "the number is out of range (" + check.text + ").");
-        default: {
-            std::string title = check.title.empty() ? std::string(kProductTitle) : check.title;
-            return refuse(OptionName(check.field), title + ": " + OneLine(check.text));
-        }
+            return refuse(OptionName(check.field), check.field, "",
+                          "the number is out of range (" + check.text + ").");
+        default:
+            return refuse(OptionName(check.field), check.field,
+                          check.title.empty() ? std::string(kProductTitle) : check.title,
+                          OneLine(check.text));
     }
     outcome.result = ComputeProfileFor(check.inputs);
     if (const std::optional<ProfileFailure>& failure = outcome.result.failure) {
         // A depth beyond the searches is an answer the inputs cannot have, not a failed run.
-        if (failure->depthBeyondSearch) return refuse("", FailureLine(*failure));
+        if (failure->depthBeyondSearch) return refuse("", std::nullopt, failure->title, OneLine(failure->text));
         outcome.status = kExitComputationFailed;
     }
     return outcome;
@@ -142,6 +174,10 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
 
 std::string ProfileOutcome::RefusalLine() const {
     return refusedOption.empty() ? refusal : refusedOption + ": " + refusal;
+}
+
+ProfileReport ReportOf(const ProfileOptions& o, const ProfileResult& result) {
+    return {"", UnitsFromName(o.units), result.summary, result.controlDepthText, result.table};
 }
 
 std::string FailureLine(const ProfileFailure& failure) {
@@ -158,8 +194,7 @@ int RunProfileCommand(const ProfileOptions& o, std::ostream& out, std::ostream& 
     const ProfileResult& result = outcome.result;
     if (!result.earlyEndNote.empty()) err << result.earlyEndNote << "\n";
     if (o.format == "flo") return PrintProfileFile(o, result, out, err);
-    ProfileReport report{"", UnitsFromName(o.units), result.summary, result.controlDepthText, result.table};
-    PrintReport(report, o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
+    PrintReport(ReportOf(o, result), o.format == "tsv" ? OutputFormat::Tsv : OutputFormat::Text, out);
     if (!result.ok()) {
         err << FailureLine(*result.failure) << "\n";
         return kExitComputationFailed;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -53,6 +54,11 @@ struct ProfileOutcome {
     // option when no one input is at fault (a depth beyond the searches).
     std::string refusedOption;
     std::string refusal;
+    // The same refusal as the program's message box would title and word it,
+    // with the field to blame (none when both stations are).
+    std::string refusalTitle;
+    std::string refusalText;
+    std::optional<InputField> refusedField;
     ProfileResult result;
 
     // "--flow: Insufficient Input Data: ...", or the refusal alone.
@@ -62,11 +68,17 @@ struct ProfileOutcome {
 // The shape and units words must be the options' own (lower case).
 ProfileOutcome CheckAndComputeProfile(const ProfileOptions& options);
 
+// What the profile command prints of a computed profile.
+ProfileReport ReportOf(const ProfileOptions& options, const ProfileResult& result);
+
 // A failed computation's message on one line: "Invalid Channel Geometry: A ...".
 std::string FailureLine(const ProfileFailure& failure);
 
 ChannelType ShapeFromName(const std::string& name);
 UnitSystem UnitsFromName(const std::string& name);
+// The option words of a shape and a unit system: the inverses of the above.
+std::string ShapeName(ChannelType shape);
+std::string UnitsName(UnitSystem units);
 // Whether a word is one of the --shape or --units words (lower case).
 bool IsShapeName(const std::string& name);
 bool IsUnitsName(const std::string& name);
