@@ -193,7 +193,12 @@ void FrmWeirs::ComputeClicked() {
     in.head = txtWeirH->text().toStdString();
     in.coefficient = txtWeirC->text().toStdString();
     in.downstreamHead = txtDSWeirH->text().toStdString();
-    const WeirResult result = ComputeWeirFlow(in);
+    WeirResult result = ComputeWeirFlow(in);
+    if (result.message && result.message->yesNoCancel) {
+        if (ShowCalculatorMessage(*result.message) != MessageAnswer::Yes) return;
+        in.coefficientAccepted = true;
+        result = ComputeWeirFlow(in);
+    }
     if (!result.ok()) {
         ShowCalculatorMessage(*result.message);
         return;

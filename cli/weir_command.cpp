@@ -87,7 +87,13 @@ int RunWeirCommand(const WeirOptions& o, std::ostream& out, std::ostream& err) {
         {"--downstream-head", "txtDSWeirH", in.downstreamHead},
     };
     if (!FieldTextsAccepted(fields, err)) return kExitUsage;
-    const WeirResult result = ComputeWeirFlow(in);
+    WeirResult result = ComputeWeirFlow(in);
+    if (result.message && result.message->yesNoCancel) {
+        // A script cannot answer the question: warn and go on with the value given.
+        WarnAndAccept(*result.message, err);
+        in.coefficientAccepted = true;
+        result = ComputeWeirFlow(in);
+    }
     if (!result.ok()) return ReportCalculatorMessage(*result.message, fields, err);
     PrintCalculatorResults({{FlowrateCaption(in.units), "flowrate", result.flowrate}}, o.format, out);
     return kExitOk;

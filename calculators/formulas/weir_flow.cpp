@@ -26,6 +26,29 @@ CalculatorMessage IncompleteInput(const std::string& emptyField) {
     return m;
 }
 
+// The equations take the dimensionless discharge coefficient (about 0.6 for
+// a sharp crest). One above 1.0, such as the English-unit 3.33 that already
+// holds 2/3 sqrt(2g), would give a flow several times too large.
+CalculatorMessage LargeCoefficientQuestion() {
+    CalculatorMessage m;
+    m.title = "Weir Coefficient";
+    m.text =
+        "The weir coefficient is usually less than 1.0: the equation takes the dimensionless discharge "
+        "coefficient, about 0.6 for a sharp crest.\r\rDo you want to use this value?";
+    m.icon = MessageKind::Warning;
+    m.yesNoCancel = true;
+    m.focusField = "txtWeirC";
+    return m;
+}
+
+CalculatorMessage DownstreamHeadTooHigh() {
+    CalculatorMessage m;
+    m.title = "Input Error";
+    m.text = "The downstream head must be less than the upstream head.";
+    m.focusField = "txtDSWeirH";
+    return m;
+}
+
 // The first empty field in the window's order, or none.
 std::string FirstEmptyField(const WeirInputs& in) {
     if (in.lengthOrAngle.empty()) return "txtWeirL";
@@ -104,10 +127,12 @@ WeirResult ComputeWeirFlow(const WeirInputs& in) {
         if (in.shape == WeirShape::Triangular && AngleTooLarge(length)) return {{}, AngleTooLargeMessage()};
         const std::string emptyField = FirstEmptyField(in);
         if (!emptyField.empty()) return {{}, IncompleteInput(emptyField)};
+        if (c > 1.0f && !in.coefficientAccepted) return {{}, LargeCoefficientQuestion()};
 
         double q = 0.0;
         if (in.submerged) {
             const float downstreamHead = ReadLeadingSingle(in.downstreamHead);
+            if (downstreamHead > head) return {{}, DownstreamHeadTooHigh()};
             // The broad-crested box is hidden on this tab: the rectangular weir is sharp-crested.
             q = FreeFlow(in.shape, false, g, length, head, c) * SubmergenceFactor(in.shape, head, downstreamHead);
         } else {

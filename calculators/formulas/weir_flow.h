@@ -21,6 +21,8 @@ struct WeirInputs {
     std::string head;            // txtWeirH: upstream head over the crest
     std::string coefficient;     // txtWeirC
     std::string downstreamHead;  // txtDSWeirH, read on the Submerged tab only
+    // A coefficient above 1.0 is asked about first; true once the user said Yes.
+    bool coefficientAccepted = false;
 };
 
 // The flowrate text for lblWeirQ ("0.000"), or the message that stops Compute.
@@ -31,8 +33,10 @@ struct WeirResult {
 };
 
 // The Compute of the weir window: the texts its fields refuse, the angle
-// check (V-notch only), the incomplete-input check, then the flowrate. A run-time error gives the
-// unknown-error message.
+// check (V-notch only), the incomplete-input check, the question about a
+// coefficient above 1.0 (a yes/no/cancel message, until coefficientAccepted),
+// a downstream head above the upstream head, then the flowrate. A run-time
+// error gives the unknown-error message.
 WeirResult ComputeWeirFlow(const WeirInputs& inputs);
 
 }  // namespace rillo

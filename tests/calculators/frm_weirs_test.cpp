@@ -140,15 +140,43 @@ TEST_F(WeirsWindow, ComputeOnBothTabsThroughTheWidgets) {
     EXPECT_EQ(w.txtWeirL->text(), "-10");
     EXPECT_EQ(w.lblWeirQ->text(), "78.034");
 
-    // A downstream head above the upstream head is a run-time error: the result is blanked.
+    // A downstream head above the upstream head is an input message; the result stays.
     w.txtWeirL->setText("90");
     w.txtDSWeirH->setText("2");
     w.cmdComputeWeirFlow->click();
     ASSERT_EQ(services.messages.size(), 5u);
-    EXPECT_EQ(services.messages[4].title, "Rillo 2.1");
-    EXPECT_EQ(services.messages[4].text, "An unknown error has occurred.  Please contact tech support.");
-    EXPECT_EQ(services.messages[4].icon, MessageIcon::Warning);
+    EXPECT_EQ(services.messages[4].title, "Input Error");
+    EXPECT_EQ(services.messages[4].text, "The downstream head must be less than the upstream head.");
+    EXPECT_EQ(services.focused, w.txtDSWeirH);
+    EXPECT_EQ(w.lblWeirQ->text(), "78.034");
+
+    // A run-time error (0 / 0) blanks the result.
+    w.txtWeirH->setText("0");
+    w.txtDSWeirH->setText("0");
+    w.cmdComputeWeirFlow->click();
+    ASSERT_EQ(services.messages.size(), 6u);
+    EXPECT_EQ(services.messages[5].title, "Rillo 2.1");
+    EXPECT_EQ(services.messages[5].text, "An unknown error has occurred.  Please contact tech support.");
+    EXPECT_EQ(services.messages[5].icon, MessageIcon::Warning);
     EXPECT_EQ(w.lblWeirQ->text(), "");
+}
+
+TEST_F(WeirsWindow, ACoefficientAboveOneIsAskedAbout) {
+    FrmWeirs w(services, UnitSystem::English);
+    ShowActive(w);
+    TypeText(w.txtWeirL, "10");
+    TypeText(w.txtWeirH, "2");
+    w.txtWeirC->setText("3.33");
+    services.answers = {MessageAnswer::No, MessageAnswer::Yes};
+    w.cmdComputeWeirFlow->click();
+    ASSERT_EQ(services.messages.size(), 1u);
+    EXPECT_EQ(services.messages[0].title, "Weir Coefficient");
+    EXPECT_EQ(services.messages[0].buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(services.focused, w.txtWeirC);
+    EXPECT_EQ(w.lblWeirQ->text(), "");
+    w.cmdComputeWeirFlow->click();
+    EXPECT_EQ(services.messages.size(), 2u);
+    EXPECT_EQ(w.lblWeirQ->text(), "503.892") << "used once the user says Yes";
 }
 
 TEST_F(WeirsWindow, FieldsFollowTheNumericRulesAndEnterMovesOn) {

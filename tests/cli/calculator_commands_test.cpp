@@ -31,6 +31,11 @@ void ExpectRuns(const std::vector<Expectation>& cases) {
 TEST(WeirCommand, ComputesAsTheWindowDoes) {
     ExpectRuns({
         {{"weir", "--length", "10", "--head", "2"}, 0, "Flowrate, ft^3/s:  92.305\n", ""},
+        // A coefficient above 1.0 is warned about and used, as if Yes were answered.
+        {{"weir", "--length", "10", "--head", "2", "--coefficient", "1.22", "--format", "tsv"},
+         0,
+         "flowrate\t184.610\n",
+         "Warning: Weir Coefficient: The weir coefficient is usually less than 1.0"},
         {{"weir", "--length", "10", "--head", "2", "--broad-crested", "--format", "tsv"},
          0,
          "flowrate\t53.292\n",
@@ -68,11 +73,15 @@ TEST(WeirCommand, RefusalsAndFailures) {
          "calculated."},
         {with({"--coefficient", ""}), 2, "", "--coefficient: Incomplete Input:"},
         {with({"--submerged"}), 2, "", "--downstream-head: Incomplete Input:"},
-        // A run-time error of the computation.
-        {{"weir", "--length", "10", "--head", "0", "--submerged", "--downstream-head", "1"},
+        // A run-time error of the computation: 0 / 0.
+        {{"weir", "--length", "10", "--head", "0", "--submerged", "--downstream-head", "0"},
          1,
          "",
          "Rillo 2.1: An unknown error has occurred.  Please contact tech support."},
+        {{"weir", "--length", "10", "--head", "1", "--submerged", "--downstream-head", "2"},
+         2,
+         "",
+         "--downstream-head: Input Error: The downstream head must be less than the upstream head."},
         // Texts a numeric field refuses.
         {with({"--head", "2 ft"}), 2, "", "--head: Input Error: Only numbers can be used in this field."},
         {with({"--length", "-3"}), 2, "", "--length: Input Error: Please use a number greater than zero."},

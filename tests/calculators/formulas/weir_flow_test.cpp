@@ -5,6 +5,7 @@
 namespace rillo {
 namespace {
 
+const char* const kDownstreamAbove = "The downstream head must be less than the upstream head.";
 const char* const kIncomplete = "All required inputs must be entered before the weir flow can be calculated.";
 
 WeirInputs Weir(WeirShape shape, bool submerged, std::string l, std::string h, std::string c = "0.61",
@@ -95,6 +96,10 @@ TEST(WeirFlow, MessagesInTheirOrder) {
         {Weir(kCipolletti, false, "10", "1", ""), "Incomplete Input", kIncomplete, "txtWeirC"},
         // The downstream head is required on the Submerged tab only.
         {Weir(kRect, true, "10", "1", "0.61", ""), "Incomplete Input", kIncomplete, "txtDSWeirH"},
+        // A tailwater above the crest's upstream head drives no flow over the weir.
+        {Weir(kRect, true, "10", "0", "0.61", "1"), "Input Error", kDownstreamAbove, "txtDSWeirH"},
+        {Weir(kCipolletti, true, "4", "1", "0.61", "1.5"), "Input Error", kDownstreamAbove, "txtDSWeirH"},
+        {Weir(kVNotch, true, "90", "1", "0.61", "1.0001"), "Input Error", kDownstreamAbove, "txtDSWeirH"},
     };
     for (const Case& c : cases) {
         WeirResult r = ComputeWeirFlow(c.in);
@@ -112,9 +117,7 @@ TEST(WeirFlow, MessagesInTheirOrder) {
 
 TEST(WeirFlow, RunTimeErrorsGiveTheUnknownError) {
     const std::vector<WeirInputs> cases = {
-        Weir(kRect, true, "10", "0", "0.61", "1"),         // H2 / 0
         Weir(kVNotch, true, "90", "0", "0.61", "0"),       // 0 / 0
-        Weir(kCipolletti, true, "4", "1", "0.61", "1.5"),  // negative base, fractional power
         Weir(kRect, false, "3e38", "1e10"),                // past the single-precision range
     };
     for (const WeirInputs& in : cases) {
@@ -126,6 +129,25 @@ TEST(WeirFlow, RunTimeErrorsGiveTheUnknownError) {
         EXPECT_EQ(r.message->icon, MessageKind::Warning);
         EXPECT_TRUE(r.message->clearsResults);
     }
+}
+
+TEST(WeirFlow, ACoefficientAboveOneIsAskedAboutThenUsed) {
+    // 3.33 is the English-unit coefficient that already holds 2/3 sqrt(2g).
+    for (WeirInputs in : {Weir(kRect, false, "10", "2", "3.33"), Weir(kVNotch, true, "90", "2", "1.01", "1")}) {
+        WeirResult asked = ComputeWeirFlow(in);
+        ASSERT_FALSE(asked.ok());
+        EXPECT_TRUE(asked.message->yesNoCancel);
+        EXPECT_EQ(asked.message->title, "Weir Coefficient");
+        EXPECT_EQ(asked.message->focusField, "txtWeirC");
+        in.coefficientAccepted = true;
+        EXPECT_TRUE(ComputeWeirFlow(in).ok());
+    }
+    EXPECT_EQ(ComputeWeirFlow(Weir(kRect, false, "10", "2", "3.33", "", UnitSystem::English)).flowrate, "");
+    WeirInputs accepted = Weir(kRect, false, "10", "2", "3.33");
+    accepted.coefficientAccepted = true;
+    // The free flow scales with the coefficient: 92.305 / 0.61 * 3.33.
+    EXPECT_NEAR(std::stod(ComputeWeirFlow(accepted).flowrate), 92.305 / 0.61 * 3.33, 0.01);
+    EXPECT_TRUE(ComputeWeirFlow(Weir(kRect, false, "10", "2", "1")).ok()) << "1.0 itself is not asked about";
 }
 
 }  // namespace
