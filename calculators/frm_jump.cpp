@@ -14,6 +14,8 @@ FrmJump::FrmJump(PlatformServices& services, const CalculatorOpening& opening, Q
     txtQ->setText(QString::fromStdString(opening.inputs.flowrate));
     txtB->setText(QString::fromStdString(opening.inputs.widthOrDiameter));
     txtSides->setText(QString::fromStdString(opening.inputs.sideSlopeOrHeight));
+    RegisterResults({lblY2Output, lblFr1Output, lblFr2Output, lblV1Output, lblV2Output, lblELOutput, lblLOutput,
+                     lblTypeOutput});
     FinishLoading();
 }
 
@@ -54,7 +56,7 @@ void FrmJump::BuildControls() {
         QLabel*& caption;
         const char* captionName;
         const std::string& text;
-        QLabel*& result;
+        ResultLabel*& result;
         const char* resultName;
     };
     const ResultRow rows[] = {
@@ -95,13 +97,13 @@ void FrmJump::ChannelTypeSelected(int index) {
 void FrmJump::ShowResults(const JumpOutcome& outcome) {
     if (!outcome.results) return;
     const JumpResultTexts& r = *outcome.results;
-    const std::pair<QLabel*, const std::string&> shown[] = {
+    const std::pair<ResultLabel*, const std::string&> shown[] = {
         {lblY2Output, r.sequentDepth},       {lblFr1Output, r.upstreamFroude},
         {lblFr2Output, r.downstreamFroude},  {lblV1Output, r.upstreamVelocity},
         {lblV2Output, r.downstreamVelocity}, {lblELOutput, r.energyLoss},
         {lblLOutput, r.jumpLength},          {lblTypeOutput, r.jumpType},
     };
-    for (const auto& [label, text] : shown) label->setText(QString::fromStdString(text));
+    for (const auto& [label, text] : shown) label->SetResult(QString::fromStdString(text));
 }
 
 void FrmJump::ComputeClicked() {
