@@ -16,8 +16,9 @@
 #   exit 0, or N when its comment ("  # ...") says "exit status N".
 # - "rillo FILE" would open a window: the file is instead read as File, Open reads it, by
 #   exporting its report, which must succeed.
-# - In a guide page, a comment <!-- output of: COMMAND --> before a <table> says that the
-#   table's rows, their cells joined by tabs, are lines of the command's output in a row.
+# - In a guide page, a comment <!-- output of: COMMAND --> before a <pre> block says that the
+#   block is the command's output; before a <table>, that the table's rows, their cells
+#   joined by tabs, are lines of the command's output in a row.
 set -u
 cli=$1 program=$2
 shift 2
@@ -53,8 +54,10 @@ extract() {
             }
             /<!-- output of: / {
                 command = $0; sub(/.*<!-- output of: /, "", command); sub(/ *-->.*/, "", command)
-                print "T " decode(command); table = 1; next
+                shown = decode(command); next
             }
+            shown != "" && /<table/ { print "T " shown; shown = ""; table = 1; next }
+            shown != "" && /<pre/ { print "$ " shown; shown = "" }
             table && /<\/table>/ { print "X"; table = 0; next }
             table && /<td/ {
                 row = $0; gsub(/<\/td>[^<]*<td[^>]*>/, "\t", row); print "O " decode(row); next
