@@ -85,7 +85,7 @@ TEST_F(FrmMainGridTest, HeadingsFollowTheUnitsAndLeaveTheDataAlone) {
     units = UnitSystem::SI;
     grid.WriteGridHeadings();
     EXPECT_EQ(grid.CellText(1, 2), "m") << "not \"Energy, m\"";
-    EXPECT_EQ(grid.CellText(1, 6), "cms");
+    EXPECT_EQ(grid.CellText(1, 6), "m^3");
     EXPECT_EQ(grid.CellText(2, 2), "1.878");
 }
 

@@ -86,7 +86,7 @@ TEST(ProfileFileWriterTest, CircularLinesEndInTheBlanksOfTheirEmptySideItem) {
     EXPECT_EQ(lines[2], "Circular Channel");
     EXPECT_EQ(lines[3],
               "Length        Discharge     Diameter      Manning's n   Slope         Control Depth ");
-    EXPECT_EQ(lines[4], JoinInPrintZones({"250", "10", "2", "0.013", "0.001", d.controlDepth, ""}));
+    EXPECT_EQ(lines[4], JoinInPrintZones({"250", "5", "2", "0.013", "0.001", d.controlDepth, ""}));
     EXPECT_EQ(lines[4].size(), 84u);
 }
 

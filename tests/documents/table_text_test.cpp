@@ -66,7 +66,7 @@ TEST(TableText, TheProfileTableHasBothHeadingRowsAndStopsAtTheFirstEmptyStation)
     ASSERT_EQ(table.size(), rows + 2);
     EXPECT_EQ(table[0], (std::vector<std::string>{"Station", "Depth", "Specific", "Area", "Velocity", "Top",
                                                   "Momentum", "Froude", "Velocity", "Hydraulic", "Wetted"}));
-    EXPECT_EQ(table[1], (std::vector<std::string>{"m", "m", "m", "m^2", "m/s", "Width, m", "cms", "Number",
+    EXPECT_EQ(table[1], (std::vector<std::string>{"m", "m", "m", "m^2", "m/s", "Width, m", "m^3", "Number",
                                                   "Head, m", "Radius, m", "Per, m"}));
     for (std::size_t i = 0; i < rows; ++i) {
         EXPECT_EQ(table[i + 2],

@@ -67,14 +67,14 @@ TEST_F(ComputeCommandTest, WorkedExampleFillsTheResultsTheControlDepthAndTheTabl
     EXPECT_EQ(GridRow(2), QStringList({"10+00.000", "1.329", "1.878", "16.817", "5.946", "15.315", "28.857",
                                        "1.000", "0.549", "1.055", "15.942"}));
     EXPECT_EQ(GridRow(17), QStringList({"0+00.000", "1.702", "2.000", "22.808", "4.384", "16.807", "31.379",
-                                        "0.440", "0.299", "1.295", "17.610"}));
+                                        "0.663", "0.299", "1.295", "17.610"}));
     const QStringList second = GridRow(3);
     EXPECT_NEAR(StationNumber(second[0]), 999.417, 0.002);
-    EXPECT_EQ(second.mid(1), QStringList({"1.355", "1.879", "17.218", "5.808", "15.419", "28.871", "0.938",
+    EXPECT_EQ(second.mid(1), QStringList({"1.355", "1.879", "17.218", "5.808", "15.419", "28.871", "0.969",
                                           "0.524", "1.072", "16.059"}));
     const QStringList fifteenth = GridRow(16);
     EXPECT_NEAR(StationNumber(fifteenth[0]), 528.128, 0.002);
-    EXPECT_EQ(fifteenth.mid(1), QStringList({"1.694", "1.996", "22.686", "4.408", "16.777", "31.287", "0.446",
+    EXPECT_EQ(fifteenth.mid(1), QStringList({"1.694", "1.996", "22.686", "4.408", "16.777", "31.287", "0.668",
                                              "0.302", "1.291", "17.577"}));
 
     // Every row is the computation's own text, and nothing below the last row.

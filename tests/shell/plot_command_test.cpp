@@ -135,8 +135,8 @@ TEST_F(PlotCommandTest, TheToolbarButtonPlotsTheWorkedExample) {
                             EXPECT_EQ(plot.windowTitle(), "Water Surface Profile");
                             EXPECT_EQ(plot.grfPlot->size(), kPlotChartSize);
                             EXPECT_EQ(SeriesNames(plot),
-                                      (QStringList{"Depth, ft", "Specific, Energy, ft", "Area, ft^2",
-                                                   "Velocity, ft/s", "Top, Width, ft", "Froude, Number"}));
+                                      (QStringList{"Depth, ft", "Specific Energy, ft", "Area, ft^2",
+                                                   "Velocity, ft/s", "Top Width, ft", "Froude Number"}));
                             QChart& chart = ChartOf(plot);
                             EXPECT_EQ(chart.title(), "Trapezoidal Channel");
                             EXPECT_EQ(AxisTitle(plot, Qt::Horizontal), "Channel Length, ft");

@@ -70,7 +70,7 @@ TEST_F(PlotImageExportTest, SvgCarriesTheDefaultTitlesAndNoEmptyFroudeSeries) {
     EXPECT_TRUE(svg.contains("<svg"));
     EXPECT_TRUE(svg.contains("Trapezoidal Channel"));
     EXPECT_TRUE(svg.contains("Channel Length, ft"));
-    EXPECT_TRUE(svg.contains("Top, Width, ft"));
+    EXPECT_TRUE(svg.contains("Top Width, ft"));
     EXPECT_FALSE(svg.contains("Froude")) << "a file keeps no Froude numbers";
 }
 

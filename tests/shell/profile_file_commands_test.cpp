@@ -374,7 +374,7 @@ TEST_F(ProfileFileCommandsTest, FileFromTheCommandLineOpensWithTheSameTexts) {
     std::ostringstream out, err;
     const int status = cli::RunCli(
         {"profile",  "--shape", "elongated", "--units", "si",          "--start",  "0+00.000", "--end",
-         "2+50.000", "--flow",  "10",        "--width", "2",           "--n",      "0.013",    "--slope",
+         "2+50.000", "--flow",  "5",         "--width", "2",           "--n",      "0.013",    "--slope",
          "0.001",    "--side",  "1",         "--name",  "Storm drain", "--format", "flo"},
         out, err);
     ASSERT_EQ(status, 0) << err.str();

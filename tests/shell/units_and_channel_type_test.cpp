@@ -53,7 +53,7 @@ TEST_F(UnitsAndChannelTypeTest, SwitchingToSiRelabelsEverythingAndKeepsEveryNumb
                                              "Critical area, m^2:", "Flow type:", "Profile type:"}));
     EXPECT_EQ(Row(0), QStringList({"Station", "Depth", "Specific", "Area", "Velocity", "Top", "Momentum", "Froude",
                                    "Velocity", "Hydraulic", "Wetted"}));
-    EXPECT_EQ(Row(1), QStringList({"m", "m", "m", "m^2", "m/s", "Width, m", "cms", "Number", "Head, m",
+    EXPECT_EQ(Row(1), QStringList({"m", "m", "m", "m^2", "m/s", "Width, m", "m^3", "Number", "Head, m",
                                    "Radius, m", "Per, m"}));
     EXPECT_EQ(Grid().grdFlowData->horizontalHeaderItem(2)->text(), "Specific\nm");
     EXPECT_TRUE(Main().Menus().mnuSI->isChecked());
@@ -73,7 +73,7 @@ TEST_F(UnitsAndChannelTypeTest, SwitchingToSiRelabelsEverythingAndKeepsEveryNumb
                            "Manning's n:", "Bottom slope:", "Control depth, ft:", "Side slope:"}));
     EXPECT_EQ(ResultCaptions(), QStringList({"Normal depth, ft:", "Normal area, ft^2:", "Critical depth, ft:",
                                              "Critical area, ft^2:", "Flow type:", "Profile type:"}));
-    EXPECT_EQ(Row(1), QStringList({"ft", "ft", "Energy, ft", "ft^2", "ft/s", "Width, ft", "cfs", "Number",
+    EXPECT_EQ(Row(1), QStringList({"ft", "ft", "Energy, ft", "ft^2", "ft/s", "Width, ft", "ft^3", "Number",
                                    "Head, ft", "Radius, ft", "Per, ft"}));
     EXPECT_EQ(services.settings.value("User/Units"), "1");
 }

@@ -17,9 +17,12 @@ inline ProfileInputTexts WorkedExampleTexts() {
 }
 
 // Inputs that compute a profile for each shape: a 2 unit section on a mild
-// slope (subcritical) or, with `steep`, on a steep one (supercritical).
+// slope (subcritical) or, with `steep`, on a steep one (supercritical). The
+// closed conduits carry 5 units: flowing full at the mild slope they could not
+// carry 10, and a normal depth at the crown has no profile.
 inline ProfileInputTexts SampleTexts(ChannelType shape, bool steep = false) {
-    ProfileInputTexts t{"0+00.000", "2+50.000", "10", "2", "0.013", steep ? "0.02" : "0.001", "", ""};
+    const bool closedConduit = shape == ChannelType::Circular || shape == ChannelType::ElongatedCircular;
+    ProfileInputTexts t{"0+00.000", "2+50.000", closedConduit ? "5" : "10", "2", "0.013", steep ? "0.02" : "0.001", "", ""};
     if (shape == ChannelType::Trapezoidal) t.sideSlopeOrHeight = "1.5";
     if (shape == ChannelType::ElongatedCircular) t.sideSlopeOrHeight = "1";
     return t;
