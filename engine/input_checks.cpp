@@ -62,12 +62,13 @@ InputCheckResult CheckInputs(const ProfileInputTexts& t, ChannelType type, UnitS
     if (t.startStation.empty()) return Missing(InputField::StartStation);
     if (t.endStation.empty()) return Missing(InputField::EndStation);
 
-    ReachLengthResult reach = ReachLength(t.startStation, t.endStation);
-    if (reach.problem != StationProblem::None) {
-        InputField field = reach.problem == StationProblem::StartNotInNotation ? InputField::StartStation
-                                                                                : InputField::EndStation;
-        return Problem(InputCheckOutcome::StationNotation, field, "", StationNotationMessage(reach.problem));
+    if (StationProblem problem = CheckStationNotation(t.startStation, t.endStation);
+        problem != StationProblem::None) {
+        InputField field =
+            problem == StationProblem::StartNotInNotation ? InputField::StartStation : InputField::EndStation;
+        return Problem(InputCheckOutcome::StationNotation, field, "", StationNotationMessage(problem));
     }
+    ReachLengthResult reach = ReachLength(t.startStation, t.endStation);
     ProfileInputs in;
     in.reachLength = ToSingle(reach.length);
     if (in.reachLength == 0.0f) return Problem(InputCheckOutcome::EqualStations, InputField::StartStation, "", "");

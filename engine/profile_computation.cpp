@@ -131,8 +131,9 @@ void ProfileRun::Run() {
     // A conduit whose normal-depth search ends at its crown cannot carry the
     // flow with a free surface: the "normal depth" is the crown, not a depth
     // of uniform flow. Only the critical depth is true; there is no profile.
+    // (A critical depth at the crown as well ends below, as that case does.)
     if (const std::optional<float> crown = section_.CrownDepth();
-        crown && normal && *normal >= std::nextafter(*crown, 0.0f)) {
+        crown && normal && *normal >= std::nextafter(*crown, 0.0f) && FormatFixed3(yc) != FormatFixed3(*crown)) {
         summary.criticalDepth = FormatFixed3(yc);
         summary.criticalArea = FormatFixed3(section_.FlowArea(yc));
         throw ComputationError("Normal depth at the crown");

@@ -77,8 +77,11 @@ StationProblem CheckStationNotation(std::string_view start, std::string_view end
 }
 
 ReachLengthResult ReachLength(std::string_view start, std::string_view end) {
-    if (StationProblem problem = CheckStationNotation(start, end); problem != StationProblem::None) {
-        return {0.0, problem};
+    if (start.find('+') == std::string_view::npos) return {0.0, StationProblem::StartNotInNotation};
+    if (end.find('+') == std::string_view::npos) return {0.0, StationProblem::EndNotInNotation};
+    // A "+" in another form ("10+5", "1 +00") would read as another number.
+    if (!IsStandardStation(start) || !IsStandardStation(end)) {
+        throw ComputationError("Invalid procedure call or argument");
     }
     return {std::fabs(StationValue(end) - StationValue(start)), StationProblem::None};
 }

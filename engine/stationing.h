@@ -47,8 +47,10 @@ struct ReachLengthResult {
     StationProblem problem = StationProblem::None;
 };
 
-// |end - start|, after checking that both stations are in standard notation
-// (the start first).
+// |end - start|, after checking that both stations carry a "+" (the start
+// first). A station with a "+" that is not in standard notation is a run-time
+// error (ComputationError); the input checks refuse it before, with the
+// notation message (CheckStationNotation).
 ReachLengthResult ReachLength(std::string_view start, std::string_view end);
 
 // The message that asks for standard stationing notation, for the start or

@@ -176,7 +176,7 @@ TEST_F(WeirsWindow, ACoefficientAboveOneIsAskedAbout) {
     EXPECT_EQ(w.lblWeirQ->text(), "");
     w.cmdComputeWeirFlow->click();
     EXPECT_EQ(services.messages.size(), 2u);
-    EXPECT_EQ(w.lblWeirQ->text(), "503.892") << "used once the user says Yes";
+    EXPECT_EQ(w.lblWeirQ->text(), "503.896") << "used once the user says Yes";
 }
 
 TEST_F(WeirsWindow, FieldsFollowTheNumericRulesAndEnterMovesOn) {

@@ -34,7 +34,7 @@ TEST(WeirCommand, ComputesAsTheWindowDoes) {
         // A coefficient above 1.0 is warned about and used, as if Yes were answered.
         {{"weir", "--length", "10", "--head", "2", "--coefficient", "1.22", "--format", "tsv"},
          0,
-         "flowrate\t184.610\n",
+         "flowrate\t184.611\n",
          "Warning: Weir Coefficient: The weir coefficient is usually less than 1.0"},
         {{"weir", "--length", "10", "--head", "2", "--broad-crested", "--format", "tsv"},
          0,

@@ -153,7 +153,7 @@ TEST(ProfileCommand, WhatTheProfileCannotShowIsSaid) {
     const Case cases[] = {
         // Short of the far end: the rows stop where the depth range is used up.
         {{"--end", "30+00.000"}, 0,
-         "The profile ends at 6+31.107, before the start station 0+00.000: its depth range is used up.\n", 41},
+         "The profile ends at 6+31.107, before the start station 0+00.000: its depth range is used up.\n", 24},
         {{"--end", "10+00.000"}, 0, "", 24},
         // A 2 ft pipe that cannot carry 10 ft^3/s with a free surface: its
         // normal-depth search ends at the crown. Only the critical depth is true.

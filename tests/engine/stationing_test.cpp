@@ -91,8 +91,10 @@ TEST(StationNotation, OnlyTheStandardFormIsAStation) {
         {"1.5+00", false}, {"", false},       {"+1+00", false},    {"1+0", false},    {"1+00.-5", false},
     };
     for (const auto& [text, standard] : cases) EXPECT_EQ(IsStandardStation(text), standard) << text;
-    EXPECT_EQ(ReachLength("10+5", "20+00").problem, StationProblem::StartNotInNotation);
-    EXPECT_EQ(ReachLength("0+00", "1+5").problem, StationProblem::EndNotInNotation);
+    EXPECT_EQ(CheckStationNotation("10+5", "20+00"), StationProblem::StartNotInNotation);
+    EXPECT_EQ(CheckStationNotation("0+00", "1+5"), StationProblem::EndNotInNotation);
+    EXPECT_EQ(CheckStationNotation("0+00", "1+05"), StationProblem::None);
+    EXPECT_THROW(ReachLength("10+5", "20+00"), ComputationError);
     EXPECT_DOUBLE_EQ(ReachLength("10+05", "-1+50.5").length, 1155.5);
 }
 

@@ -51,7 +51,7 @@ def test_worked_example():
     ({"start": "10+00.000", "end": "0+00.000"}, rillo.InputError, "end", "Station Error"),
     ({"end": "0+00.000"}, rillo.InputError, "end", "Rillo 2.1"),
     ({"end": "1000"}, rillo.InputError, "end", None),
-    ({"flow": 1e39}, rillo.InputError, "flow", "Rillo 2.1"),
+    ({"flow": 1e39}, rillo.InputError, "flow", "Input Error"),
     ({"flow": float("inf")}, rillo.InputError, "flow", None),
     ({"shape": "hexagonal"}, rillo.InputError, "shape", "Input Error"),
     ({"units": "imperial"}, rillo.InputError, "units", "Input Error"),

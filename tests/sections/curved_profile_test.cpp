@@ -67,21 +67,26 @@ TEST_P(CurvedSummaryTest, MildSlopeSummary) {
 INSTANTIATE_TEST_SUITE_P(TwoFootSections, CurvedSummaryTest,
                          ::testing::Values(SummaryCase{"Pipe5", ChannelType::Circular, 5.0f, 0.0f, "0.788",
                                                        "1.149", "1.232", "2.030"},
-                                           SummaryCase{"Pipe10", ChannelType::Circular, 10.0f, 0.0f, "1.131",
-                                                       "1.833", "2.000", "3.142"},
                                            SummaryCase{"UShape10", ChannelType::UShaped, 10.0f, 0.0f, "1.134",
                                                        "1.838", "1.982", "3.535"},
                                            SummaryCase{"Elongated10", ChannelType::ElongatedCircular, 10.0f,
                                                        1.0f, "1.134", "1.838", "1.982", "3.535"}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(CurvedProfileTest, PipeAtCapacityStopsShortOfTheCrown) {
-    // Normal depth at the crown: the profile runs 15 steps toward 0.998 of it.
+TEST(CurvedProfileTest, APipeWhoseNormalDepthReachesTheCrownHasNoProfile) {
+    // 10 ft^3/s is more than the 2 ft pipe carries at this slope: the search
+    // for normal depth ends at the crown, which is no depth of uniform flow.
     const ProfileResult r = ComputeProfileFor(TwoFootReach(ChannelType::Circular, 10.0f, 0.001f));
-    ASSERT_TRUE(r.ok());
-    ASSERT_EQ(r.table.size(), 16u);
-    EXPECT_EQ(r.table.back().cells[kDepthColumn], "1.998");
-    EXPECT_NE(r.table.back().cells[kStationColumn], "0+00.000");
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(r.failure->title, "Invalid Channel Geometry");
+    EXPECT_EQ(r.failure->text, kExpectedConduitMessage);
+    EXPECT_EQ(r.summary.criticalDepth, "1.131");
+    EXPECT_EQ(r.summary.criticalArea, "1.833");
+    EXPECT_EQ(r.summary.normalDepth, "");
+    EXPECT_EQ(r.summary.flowType, "");
+    EXPECT_TRUE(r.table.empty());
+    // At 5 ft^3/s the normal depth lies below the crown and the profile is computed.
+    EXPECT_TRUE(ComputeProfileFor(TwoFootReach(ChannelType::Circular, 5.0f, 0.001f)).ok());
 }
 
 struct AboveCrownCase {
