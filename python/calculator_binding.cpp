@@ -73,6 +73,12 @@ const std::vector<Calculator>& Calculators() {
          "Flowrate and velocity under a gate in a rectangular channel, as `rillo-cli gate` computes them.\n\n"
          "upstream_depth, width, opening (less than the upstream depth), coefficient; units\n\n"
          "Returns {'flowrate': text, 'velocity': text}."},
+        {"jump",
+         {{"shape"}, {"units"}, {"width"}, {"side"}, {"flow"}, {"depth"}},
+         "A hydraulic jump from a supercritical depth, as `rillo-cli jump` computes it.\n\n"
+         "shape, units, width, side, flow  as for critical;  depth  the depth entering the jump\n\n"
+         "Returns sequent_depth, upstream_froude, downstream_froude, upstream_velocity,\n"
+         "downstream_velocity, energy_loss, jump_length and jump_type, each as the text shown."},
     };
     return calculators;
 }
@@ -161,6 +167,7 @@ void AddCalculatorBindings(py::module_& m) {
     Define<9>(m, c[2]);  // weir
     Define<5>(m, c[3]);  // orifice
     Define<5>(m, c[4]);  // gate
+    Define<6>(m, c[5]);  // jump
 }
 
 }  // namespace rillo::python

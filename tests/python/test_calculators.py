@@ -24,6 +24,8 @@ CASES = [
     ("orifice", dict(shape="square", size=0.3, head=2, coefficient=0.8, units="si")),
     ("gate", dict(upstream_depth=5, width=10, opening=1)),
     ("gate", dict(upstream_depth=2, width=3, opening=0.5, coefficient=0.61, units="si")),
+    ("jump", dict(width=10, side=0, flow=100, depth=0.5)),
+    ("jump", dict(shape="circular", units="si", width=1.5, flow=1, depth=0.2)),
 ]
 
 
