@@ -83,6 +83,10 @@ step "running from the PATH"
 rillo-cli profile --shape trapezoidal --units english --start 0+00.000 --end 10+00.000 \
     --flow 100 --width 10 --n 0.013 --slope 0.001 --side 2 --format tsv >profile.tsv || fail "rillo-cli profile"
 grep -q "^flow_type	subcritical$" profile.tsv || fail "rillo-cli profile: no subcritical flow in its output"
+# The Python module, from the system's python3 path.
+/usr/bin/python3 -c "import rillo; p = rillo.profile(shape='trapezoidal', units='english', start='0+00.000', \
+end='10+00.000', flow=100, width=10, n=0.013, slope=0.001, side=2); \
+assert (p.summary['normal_depth'], len(p.rows)) == ('1.721', 16)" || fail "import rillo"
 rillo-cli profile --shape trapezoidal --units english --start 0+00.000 --end 10+00.000 \
     --flow 100 --width 10 --n 0.013 --slope 0.001 --side 2 --name "Mill race" --format flo >reach.flo ||
     fail "rillo-cli profile --format flo"
