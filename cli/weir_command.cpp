@@ -46,7 +46,7 @@ CLI::App* AddWeirCommand(CLI::App& app, WeirOptions& o) {
         ->transform(CLI::IsMember({"rectangular", "v-notch", "cipolletti"}, CLI::ignore_case))
         ->capture_default_str();
     cmd->add_flag("--submerged", o.submerged,
-                  "Submerged flow: the free flow times (1 - (H2/H)^(3/2))^0.385; needs --downstream-head");
+                  "Submerged flow: the free flow times (1 - (H2/H)^n)^0.385, n = 3/2 (5/2 for a v-notch); needs --downstream-head");
     cmd->add_flag("--broad-crested", o.broadCrested,
                   "Broad-crested (free-flowing rectangular weir only); otherwise sharp-crested");
     AddUnitsAndFormatOptions(*cmd, o.units, o.format);
