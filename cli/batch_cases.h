@@ -41,18 +41,46 @@ struct BatchCase {
     std::string refusal;
 };
 
+// The most bytes the cells of one row may hold together; a longer row is
+// refused without being held (a longer header stops the reading).
+inline constexpr std::size_t kMaxBatchRowBytes = std::size_t{1} << 20;
+
+// Reads the cases of a batch file one at a time: a header row naming some of
+// the columns, in any order and letter case, then one row per case. A file
+// that is not CSV, an empty file or one with a header and no case, and a
+// header that is not UTF-8, longer than kMaxBatchRowBytes, names a column
+// that does not exist or one twice are refused with the line of the first
+// fault. A row with more or fewer cells than the header, longer than
+// kMaxBatchRowBytes or that is not UTF-8 is a case of its own that carries
+// its refusal: the rows around it are still cases.
+class BatchCaseReader {
+   public:
+    explicit BatchCaseReader(ByteSource& source) : csv_(source, kMaxBatchRowBytes) {}
+
+    // The next case; false at the end of the file or at a fault (error()).
+    bool Next(BatchCase& batchCase);
+    const std::optional<CsvError>& error() const { return error_; }
+
+   private:
+    bool ReadHeader();
+    bool ReadHeaderColumns();
+    void PreferCsvError();
+
+    CsvReader csv_;
+    CsvRecord record_;
+    bool headerRead_ = false;
+    std::vector<std::size_t> columnOf_;  // header position -> column
+    std::array<bool, kBatchColumnCount> named_{};
+    std::size_t row_ = 0;
+    std::optional<CsvError> error_;
+};
+
 struct BatchCasesResult {
     std::vector<BatchCase> cases;
     std::optional<CsvError> error;
 };
 
-// Reads the cases of a batch file: a header row naming some of the columns,
-// in any order and letter case, then one row per case. A file that is not
-// CSV, an empty file or one with a header and no case, and a header that is
-// not UTF-8, names a column that does not exist or one twice are refused with
-// the line of the first fault. A row with more or fewer cells than the
-// header, or that is not UTF-8, is a case of its own that carries its refusal:
-// the rows around it are still cases.
+// Reads every case of a batch text, as BatchCaseReader does; on a fault, no case.
 BatchCasesResult ReadBatchCases(std::string_view csvText);
 
 }  // namespace rillo::cli

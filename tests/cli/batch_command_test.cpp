@@ -353,7 +353,8 @@ TEST(BatchCommand, TablesAreProfileFilesThatNeverReplaceOne) {
 
 TEST(BatchCommand, EveryTableWrittenOpensAgain) {
     const fs::path folder = NewFolder("batch-long-names");
-    // Past the size of profile file the program opens, a name cell is refused.
+    // A name cell past the longest row a batch holds is refused before it is
+    // computed, as one past the size of profile file the program opens would be.
     const std::string longName(kMaxProfileFileBytes, 'n');
     const CliRun run = RunRilloCli(
         {"batch",
@@ -366,7 +367,7 @@ TEST(BatchCommand, EveryTableWrittenOpensAgain) {
     const auto rows = OutputRows(run.out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1][20], "refused");
-    EXPECT_EQ(rows[1][21], "name: the cell is too long for a profile file, which the program opens up to 4 MiB.");
+    EXPECT_EQ(rows[1][21], "line 2: the name cell is longer than 1 MiB.");
     EXPECT_EQ(rows[2][20], "ok");
     std::vector<fs::path> written;
     for (const auto& entry : fs::directory_iterator(folder)) written.push_back(entry.path());
