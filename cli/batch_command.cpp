@@ -1,9 +1,11 @@
 #include "cli/batch_command.h"
 
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <CLI/CLI.hpp>
+#include <array>
 #include <charconv>
 #include <chrono>
 #include <thread>
@@ -121,6 +123,42 @@ BatchRowResult RunCaseSafely(const BatchCase& batchCase, bool withProfileFile) {
     }
 }
 
+// While a long study writes its --output, an interrupt (Ctrl+C, a
+// scheduler's time limit) removes the temporary file before the program ends
+// as the signal would end it.
+class TemporaryFileOnSignal {
+   public:
+    explicit TemporaryFileOnSignal(const std::string& path) {
+        if (path.empty() || path.size() >= sizeof path_) return;
+        path.copy(path_, path.size());
+        path_[path.size()] = '\0';
+        struct sigaction action {};
+        action.sa_handler = &Remove;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &action, &previous_[i]);
+        installed_ = true;
+    }
+    ~TemporaryFileOnSignal() {
+        if (!installed_) return;
+        for (std::size_t i = 0; i < kSignals.size(); ++i) ::sigaction(kSignals[i], &previous_[i], nullptr);
+        path_[0] = '\0';
+    }
+    TemporaryFileOnSignal(const TemporaryFileOnSignal&) = delete;
+    TemporaryFileOnSignal& operator=(const TemporaryFileOnSignal&) = delete;
+
+   private:
+    static void Remove(int signal) {
+        if (path_[0] != '\0') ::unlink(path_);
+        ::signal(signal, SIG_DFL);
+        ::raise(signal);
+    }
+
+    static constexpr std::array<int, 3> kSignals = {SIGINT, SIGTERM, SIGHUP};
+    static inline char path_[4096] = {};
+    std::array<struct sigaction, kSignals.size()> previous_{};
+    bool installed_ = false;
+};
+
 }  // namespace
 
 CLI::App* AddBatchCommand(CLI::App& app, BatchOptions& o) {
@@ -216,6 +254,7 @@ int RunBatch(const BatchOptions& o, std::ostream& out, std::ostream& err, FileSy
         return !writeError;
     };
     bool complete = !writeError && emit(CsvLine(BatchOutputHeader()));
+    const TemporaryFileOnSignal cleanUp(file ? file->TemporaryPath() : std::string());
 
     const unsigned jobs = o.jobs != 0 ? o.jobs : std::max(1u, std::thread::hardware_concurrency());
     ProgressLine progress(o.progress ? &err : nullptr, total);

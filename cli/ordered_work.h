@@ -60,15 +60,20 @@ void RunStreamInOrder(unsigned jobs, std::size_t window, Produce produce, Comput
             ready.notify_one();
         }
     };
+    // A thread is started for each item taken until there are `jobs`, so a
+    // short stream starts no more threads than it has items.
     std::vector<std::thread> threads;
     threads.reserve(jobs);
-    for (unsigned t = 0; t < jobs; ++t) {
+    bool moreThreads = true;
+    auto addThread = [&] {
         try {
             threads.emplace_back(worker);
         } catch (const std::system_error&) {
-            break;  // the system gives no more threads: go on with those there are
+            moreThreads = false;  // the system gives no more threads: go on with those there are
         }
-    }
+        moreThreads = moreThreads && threads.size() < jobs;
+    };
+    addThread();
     if (threads.empty()) return runHere();
 
     // The threads are joined however the consumer ends, a throw included.
@@ -100,6 +105,7 @@ void RunStreamInOrder(unsigned jobs, std::size_t window, Produce produce, Comput
                 }
             }
             if (more) {
+                if (moreThreads && taken > threads.size()) addThread();
                 work.notify_one();
             } else {
                 work.notify_all();

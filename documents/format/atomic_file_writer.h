@@ -79,6 +79,8 @@ class AtomicFileWriter {
     std::optional<std::string> Open();
     std::optional<std::string> Append(std::string_view bytes);
     std::optional<std::string> Commit();
+    // The temporary file being written; empty when there is none.
+    std::string TemporaryPath() const { return temporaryFd_ >= 0 ? temporary_ : std::string(); }
 
    private:
     std::optional<std::string> Fail(int error);
