@@ -12,6 +12,18 @@
 
 namespace rillo {
 
+
+std::span<const FormField<ManningField>> FormFieldsOf(ManningField) {
+    static constexpr FormField<ManningField> kFields[] = {
+    {ManningField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
+    {ManningField::Width, "--width", FieldKeys::PositiveNumber, true},
+    {ManningField::Roughness, "--n", FieldKeys::PositiveNumber, true},
+    {ManningField::Side, "--side", FieldKeys::PositiveNumber, false},
+    {ManningField::Slope, "--slope", FieldKeys::SignedNumber, true},
+    };
+    return kFields;
+}
+
 const char* const kManningIncompleteInputText =
     "All required inputs must be entered before the channel characteristics can be computed.";
 
@@ -76,11 +88,12 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
                               const ManningInputTexts& texts) {
     ManningOutcome outcome;
     const std::string unreadSide;
-    outcome.message = RefusedFieldText({{"txtQ", texts.flowField},
-                                        {"txtB", texts.widthField},
-                                        {"txtn", texts.roughnessField},
-                                        {"txtM", UsesSideInput(shape) ? texts.sideField : unreadSide},
-                                        {"txtS", texts.slopeField, true}});
+    outcome.message = RefusedFieldText<ManningField>(
+        {{ManningField::Flowrate, texts.flowField},
+         {ManningField::Width, texts.widthField},
+         {ManningField::Roughness, texts.roughnessField},
+         {ManningField::Side, UsesSideInput(shape) ? texts.sideField : unreadSide},
+         {ManningField::Slope, texts.slopeField}});
     if (outcome.message) return outcome;
     if (texts.flowField.empty() || texts.widthField.empty() || texts.roughnessField.empty() ||
         texts.slopeField.empty()) {
