@@ -86,7 +86,9 @@ float CriticalCalculatorGravity(UnitSystem units) {
 
 DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sideSlopeOrHeight, float g) {
     const auto section = SectionOfSize(shape, size, sideSlopeOrHeight);
-    return BisectDepth(section->SearchCeiling(), kCriticalHalvings,
+    // An exact zero is the critical depth; a residual that is not a number
+    // raises the lower bound, and the guard reports it.
+    return BisectDepth(0.0f, section->SearchCeiling(), kCriticalHalvings, BisectionStop::OnExactZero,
                        [&](float y) { return section->CriticalFlowResidual(y, q, g); });
 }
 

@@ -93,7 +93,8 @@ DepthSearch SolveSequentDepth(const ChannelSection& section, float q, float g, f
                               float criticalDepth) {
     // Above critical depth the specific force grows with the depth.
     const double upstreamForce = section.Momentum(upstreamDepth, q, g);
-    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings,
+    // An exact zero is the sequent depth, as for the critical depth below it.
+    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings, BisectionStop::OnExactZero,
                        [&](float y) { return ToSingle(section.Momentum(y, q, g) - upstreamForce); });
 }
 

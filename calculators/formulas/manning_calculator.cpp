@@ -120,7 +120,11 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             const auto residual = [&](float depth) {
                 return section->NormalFlowResidual(depth, q, uniformFlowFactor);
             };
-            DepthSearch search = BisectDepth(section->SearchCeiling(), kNormalHalvings, residual);
+            // Stops on an exact zero: unlike the profile's normal depth of the
+            // curved shapes, a residual that is not a number raises the lower
+            // bound, and the guard reports it.
+            DepthSearch search =
+                BisectDepth(0.0f, section->SearchCeiling(), kNormalHalvings, BisectionStop::OnExactZero, residual);
             // A conduit carries most a little below its crown, and a flow between
             // full-pipe and that capacity has two depths, with a residual that is
             // negative at the crown: the search over the whole height can step
@@ -128,7 +132,8 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             // capacity, and finds the lower one. (When the first search finds a
             // depth, it is already the lower one.)
             if (search.EndedAtTop() && section->CrownDepth()) {
-                search = BisectDepth(DepthOfMaximumCapacity(*section), kNormalHalvings, residual);
+                search = BisectDepth(0.0f, DepthOfMaximumCapacity(*section), kNormalHalvings, BisectionStop::OnExactZero,
+                                     residual);
             }
             guard.Check();
             if (search.EndedAtTop()) {
