@@ -21,6 +21,7 @@
 
 #include "documents/window_layout.h"
 #include "platform/platform_services.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "shell/help_browser.h"
 #include "shell/help_commands.h"
@@ -290,7 +291,8 @@ void HelpWindow::Place() {
                          PixelsToTwips(fallback.height()));
     QRect stored = StoredPlacement(services_, kHelpPlacement, defaults);
     stored.setSize(stored.size().expandedTo(kSmallestSize));
-    RestorePlacement(*this, stored, areas);
+    // Off every screen, help comes back centred at its default size, its frame in view.
+    RestorePlacement(*this, KeepReachable(stored, areas) == stored ? stored : fallback, areas);
 }
 
 void HelpWindow::StorePlacement() {

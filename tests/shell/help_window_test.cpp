@@ -218,7 +218,7 @@ TEST_F(HelpWindowTest, HelpStoredOffEveryScreenComesBackOnTheServicesScreen) {
     services.ShowHelpContents();
     HelpWindow* help = services.Help();
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(QRect(help->pos(), help->size()), QRect(200, 190, 800, 510)) << "moved on, clipped to the screen";
+    EXPECT_EQ(QRect(help->pos(), help->size()), QRect(260, 145, 680, 510)) << "centred on the screen";
     services.CloseHelp();
 }
 
