@@ -53,11 +53,6 @@ float ChannelSection::CriticalFlowResidual(float y, float q, float g) const {
     return ToSingle(1.0 - CriticalRatio(*this, y, q, g));
 }
 
-double ChannelSection::FrictionSlope(float y, float q, float n, float k) const {
-    double nk = double(n) / k;
-    return nk * nk * double(q) * q * ManningShapeTerm(*this, y);
-}
-
 float ChannelSection::NormalFlowResidual(float y, float q, float uniformFlowFactor) const {
     return ToSingle(1.0 - double(uniformFlowFactor) * q * q * ManningShapeTerm(*this, y));
 }

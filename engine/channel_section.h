@@ -34,8 +34,6 @@ public:
     double FroudeNumber(float y, float q, float g) const;
     // 1 - Q^2 T / (g A^3)
     float CriticalFlowResidual(float y, float q, float g) const;
-    // (n/k)^2 Q^2 P^1.333 / A^3.333
-    double FrictionSlope(float y, float q, float n, float k) const;
     // 1 - K Q^2 P^1.333 / A^3.333, that is 1 - Sf/S0 with K = (n/k)^2 / S0.
     float NormalFlowResidual(float y, float q, float uniformFlowFactor) const;
     // dx/dy of gradually varied flow: CriticalFlowResidual / (S0 NormalFlowResidual).
