@@ -112,7 +112,7 @@ bool BatchCaseReader::Next(BatchCase& c) {
     const std::string line = "line " + std::to_string(record.line) + ": ";
     if (record.tooLong) {
         const bool oneCell = record.longCell < columnOf_.size();
-        c.refusal = line + (oneCell ? "the " + std::string(kBatchColumnNames[columnOf_[record.longCell]]) + " cell"
+        c.refusal = line + (oneCell ? "the " + std::string(BatchColumnNames()[columnOf_[record.longCell]]) + " cell"
                                     : std::string("the row")) +
                     " is longer than " + std::to_string(kMaxBatchRowBytes >> 20) + " MiB.";
         return true;
