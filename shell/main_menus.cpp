@@ -12,6 +12,7 @@
 #include "shell/help_commands.h"
 #include "shell/hydraulic_structure_commands.h"
 #include "shell/mdi_main.h"
+#include "shell/long_section_command.h"
 #include "shell/new_profile_command.h"
 #include "shell/plot_command.h"
 #include "shell/print_commands.h"
@@ -48,13 +49,14 @@ struct ToolbarButton {
     const char* icon;
 };
 
-constexpr ToolbarButton kToolbarButtons[13] = {
+constexpr ToolbarButton kToolbarButtons[14] = {
     {"New", "New", ":/icons/new.svg"},
     {"Open", "Open", ":/icons/open.svg"},
     {"Save", "Save", ":/icons/save.svg"},
     {"Print", "Print", ":/icons/print.svg"},
     {"Compute", "Compute water surface profile", ":/icons/compute.svg"},
     {"Plot", "Plot water surface profile", ":/icons/plot.svg"},
+    {"LongSection", "Long section of water surface profile", ":/icons/long_section.svg"},
     {"Critical", "Critical depth and slope", ":/icons/critical.svg"},
     {"Mannings", "Depth, flowrate, and channel characteristics", ":/icons/mannings.svg"},
     {"Jump", "Hydraulic jump", ":/icons/jump.svg"},
@@ -72,6 +74,7 @@ QAction* ItemOfButton(const MainMenus& m, const QString& key) {
     if (key == "Print") return m.mnuPrint;
     if (key == "Compute") return m.mnuCompute;
     if (key == "Plot") return m.mnuPlot;
+    if (key == "LongSection") return m.mnuLongSection;
     if (key == "Critical") return m.mnuCritical;
     if (key == "Mannings") return m.mnuMannings1;
     if (key == "Jump") return m.mnuJump;
@@ -140,6 +143,7 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     m.mnuProfile->menuAction()->setObjectName("mnuProfile");
     m.mnuCompute = AddItem(*m.mnuProfile, "mnuCompute", "&Compute");
     m.mnuPlot = AddItem(*m.mnuProfile, "mnuPlot", "&Plot");
+    m.mnuLongSection = AddItem(*m.mnuProfile, "mnuLongSection", "&Long Section");
     m.mnuWeirs = AddItem(*m.mnuTools, "mnuWeirs", "&Weirs");
 
     m.mnuWindow = AddMenu(bar, "mnuWindow", "&Window");
@@ -169,7 +173,7 @@ MainMenus BuildMainMenus(QMainWindow& window) {
     for (int i = 0; i < buttonCount; ++i) {
         const ToolbarButton& entry = kToolbarButtons[i];
         // Separators between the file, the profile, the calculator and the help groups.
-        if (i == 4 || i == 6 || i == buttonCount - 1) m.Toolbar->addSeparator();
+        if (i == 4 || i == 7 || i == buttonCount - 1) m.Toolbar->addSeparator();
         QAction* button = m.Toolbar->addAction(QIcon(entry.icon), entry.tooltip);
         button->setObjectName(entry.key);
         button->setToolTip(entry.tooltip);
@@ -234,6 +238,12 @@ void ConnectMainMenus(MDIMain& main, const MainMenus& m) {
     QObject::connect(m.mnuOrifices, &QAction::triggered, w, [w] { ShowOrificeCalculator(*w); });
     QObject::connect(m.mnuGates, &QAction::triggered, w, [w] { ShowGateCalculator(*w); });
     QObject::connect(m.mnuPlot, &QAction::triggered, w, [w] { PlotProfile(*w); });
+    QObject::connect(m.mnuLongSection, &QAction::triggered, w, [w] { ShowLongSection(*w); });
+    // The status line says what the long section is as the pointer rests on its item or button.
+    for (QAction* longSection : {m.mnuLongSection, m.toolbarButtons[6]}) {
+        QObject::connect(longSection, &QAction::hovered, w,
+                         [w] { w->ShowStatusHint("Draw the long section of the computed profile."); });
+    }
     QObject::connect(m.mnuCritical, &QAction::triggered, w, [w] { ShowCriticalCalculator(*w); });
     QObject::connect(m.mnuMannings1, &QAction::triggered, w, [w] { ShowManningsCalculator(*w); });
     QObject::connect(m.mnuJump, &QAction::triggered, w, [w] { ShowJumpCalculator(*w); });

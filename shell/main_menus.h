@@ -45,6 +45,7 @@ struct MainMenus {
     QMenu* mnuProfile = nullptr;
     QAction* mnuCompute = nullptr;
     QAction* mnuPlot = nullptr;
+    QAction* mnuLongSection = nullptr;
     QAction* mnuWeirs = nullptr;
 
     QMenu* mnuWindow = nullptr;
@@ -62,7 +63,7 @@ struct MainMenus {
 
     QToolBar* Toolbar = nullptr;
     // The toolbar's buttons, each keyed by its objectName ("New", "Open", ...).
-    std::array<QAction*, 13> toolbarButtons{};
+    std::array<QAction*, 14> toolbarButtons{};
 };
 
 // Builds the menu bar and the toolbar of the main window.

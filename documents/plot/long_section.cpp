@@ -5,6 +5,7 @@
 
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
+#include "engine/profile_classification.h"
 #include "engine/stationing.h"
 
 namespace rillo {
@@ -40,6 +41,22 @@ std::optional<double> CrownHeight(const ProfileDocument& d) {
     }
     if (!(height > 0.0)) return std::nullopt;
     return height;
+}
+
+// The profile class as the results view showed it. A profile file does not
+// keep it, so after Open it is classified again from the shown depths and the
+// slope, as the computation classified them.
+std::string ProfileClassOf(const ProfileDocument& d) {
+    if (!d.summary.profileType.empty()) return d.summary.profileType;
+    const std::optional<double> y0 = ParseWholeNumber(d.controlDepth);
+    const std::optional<double> yc = ParseWholeNumber(d.summary.criticalDepth);
+    const std::optional<double> slope = ParseWholeNumber(d.bottomSlope);
+    if (!y0 || !yc || !slope) return {};
+    const float s0 = static_cast<float>(*slope);
+    const std::optional<double> normal = ParseWholeNumber(d.summary.normalDepth);
+    const float yn = s0 > 0.0f && normal ? static_cast<float>(*normal) : 3.0f * static_cast<float>(*yc);
+    if (s0 > 0.0f && !normal) return {};
+    return ClassifyProfile(static_cast<float>(*y0), yn, static_cast<float>(*yc), s0);
 }
 
 // Builds the lines of the table's rows and the straight lines parallel to the bed.
@@ -136,7 +153,7 @@ LongSection BuildLongSection(const ProfileDocument& d, const LongSectionSetup& s
     s.title = d.channelName;
     s.stationTitle = "Station, " + unit;
     s.elevationTitle = "Elevation, " + unit;
-    s.profileClass = d.summary.profileType;
+    s.profileClass = ProfileClassOf(d);
     s.flowType = d.summary.flowType;
     s.startStation = b.start_;
     s.endStation = b.end_;
