@@ -157,7 +157,11 @@ void DrawMarks(QPainter& p, const LongSection& s, const Mapping& m, const QRectF
     p.setPen(controlPen);
     p.drawLine(QPointF(cx, m.Y(s.control.bedElevation)), QPointF(cx, m.Y(s.control.surfaceElevation)));
     const double labelWidth = metrics.horizontalAdvance(Text(s.control.label)) + 2;
-    const double labelTop = std::max(plot.top() + 2 * line + 8, m.Y(HighestAt(s, s.control.station)) - 1.6 * line - 6);
+    // Above every line under the label, from the control to the label's far end.
+    const double labelReach = (labelWidth + 4) / plot.width() * (s.endStation - s.startStation);
+    const double farStation = s.control.station + (controlDownstream ? -labelReach : labelReach);
+    const double under = std::max(HighestAt(s, s.control.station), HighestAt(s, farStation));
+    const double labelTop = std::max(plot.top() + 3 * line + 8, m.Y(under) - line - 6);
     const QRectF controlLabel(controlDownstream ? cx - labelWidth - 4 : cx + 4, labelTop, labelWidth, line);
     p.drawText(controlLabel, Qt::AlignVCenter | (controlDownstream ? Qt::AlignRight : Qt::AlignLeft),
                Text(s.control.label));
@@ -165,7 +169,7 @@ void DrawMarks(QPainter& p, const LongSection& s, const Mapping& m, const QRectF
 
     // The flow arrow beside the control, pointing downstream.
     const double arrowLength = std::min(70.0, plot.width() / 5);
-    const double arrowY = plot.top() + 2 * line + 2;
+    const double arrowY = plot.top() + 2.5 * line + 6;
     const double ax = controlDownstream ? std::max(plot.left() + 4, cx - arrowLength - 8)
                                         : std::min(plot.right() - arrowLength - 4, cx + 8);
     p.setPen(QPen(Qt::black, 1.5));
@@ -179,12 +183,12 @@ void DrawMarks(QPainter& p, const LongSection& s, const Mapping& m, const QRectF
         const QRectF blank = QRectF(QPointF(std::min(ex, farX), plot.top()), QPointF(std::max(ex, farX), plot.bottom()));
         p.fillRect(blank, QBrush(QColor(0, 0, 0, 18), Qt::SolidPattern));
         p.setPen(QPen(Qt::black, 1.0, Qt::DashLine));
-        p.drawLine(QPointF(ex, plot.top() + 3 * line + 8), QPointF(ex, plot.bottom()));
+        p.drawLine(QPointF(ex, plot.top() + 3.5 * line + 8), QPointF(ex, plot.bottom()));
         const QString label = Text(s.earlyEnd->label);
         const double width = metrics.horizontalAdvance(label) + 2;
         const bool labelLeft = controlDownstream ? ex - width - 4 > plot.left() : ex + width + 4 > plot.right();
         p.setPen(Qt::black);
-        p.drawText(QRectF(labelLeft ? ex - width - 4 : ex + 4, plot.top() + 3 * line + 8, width, line),
+        p.drawText(QRectF(labelLeft ? ex - width - 4 : ex + 4, plot.top() + 3.5 * line + 8, width, line),
                    Qt::AlignVCenter | (labelLeft ? Qt::AlignRight : Qt::AlignLeft), label);
     }
 }

@@ -56,7 +56,7 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
                            "mnuMannings1 Depth, &Flowrate, Slope, and Roughness", "mnuJump Hydraulic &Jump",
                            "mnuOrifices &Orifices",
                            "mnuGates Underflow &Gates", "mnuProfile Water Surface &Profile", "mnuWeirs &Weirs"}));
-    EXPECT_EQ(Describe(*m.mnuProfile), QStringList({"mnuCompute &Compute", "mnuPlot &Plot"}));
+    EXPECT_EQ(Describe(*m.mnuProfile), QStringList({"mnuCompute &Compute", "mnuPlot &Plot", "mnuLongSection &Long Section"}));
     m.mnuWindow->popup({0, 0});  // the view list is captioned as the menu opens
     m.mnuWindow->hide();
     EXPECT_EQ(Describe(*m.mnuWindow),
@@ -68,7 +68,7 @@ TEST_F(MainMenusTest, TheMenuTreeHasEveryItemInOrder) {
                            "mnuHelpTechSupport Obtaining &Technical Support", "mnuAbout &About Rillo"}));
 }
 
-TEST_F(MainMenusTest, TheToolbarHasItsThirteenButtonsWithTheirTooltips) {
+TEST_F(MainMenusTest, TheToolbarHasItsFourteenButtonsWithTheirTooltips) {
     QStringList buttons;
     for (const QAction* button : Main().Menus().toolbarButtons) {
         buttons << button->objectName() + ": " + button->toolTip();
@@ -76,6 +76,7 @@ TEST_F(MainMenusTest, TheToolbarHasItsThirteenButtonsWithTheirTooltips) {
     }
     EXPECT_EQ(buttons, QStringList({"New: New", "Open: Open", "Save: Save", "Print: Print",
                                     "Compute: Compute water surface profile", "Plot: Plot water surface profile",
+                                    "LongSection: Long section of water surface profile",
                                     "Critical: Critical depth and slope",
                                     "Mannings: Depth, flowrate, and channel characteristics",
                                     "Jump: Hydraulic jump", "Orifices: Orifices",

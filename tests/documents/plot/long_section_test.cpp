@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 
+#include "documents/format/profile_file_reader.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "tests/support/sample_profiles.h"
@@ -54,6 +56,10 @@ TEST(LongSection, LinesLabelsControlAndEndOfEachKindOfProfile) {
         {"circular SI", Compute(testing::SampleTexts(ChannelType::Circular), ChannelType::Circular, UnitSystem::SI),
          "Bed, Water surface, Energy line, Normal depth, Critical depth, Crown", "mild, M-2", "Station, m", 250.0,
          "", ""},
+        {"opened file",
+         ReadProfileFile(std::filesystem::path(RILLO_TEST_DATA "/../../fuzz/seeds/trapezoid_worked_example.flo").lexically_normal()).document,
+         "Bed, Water surface, Energy line, Normal depth, Critical depth", "mild, M-2", "Station, ft", 1000.0,
+         "Control depth 1.329 ft", ""},
         {"adverse", Compute(WorkedExampleWith("-0.001")),
          "Bed, Water surface, Energy line, Critical depth", "adverse, A-2", "Station, ft", 1000.0,
          "Control depth 1.329 ft", ""},
