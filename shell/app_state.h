@@ -24,6 +24,9 @@ struct AppState {
     bool plotCustomised = false;
     // The long section's set-up, kept for the rest of the run.
     LongSectionSetup longSection;
+    // A report is printing: pending events run meanwhile, and a print command
+    // chosen then is ignored, so the one printer serves one document.
+    bool printing = false;
 };
 
 }  // namespace rillo
