@@ -34,6 +34,8 @@ constexpr WindowPage kWindowPages[] = {
     {"frmGates", "gate-calculator"},
     {"frmPlot", "plot-window"},
     {"frmPlotSetup", "plot-setup"},
+    {"frmLongSection", "long-section"},
+    {"frmLongSectionSetup", "long-section"},
     {"frmHelp", "using-help"},
     // The platform's dialogs, opened by the file and print commands.
     {"QFileDialog", "files"},

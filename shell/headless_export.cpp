@@ -35,14 +35,18 @@ std::optional<std::string> OutputConflict(const ProgramOptions& options) {
     std::vector<std::pair<const char*, QString>> outputs;
     if (!options.exportPdf.isEmpty()) outputs.emplace_back("--export-pdf", options.exportPdf);
     if (!options.exportPlot.isEmpty()) outputs.emplace_back("--export-plot", options.exportPlot);
+    if (!options.exportSection.isEmpty()) outputs.emplace_back("--export-section", options.exportSection);
     for (const auto& [option, path] : outputs) {
         if (SameFile(path, options.fileToOpen)) {
             return std::string(option) + ": " + path.toStdString() +
                    " is the profile file to read; an export never writes over it.";
         }
     }
-    if (outputs.size() == 2 && SameFile(outputs[0].second, outputs[1].second)) {
-        return "--export-pdf and --export-plot name the same file.";
+    for (std::size_t a = 0; a < outputs.size(); ++a) {
+        for (std::size_t b = a + 1; b < outputs.size(); ++b) {
+            if (SameFile(outputs[a].second, outputs[b].second))
+                return std::string(outputs[a].first) + " and " + outputs[b].first + " name the same file.";
+        }
     }
     return std::nullopt;
 }
@@ -72,6 +76,12 @@ int RunHeadlessExport(const ProgramOptions& options, const QPageLayout& page) {
     if (!options.exportPlot.isEmpty()) {
         if (std::optional<std::string> error = ExportPlotImage(read.document, options.exportPlot, page)) {
             PrintError("cannot write " + options.exportPlot.toStdString() + ": " + *error);
+            status = kExportFailed;
+        }
+    }
+    if (!options.exportSection.isEmpty()) {
+        if (std::optional<std::string> error = ExportSectionImage(read.document, options.exportSection, page)) {
+            PrintError("cannot write " + options.exportSection.toStdString() + ": " + *error);
             status = kExportFailed;
         }
     }

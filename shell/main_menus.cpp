@@ -14,6 +14,7 @@
 #include "shell/help_commands.h"
 #include "shell/hydraulic_structure_commands.h"
 #include "shell/mdi_main.h"
+#include "shell/long_section_command.h"
 #include "shell/new_profile_command.h"
 #include "shell/plot_command.h"
 #include "shell/print_commands.h"
@@ -104,19 +105,19 @@ constexpr Command kCommands[] = {
      [](MDIMain& w) { SetUnitSystem(w, UnitSystem::SI); }, true},
 
     {Menu::Tools, &MainMenus::mnuCritical, "mnuCritical", "Critical &Depth and Slope", "",
-     "critical-depth-calculator", [](MDIMain& w) { ShowCriticalCalculator(w); }, false, 7, Group::Calculators,
+     "critical-depth-calculator", [](MDIMain& w) { ShowCriticalCalculator(w); }, false, 8, Group::Calculators,
      "Critical", ":/icons/critical.svg", "Critical depth and slope"},
     {Menu::Tools, &MainMenus::mnuMannings1, "mnuMannings1", "Depth, &Flowrate, Slope, and Roughness", "",
-     "mannings-calculator", [](MDIMain& w) { ShowManningsCalculator(w); }, false, 8, Group::Calculators,
+     "mannings-calculator", [](MDIMain& w) { ShowManningsCalculator(w); }, false, 9, Group::Calculators,
      "Mannings", ":/icons/mannings.svg", "Depth, flowrate, and channel characteristics"},
     {Menu::Tools, &MainMenus::mnuJump, "mnuJump", "Hydraulic &Jump", "", "hydraulic-jump-calculator",
-     [](MDIMain& w) { ShowJumpCalculator(w); }, false, 9, Group::Calculators, "Jump", ":/icons/jump.svg",
+     [](MDIMain& w) { ShowJumpCalculator(w); }, false, 10, Group::Calculators, "Jump", ":/icons/jump.svg",
      "Hydraulic jump"},
     {Menu::Tools, &MainMenus::mnuOrifices, "mnuOrifices", "&Orifices", "", "orifice-calculator",
-     [](MDIMain& w) { ShowOrificeCalculator(w); }, false, 10, Group::Calculators, "Orifices",
+     [](MDIMain& w) { ShowOrificeCalculator(w); }, false, 11, Group::Calculators, "Orifices",
      ":/icons/orifices.svg", "Orifices"},
     {Menu::Tools, &MainMenus::mnuGates, "mnuGates", "Underflow &Gates", "", "gate-calculator",
-     [](MDIMain& w) { ShowGateCalculator(w); }, false, 11, Group::Calculators, "Gates", ":/icons/gates.svg",
+     [](MDIMain& w) { ShowGateCalculator(w); }, false, 12, Group::Calculators, "Gates", ":/icons/gates.svg",
      "Underflow gates"},
     {Menu::Tools, nullptr, "mnuProfile"},
     {Menu::Profile, &MainMenus::mnuCompute, "mnuCompute", "&Compute", "", "inputs-view",
@@ -124,8 +125,11 @@ constexpr Command kCommands[] = {
      "Compute water surface profile"},
     {Menu::Profile, &MainMenus::mnuPlot, "mnuPlot", "&Plot", "", "plot-window", [](MDIMain& w) { PlotProfile(w); },
      false, 6, Group::Profile, "Plot", ":/icons/plot.svg", "Plot water surface profile"},
+    {Menu::Profile, &MainMenus::mnuLongSection, "mnuLongSection", "&Long Section", "", "long-section",
+     [](MDIMain& w) { ShowLongSection(w); }, false, 7, Group::Profile, "LongSection", ":/icons/long_section.svg",
+     "Long section of water surface profile"},
     {Menu::Tools, &MainMenus::mnuWeirs, "mnuWeirs", "&Weirs", "", "weir-calculator",
-     [](MDIMain& w) { ShowWeirCalculator(w); }, false, 12, Group::Calculators, "Weirs", ":/icons/weirs.svg",
+     [](MDIMain& w) { ShowWeirCalculator(w); }, false, 13, Group::Calculators, "Weirs", ":/icons/weirs.svg",
      "Weirs"},
 
     {Menu::Window, &MainMenus::mnuTile, "mnuTile", "&Tile", "", "main-window", [](MDIMain& w) { w.TileViews(); }},
@@ -134,7 +138,7 @@ constexpr Command kCommands[] = {
     {Menu::Window, nullptr, "mnuWindowList"},
 
     {Menu::Help, &MainMenus::mnuHelpContents, "mnuHelpContents", "&Contents                   F1", "", "using-help",
-     [](MDIMain& w) { w.Services().ShowHelpContents(); }, false, 13, Group::Help, "Help", ":/icons/help.svg",
+     [](MDIMain& w) { w.Services().ShowHelpContents(); }, false, 14, Group::Help, "Help", ":/icons/help.svg",
      "Help"},
     {Menu::Help, &MainMenus::mnuHelpSearch, "mnuHelpSearch", "&Search for Help On", "", "using-help",
      [](MDIMain& w) { w.Services().ShowHelpSearch(); }},

@@ -47,6 +47,7 @@ struct MainMenus {
     QMenu* mnuProfile = nullptr;
     QAction* mnuCompute = nullptr;
     QAction* mnuPlot = nullptr;
+    QAction* mnuLongSection = nullptr;
     QAction* mnuWeirs = nullptr;
 
     QMenu* mnuWindow = nullptr;
