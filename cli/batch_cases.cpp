@@ -4,6 +4,18 @@
 
 namespace rillo::cli {
 
+const std::array<const char*, kBatchColumnCount>& BatchColumnNames() {
+    static const std::array<const char*, kBatchColumnCount> names = [] {
+        std::array<const char*, kBatchColumnCount> n{};
+        n[kShapeColumn] = "shape";
+        n[kUnitsColumn] = "units";
+        for (InputField field : kProfileOptionOrder) n[ColumnOf(field)] = FieldOf(field).column;
+        n[kNameColumn] = "name";
+        return n;
+    }();
+    return names;
+}
+
 namespace {
 
 std::string ColumnKey(std::string_view name) {
@@ -27,7 +39,7 @@ std::string Printable(std::string_view text) {
 
 std::string ColumnList() {
     std::string list;
-    for (const char* name : kBatchColumnNames) list += (list.empty() ? "" : ", ") + std::string(name);
+    for (const char* name : BatchColumnNames()) list += (list.empty() ? "" : ", ") + std::string(name);
     return list;
 }
 
@@ -56,7 +68,7 @@ BatchCasesResult ReadBatchCases(std::string_view csvText) {
     for (const std::string& cell : header.cells) {
         const std::string key = ColumnKey(cell);
         std::size_t column = 0;
-        while (column < kBatchColumnCount && key != kBatchColumnNames[column]) ++column;
+        while (column < kBatchColumnCount && key != BatchColumnNames()[column]) ++column;
         if (column == kBatchColumnCount) {
             result.error = CsvError{
                 header.line, "\"" + Printable(cell) + "\" is not a column; the columns are " + ColumnList()};

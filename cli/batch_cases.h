@@ -8,27 +8,27 @@
 #include <vector>
 
 #include "cli/csv_reader.h"
+#include "engine/profile_fields.h"
 
 namespace rillo::cli {
 
-// The columns a batch file may name, after the profile command's options.
-enum BatchColumn : std::size_t {
-    kShapeColumn,
-    kUnitsColumn,
-    kStartColumn,
-    kEndColumn,
-    kFlowColumn,
-    kWidthColumn,
-    kNColumn,
-    kSlopeColumn,
-    kSideColumn,
-    kControlColumn,
-    kNameColumn,
-    kBatchColumnCount
-};
+// The columns a batch file may name, after the profile command's options:
+// shape, units, the inputs in the options' order, then the channel name.
+inline constexpr std::size_t kShapeColumn = 0;
+inline constexpr std::size_t kUnitsColumn = 1;
+inline constexpr std::size_t kStartColumn = 2;  // the first input's
+inline constexpr std::size_t kNameColumn = kStartColumn + kProfileOptionOrder.size();
+inline constexpr std::size_t kBatchColumnCount = kNameColumn + 1;
 
-inline constexpr std::array<const char*, kBatchColumnCount> kBatchColumnNames = {
-    "shape", "units", "start", "end", "flow", "width", "n", "slope", "side", "control", "name"};
+// The column of an input.
+constexpr std::size_t ColumnOf(InputField field) {
+    std::size_t k = 0;
+    while (kProfileOptionOrder[k] != field) ++k;
+    return kStartColumn + k;
+}
+
+// "shape", "units", "start", ..., "name".
+const std::array<const char*, kBatchColumnCount>& BatchColumnNames();
 
 // One case of a batch: its row number (the first row after the header is 1)
 // and its cell texts by column; a column the file does not have is empty,

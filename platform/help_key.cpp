@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QWidget>
 
 #include "platform/platform_services.h"
@@ -69,6 +70,11 @@ QString HelpPageOfWindow(const QString& nameOrClass) {
 }
 
 QString HelpPageForWidget(const QWidget* widget) {
+    // A menu open on a command: the page of that command.
+    if (const auto* menu = qobject_cast<const QMenu*>(widget); menu && menu->activeAction()) {
+        const QString page = menu->activeAction()->property("helpPage").toString();
+        if (!page.isEmpty()) return page;
+    }
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         const QString page = PageOf(*w);
         if (page.isEmpty()) continue;

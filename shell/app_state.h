@@ -21,6 +21,9 @@ struct AppState {
     // Set when the user customised the plot set-up; cleared by the unit and
     // channel-type commands.
     bool plotCustomised = false;
+    // A report is printing: pending events run meanwhile, and a print command
+    // chosen then is ignored, so the one printer serves one document.
+    bool printing = false;
 };
 
 }  // namespace rillo

@@ -55,12 +55,11 @@ int RunHeadlessExport(const ProgramOptions& options, const QPageLayout& page) {
         return kExportRefused;
     }
     const ProfileReadResult read = ReadProfileFile(QFile::encodeName(options.fileToOpen).toStdString());
-    if (read.status == ProfileReadStatus::UnknownChannelType) {
-        PrintError("File Open Error: Unknown channel type. Cannot open file.");
-        return kExportRefused;
-    }
     if (!read.ok()) {
-        PrintError("File cannot be opened. (" + read.reason + ")");
+        // The title leads where there is one; otherwise the reason follows.
+        const OpenRefusal refusal = OpenRefusalOf(read.status);
+        PrintError(refusal.title.empty() ? refusal.text + " (" + read.reason + ")"
+                                         : refusal.title + ": " + refusal.text);
         return kExportRefused;
     }
     int status = kExportWritten;

@@ -98,9 +98,9 @@ TEST(BatchCases, HeaderNamesColumnsInAnyOrderAndCase) {
     ASSERT_FALSE(read.error);
     ASSERT_EQ(read.cases.size(), 1u);
     EXPECT_EQ(read.cases[0].row, 1u);
-    EXPECT_EQ(read.cases[0].cells[kFlowColumn], "100");
+    EXPECT_EQ(read.cases[0].cells[ColumnOf(InputField::Flowrate)], "100");
     EXPECT_EQ(read.cases[0].cells[kShapeColumn], "circular");
-    EXPECT_EQ(read.cases[0].cells[kNColumn], "");
+    EXPECT_EQ(read.cases[0].cells[ColumnOf(InputField::ManningN)], "");
 }
 
 TEST(BatchCases, RefusesBadHeadersAndRowsOfTheWrongLength) {
@@ -141,7 +141,7 @@ TEST(BatchCases, RowsOfTheWrongLengthOrNotUtf8CarryTheirRefusal) {
     for (std::size_t i = 0; i < refusals.size(); ++i) {
         EXPECT_EQ(read.cases[i].row, i + 1);
         EXPECT_EQ(read.cases[i].refusal, refusals[i]);
-        EXPECT_EQ(read.cases[i].cells[kFlowColumn].empty(), !refusals[i].empty());
+        EXPECT_EQ(read.cases[i].cells[ColumnOf(InputField::Flowrate)].empty(), !refusals[i].empty());
         // No start column: the profile command's default start station.
         EXPECT_EQ(read.cases[i].cells[kStartColumn], refusals[i].empty() ? "0+00.000" : "");
     }
