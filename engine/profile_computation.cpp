@@ -57,7 +57,7 @@ private:
         return ToSingle(section_.ProfileIntegrand(y, q_, g_, k_, s0_));
     }
 
-    // Computes the row set at depth y, then writes the row cell by cell.
+    // AppendProfileRow with this run's flow.
     void WriteRow(const std::string& stationText, float y);
 
     const ChannelSection& section_;
@@ -68,37 +68,48 @@ private:
     float q_ = 0.0f, g_ = 0.0f, k_ = 0.0f, s0_ = 0.0f;
 };
 
-void ProfileRun::WriteRow(const std::string& stationText, float y) {
+}  // namespace
+
+void AppendProfileRow(const ChannelSection& section, float q, float g, const FloatGuard& guard,
+                      const std::string& stationText, float y, ProfileTable& table) {
     // The row set comes first; a failure there writes no row at all.
-    const float e = section_.SpecificEnergy(y, q_, g_);
-    const float a = section_.FlowArea(y);
-    const float v = ToSingle(double(q_) / a);
-    const float m = ToSingle(section_.Momentum(y, q_, g_));
+    const float e = section.SpecificEnergy(y, q, g);
+    const float a = section.FlowArea(y);
+    const float v = ToSingle(double(q) / a);
+    const float m = ToSingle(section.Momentum(y, q, g));
     // The section gives Q^2 T / (g A^3), the square of the Froude number that
     // the column shows. At a conduit's crown the top width closes to zero, or
     // to a rounding error below it (the sine of 3.141593): that is a Froude
     // number of 0, not the root of a negative number.
-    const float froude = ToSingle(std::sqrt(std::max(0.0, section_.FroudeNumber(y, q_, g_))));
-    const float velocityHead = ToSingle(VelocityHead(v, g_));
-    const float r = ToSingle(section_.HydraulicRadius(y));
-    const float p = section_.WettedPerimeter(y);
-    guard_.Check();
+    const float froude = ToSingle(std::sqrt(std::max(0.0, section.FroudeNumber(y, q, g))));
+    const float velocityHead = ToSingle(VelocityHead(v, g));
+    const float r = ToSingle(section.HydraulicRadius(y));
+    const float p = section.WettedPerimeter(y);
+    guard.Check();
 
     // Area and top width are evaluated while the row is written, so a failure
     // there leaves a row cut short.
-    auto& cells = out_.table.emplace_back().cells;
+    ProfileRow& row = table.emplace_back();
+    row.depth = y;
+    auto& cells = row.cells;
     cells[kStationColumn] = stationText;
     cells[kDepthColumn] = FormatFixed3(y);
     cells[kSpecificEnergyColumn] = FormatFixed3(e);
-    cells[kAreaColumn] = FormatFixed3(ToSingle(section_.FlowArea(y)));
+    cells[kAreaColumn] = FormatFixed3(ToSingle(section.FlowArea(y)));
     cells[kVelocityColumn] = FormatFixed3(v);
-    cells[kTopWidthColumn] = FormatFixed3(ToSingle(section_.TopWidth(y)));
+    cells[kTopWidthColumn] = FormatFixed3(ToSingle(section.TopWidth(y)));
     cells[kMomentumColumn] = FormatFixed3(m);
     cells[kFroudeColumn] = FormatFixed3(froude);
     cells[kVelocityHeadColumn] = FormatFixed3(velocityHead);
     cells[kHydraulicRadiusColumn] = FormatFixed3(r);
     cells[kWettedPerimeterColumn] = FormatFixed3(p);
-    guard_.Check();
+    guard.Check();
+}
+
+namespace {
+
+void ProfileRun::WriteRow(const std::string& stationText, float y) {
+    AppendProfileRow(section_, q_, g_, guard_, stationText, y, out_.table);
 }
 
 void ProfileRun::Run() {

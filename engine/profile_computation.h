@@ -3,6 +3,7 @@
 #include <string>
 
 #include "engine/channel_section.h"
+#include "engine/float_guard.h"
 #include "engine/profile_records.h"
 #include "engine/units.h"
 
@@ -28,5 +29,13 @@ struct ProfileRunInputs {
 // the shape's "Invalid Channel Geometry" message; what was produced before it
 // is kept.
 ProfileResult ComputeProfile(const ChannelSection& section, const ProfileRunInputs& inputs);
+
+// Computes the row set of depth y (specific energy, area, velocity, top
+// width, momentum, Froude number, velocity head, hydraulic radius, wetted
+// perimeter) and appends its row to `table`, cell by cell: a fault in the row
+// set appends nothing, one while the cells are written leaves the row cut
+// short. Faults reach the caller through `guard` (ComputationError).
+void AppendProfileRow(const ChannelSection& section, float q, float g, const FloatGuard& guard,
+                      const std::string& stationText, float y, ProfileTable& table);
 
 }  // namespace rillo

@@ -57,6 +57,9 @@ enum ProfileColumn : int {
 // short by a failure keeps the cells written before it and empty texts after.
 struct ProfileRow {
     std::array<std::string, kProfileColumnCount> cells;
+    // The depth the row was computed at, unrounded; 0 for a row read back
+    // from a file or a view, which hold only the texts.
+    float depth = 0.0f;
 };
 
 using ProfileTable = std::vector<ProfileRow>;

@@ -98,6 +98,14 @@ DepthSearch SolveSequentDepth(const ChannelSection& section, float q, float g, f
                        [&](float y) { return ToSingle(section.Momentum(y, q, g) - upstreamForce); });
 }
 
+float JumpEnergyLoss(const ChannelSection& section, float q, float g, float y1, float y2) {
+    return ToSingle(double(section.SpecificEnergy(y1, q, g)) - section.SpecificEnergy(y2, q, g));
+}
+
+float JumpLengthEstimate(float sequentDepth) {
+    return ToSingle(kJumpLengthRatio * sequentDepth);
+}
+
 const char* JumpTypeOfFroude(float upstreamFroude) {
     if (upstreamFroude < 1.7f) return "undular";
     if (upstreamFroude < 2.5f) return "weak";
@@ -171,13 +179,12 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
         }
 
         const float y2 = sequent.depth;
-        const float energyLoss =
-            ToSingle(double(section->SpecificEnergy(y1, q, g)) - section->SpecificEnergy(y2, q, g));
+        const float energyLoss = JumpEnergyLoss(*section, q, g, y1, y2);
         r.sequentDepth = FormatFixed3(y2);
         r.downstreamFroude = FormatFixed3(Froude(*section, y2, q, g));
         r.downstreamVelocity = FormatFixed3(Velocity(*section, y2, q));
         r.energyLoss = FormatFixed3(energyLoss);
-        r.jumpLength = FormatFixed3(ToSingle(kJumpLengthRatio * y2));
+        r.jumpLength = FormatFixed3(JumpLengthEstimate(y2));
         guard.Check();
         outcome.results = r;
     } catch (const std::exception&) {

@@ -72,6 +72,13 @@ JumpCaptions JumpCalculatorCaptions(ChannelType shape, UnitSystem units);
 DepthSearch SolveSequentDepth(const ChannelSection& section, float q, float g, float upstreamDepth,
                               float criticalDepth);
 
+// The energy the jump from y1 to y2 takes: E1 - E2 (specific energies).
+float JumpEnergyLoss(const ChannelSection& section, float q, float g, float y1, float y2);
+
+// The length of the jump, estimated as on a horizontal apron: 6.1 times the
+// sequent depth (rectangular stilling basins).
+float JumpLengthEstimate(float sequentDepth);
+
 // The classification of a jump by its upstream Froude number, 1 or more:
 // "undular" below 1.7, "weak" below 2.5, "oscillating" below 4.5, "steady"
 // below 9, "strong" from 9.
