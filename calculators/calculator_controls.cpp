@@ -1,6 +1,5 @@
 #include "calculators/calculator_controls.h"
 
-#include "platform/numeric_field_filter.h"
 
 namespace rillo {
 
@@ -14,7 +13,7 @@ int NextRow(const QGridLayout& grid) {
 }  // namespace
 
 QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* captionName,
-                              const QString& text, const char* fieldName, PlatformServices& services) {
+                              const QString& text, const char* fieldName) {
     const int row = NextRow(grid);
     QWidget* parent = grid.parentWidget();
     caption = new QLabel(text, parent);
@@ -23,7 +22,6 @@ QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* c
     field->setObjectName(fieldName);
     field->setMinimumWidth(110);
     caption->setBuddy(field);
-    AttachNumericField(*field, services, NumericFieldKind::PositiveNumber);
     grid.addWidget(caption, row, 0);
     grid.addWidget(field, row, 1);
     return field;

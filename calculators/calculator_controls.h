@@ -10,14 +10,12 @@
 
 namespace rillo {
 
-class PlatformServices;
-
 // The rows that make up the calculator windows' input and result frames.
 
-// A caption and its numeric field on one row of `grid`; the field follows the
-// rules of a field that takes no minus sign. Returns the field.
+// A caption and its numeric field on one row of `grid` (the window binds the
+// field to its form's table, which gives its key rules). Returns the field.
 QLineEdit* AddNumericFieldRow(QGridLayout& grid, QLabel*& caption, const char* captionName,
-                              const QString& text, const char* fieldName, PlatformServices& services);
+                              const QString& text, const char* fieldName);
 
 // The label that shows a computed result (result_label.h), named.
 ResultLabel* MakeResultLabel(QWidget* parent, const char* name);

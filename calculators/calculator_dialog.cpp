@@ -27,11 +27,17 @@ MessageAnswer CalculatorDialog::ShowCalculatorMessage(const CalculatorMessage& m
         message.icon == MessageKind::Warning ? MessageIcon::Warning : MessageIcon::Information,
         message.yesNoCancel ? MessageButtons::YesNoCancel : MessageButtons::Ok);
     const bool goesOn = message.yesNoCancel && answer == MessageAnswer::Yes;
-    if (!message.focusField.empty() && !goesOn) {
-        if (auto* field = findChild<QWidget*>(QString::fromStdString(message.focusField)))
-            services_.SetFocus(field);
+    if (!goesOn) {
+        if (QWidget* field = FieldWidget(message.focusField)) services_.SetFocus(field);
     }
     return answer;
+}
+
+QWidget* CalculatorDialog::FieldWidget(FieldId field) const {
+    for (const auto& [id, widget] : fields_) {
+        if (!field.empty() && id == field) return widget;
+    }
+    return nullptr;
 }
 
 }  // namespace rillo

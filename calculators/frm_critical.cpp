@@ -6,7 +6,6 @@
 #include "calculators/channel_calculator_controls.h"
 #include "calculators/formulas/calculator_captions.h"
 #include "calculators/formulas/critical_depth_calculator.h"
-#include "platform/numeric_field_filter.h"
 
 namespace rillo {
 
@@ -48,9 +47,10 @@ void FrmCritical::BuildControls() {
     inputs->setRowStretch(4, 1);
     Label3->setText(kManningNCaption);
     lblSides->setText("Side slope:");
-    for (QLineEdit* field : {txtQ, txtB, txtn, txtSides}) {
-        AttachNumericField(*field, services_, NumericFieldKind::PositiveNumber);
-    }
+    BindField(txtQ, CriticalField::Flowrate);
+    BindField(txtB, CriticalField::Width);
+    BindField(txtn, CriticalField::ManningN);
+    BindField(txtSides, CriticalField::Sides);
 
     Frame3 = new QGroupBox(this);
     Frame3->setObjectName("Frame3");

@@ -46,10 +46,14 @@ void FrmGates::BuildControls() {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     auto* inputs = new QGridLayout(Frame1);
-    txtY1 = AddNumericFieldRow(*inputs, lblY1, "lblY1", "Upstream depth, ft:", "txtY1", services_);
-    txtB = AddNumericFieldRow(*inputs, lblB, "lblB", "Gate width, ft:", "txtB", services_);
-    txtGO = AddNumericFieldRow(*inputs, lblGO, "lblGO", "Gate opening, ft:", "txtGO", services_);
-    txtC = AddNumericFieldRow(*inputs, lblC, "lblC", "Gate coefficient:", "txtC", services_);
+    txtY1 = AddNumericFieldRow(*inputs, lblY1, "lblY1", "Upstream depth, ft:", "txtY1");
+    txtB = AddNumericFieldRow(*inputs, lblB, "lblB", "Gate width, ft:", "txtB");
+    txtGO = AddNumericFieldRow(*inputs, lblGO, "lblGO", "Gate opening, ft:", "txtGO");
+    txtC = AddNumericFieldRow(*inputs, lblC, "lblC", "Gate coefficient:", "txtC");
+    BindField(txtY1, GateField::UpstreamDepth);
+    BindField(txtB, GateField::Width);
+    BindField(txtGO, GateField::Opening);
+    BindField(txtC, GateField::Coefficient);
     txtC->setText("0.61");
 
     frmInputs = new QGroupBox(this);

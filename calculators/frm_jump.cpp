@@ -2,7 +2,6 @@
 
 #include "calculators/channel_calculator_controls.h"
 #include "calculators/formulas/hydraulic_jump.h"
-#include "platform/numeric_field_filter.h"
 
 namespace rillo {
 
@@ -45,9 +44,10 @@ void FrmJump::BuildControls() {
     lblQ->setText(QString::fromStdString(captions.flowrate));
     lblSides->setText(QString::fromStdString(captions.sides));
     lblY1->setText(QString::fromStdString(captions.upstreamDepth));
-    for (QLineEdit* field : {txtQ, txtY1, txtB, txtSides}) {
-        AttachNumericField(*field, services_, NumericFieldKind::PositiveNumber);
-    }
+    BindField(txtQ, JumpField::Flowrate);
+    BindField(txtY1, JumpField::UpstreamDepth);
+    BindField(txtB, JumpField::Width);
+    BindField(txtSides, JumpField::Sides);
 
     Frame3 = new QGroupBox(this);
     Frame3->setObjectName("Frame3");

@@ -4,7 +4,6 @@
 #include <QVBoxLayout>
 
 #include "calculators/channel_calculator_controls.h"
-#include "platform/numeric_field_filter.h"
 
 namespace rillo {
 
@@ -58,11 +57,11 @@ void FrmMannings::BuildControls() {
     AddFieldRow(*inputs, 4, lblS, "lblS", txtS, "txtS", frmInputs);
     inputs->setRowStretch(5, 1);
     lblM->setText("Side slope:");
-    for (QLineEdit* field : {txtQ, txtB, txtn, txtM}) {
-        AttachNumericField(*field, services_, NumericFieldKind::PositiveNumber);
-    }
-    // A bottom slope may be negative.
-    AttachNumericField(*txtS, services_, NumericFieldKind::SignedNumber);
+    BindField(txtQ, ManningField::Flowrate);
+    BindField(txtB, ManningField::Width);
+    BindField(txtn, ManningField::Roughness);
+    BindField(txtM, ManningField::Side);
+    BindField(txtS, ManningField::Slope);  // a bottom slope may be negative
 
     Frame2 = new QGroupBox(this);
     Frame2->setObjectName("Frame2");

@@ -58,9 +58,12 @@ void FrmOrifices::BuildControls() {
     Frame1 = new QGroupBox(this);
     Frame1->setObjectName("Frame1");
     auto* inputs = new QGridLayout(Frame1);
-    txtH = AddNumericFieldRow(*inputs, lblH, "lblH", "Head, ft:", "txtH", services_);
-    txtB = AddNumericFieldRow(*inputs, lblB, "lblB", "Diameter, ft:", "txtB", services_);
-    txtC = AddNumericFieldRow(*inputs, lblC, "lblC", "Orifice coefficient:", "txtC", services_);
+    txtH = AddNumericFieldRow(*inputs, lblH, "lblH", "Head, ft:", "txtH");
+    txtB = AddNumericFieldRow(*inputs, lblB, "lblB", "Diameter, ft:", "txtB");
+    txtC = AddNumericFieldRow(*inputs, lblC, "lblC", "Orifice coefficient:", "txtC");
+    BindField(txtB, OrificeField::Size);
+    BindField(txtC, OrificeField::Coefficient);
+    BindField(txtH, OrificeField::Head);
     txtC->setText("0.61");
 
     Frame2 = new QGroupBox(this);

@@ -79,12 +79,15 @@ void FrmWeirs::BuildControls() {
     Frame3 = new QGroupBox(picWeirType);
     Frame3->setObjectName("Frame3");
     auto* inputs = new QGridLayout(Frame3);
-    txtWeirL = AddNumericFieldRow(*inputs, lblWeirL, "lblWeirL", "Weir length, ft:", "txtWeirL", services_);
-    txtWeirH = AddNumericFieldRow(*inputs, lblH, "lblH", "Head over weir, ft:", "txtWeirH", services_);
-    txtWeirC = AddNumericFieldRow(*inputs, lblC, "lblC", "Weir coefficient:", "txtWeirC", services_);
+    txtWeirL = AddNumericFieldRow(*inputs, lblWeirL, "lblWeirL", "Weir length, ft:", "txtWeirL");
+    txtWeirH = AddNumericFieldRow(*inputs, lblH, "lblH", "Head over weir, ft:", "txtWeirH");
+    txtWeirC = AddNumericFieldRow(*inputs, lblC, "lblC", "Weir coefficient:", "txtWeirC");
     txtWeirC->setText("0.61");
-    txtDSWeirH = AddNumericFieldRow(*inputs, lblDSWeirH, "lblDSWeirH", "Downstream head, ft:", "txtDSWeirH",
-                                    services_);
+    txtDSWeirH = AddNumericFieldRow(*inputs, lblDSWeirH, "lblDSWeirH", "Downstream head, ft:", "txtDSWeirH");
+    BindField(txtWeirL, {WeirField::Length, WeirField::Angle});
+    BindField(txtWeirH, WeirField::Head);
+    BindField(txtWeirC, WeirField::Coefficient);
+    BindField(txtDSWeirH, WeirField::DownstreamHead);
     chkBroadcrested = new QCheckBox("Broad-crested?", Frame3);
     chkBroadcrested->setObjectName("chkBroadcrested");
     // The box and the downstream head are never shown together: they share a row.

@@ -4,6 +4,18 @@
 
 namespace rillo::cli {
 
+const std::array<const char*, kBatchColumnCount>& BatchColumnNames() {
+    static const std::array<const char*, kBatchColumnCount> names = [] {
+        std::array<const char*, kBatchColumnCount> n{};
+        n[kShapeColumn] = "shape";
+        n[kUnitsColumn] = "units";
+        for (InputField field : kProfileOptionOrder) n[ColumnOf(field)] = FieldOf(field).column;
+        n[kNameColumn] = "name";
+        return n;
+    }();
+    return names;
+}
+
 namespace {
 
 std::string ColumnKey(std::string_view name) {
@@ -27,72 +39,108 @@ std::string Printable(std::string_view text) {
 
 std::string ColumnList() {
     std::string list;
-    for (const char* name : kBatchColumnNames) list += (list.empty() ? "" : ", ") + std::string(name);
+    for (const char* name : BatchColumnNames()) list += (list.empty() ? "" : ", ") + std::string(name);
     return list;
 }
 
 }  // namespace
 
-BatchCasesResult ReadBatchCases(std::string_view csvText) {
-    BatchCasesResult result;
-    CsvReadResult csv = ReadCsv(csvText);
-    if (!csv.ok()) {
-        result.error = csv.error;
-        return result;
+// A header at fault is the fault to report unless the text is no CSV at all,
+// as far as a whole file of cases was ever read (256 MiB).
+void BatchCaseReader::PreferCsvError() {
+    while (csv_.bytesRead() < (std::size_t{256} << 20) && csv_.Next(record_)) {
     }
-    if (csv.records.empty()) {
-        result.error =
-            CsvError{1, "the file is empty; its first line must name the columns (" + ColumnList() + ")"};
-        return result;
-    }
+    if (csv_.error()) error_ = csv_.error();
+}
 
-    const CsvRecord& header = csv.records.front();
-    if (!header.utf8) {
-        result.error = CsvError{header.line, "bytes that are not UTF-8 text in the header row"};
-        return result;
+bool BatchCaseReader::ReadHeader() {
+    headerRead_ = true;
+    if (!ReadHeaderColumns()) {
+        if (!csv_.error()) PreferCsvError();
+        return false;
     }
-    std::vector<std::size_t> columnOf;  // header position -> column
-    std::array<bool, kBatchColumnCount> named{};
+    return true;
+}
+
+bool BatchCaseReader::ReadHeaderColumns() {
+    if (!csv_.Next(record_)) {
+        error_ = csv_.error() ? csv_.error()
+                              : CsvError{1, "the file is empty; its first line must name the columns (" +
+                                                ColumnList() + ")"};
+        return false;
+    }
+    const CsvRecord& header = record_;
+    if (header.tooLong) {
+        error_ = CsvError{header.line, "the header row is longer than " +
+                                           std::to_string(kMaxBatchRowBytes >> 20) + " MiB"};
+        return false;
+    }
+    if (!header.utf8) {
+        error_ = CsvError{header.line, "bytes that are not UTF-8 text in the header row"};
+        return false;
+    }
     for (const std::string& cell : header.cells) {
         const std::string key = ColumnKey(cell);
         std::size_t column = 0;
-        while (column < kBatchColumnCount && key != kBatchColumnNames[column]) ++column;
+        while (column < kBatchColumnCount && key != BatchColumnNames()[column]) ++column;
         if (column == kBatchColumnCount) {
-            result.error = CsvError{
+            error_ = CsvError{
                 header.line, "\"" + Printable(cell) + "\" is not a column; the columns are " + ColumnList()};
-            return result;
+            return false;
         }
-        if (named[column]) {
-            result.error = CsvError{header.line, "the column \"" + Printable(key) + "\" is named twice"};
-            return result;
+        if (named_[column]) {
+            error_ = CsvError{header.line, "the column \"" + Printable(key) + "\" is named twice"};
+            return false;
         }
-        named[column] = true;
-        columnOf.push_back(column);
+        named_[column] = true;
+        columnOf_.push_back(column);
     }
+    return true;
+}
 
-    if (csv.records.size() == 1) {
-        result.error = CsvError{header.line, "only the header row; no case follows it"};
-        return result;
+bool BatchCaseReader::Next(BatchCase& c) {
+    if (error_ || (!headerRead_ && !ReadHeader())) return false;
+    const std::size_t headerLine = record_.line;
+    if (!csv_.Next(record_)) {
+        error_ = csv_.error();
+        if (!error_ && row_ == 0) error_ = CsvError{headerLine, "only the header row; no case follows it"};
+        return false;
     }
-    result.cases.reserve(csv.records.size() - 1);
-    for (std::size_t i = 1; i < csv.records.size(); ++i) {
-        CsvRecord& record = csv.records[i];
-        BatchCase& c = result.cases.emplace_back();
-        c.row = i;
-        const std::string line = "line " + std::to_string(record.line) + ": ";
-        // A cell too many or too few would shift the values into the wrong
-        // columns and compute another channel than the one meant.
-        if (record.cells.size() != columnOf.size()) {
-            c.refusal = line + "a row of " + std::to_string(record.cells.size()) + " cells where the header names " +
-                        std::to_string(columnOf.size()) + " columns.";
-            continue;
-        }
-        if (!record.utf8) {
-            c.refusal = line + "bytes that are not UTF-8 text.";
-            continue;
-        }
-        for (std::size_t k = 0; k < columnOf.size(); ++k) c.cells[columnOf[k]] = std::move(record.cells[k]);
-        if (!named[kStartColumn]) c.cells[kStartColumn] = kDefaultStartStation;
+    CsvRecord& record = record_;
+    c = BatchCase{};
+    c.row = ++row_;
+    const std::string line = "line " + std::to_string(record.line) + ": ";
+    if (record.tooLong) {
+        const bool oneCell = record.longCell < columnOf_.size();
+        c.refusal = line + (oneCell ? "the " + std::string(BatchColumnNames()[columnOf_[record.longCell]]) + " cell"
+                                    : std::string("the row")) +
+                    " is longer than " + std::to_string(kMaxBatchRowBytes >> 20) + " MiB.";
+        return true;
+    }
+    // A cell too many or too few would shift the values into the wrong
+    // columns and compute another channel than the one meant.
+    if (record.cells.size() != columnOf_.size()) {
+        c.refusal = line + "a row of " + std::to_string(record.cells.size()) + " cells where the header names " +
+                    std::to_string(columnOf_.size()) + " columns.";
+        return true;
+    }
+    if (!record.utf8) {
+        c.refusal = line + "bytes that are not UTF-8 text.";
+        return true;
+    }
+    for (std::size_t k = 0; k < columnOf_.size(); ++k) c.cells[columnOf_[k]] = std::move(record.cells[k]);
+    if (!named_[kStartColumn]) c.cells[kStartColumn] = kDefaultStartStation;
+    return true;
+}
+
+BatchCasesResult ReadBatchCases(std::string_view csvText) {
+    TextSource source(csvText);
+    BatchCaseReader reader(source);
+    BatchCasesResult result;
+    for (BatchCase c; reader.Next(c);) result.cases.push_back(std::move(c));
+    if (reader.error()) {
+        result.cases.clear();
+        result.error = reader.error();
     }
     return result;
 }

@@ -39,7 +39,7 @@ std::string WhyItWouldNotOpen(const std::string& file, const BatchCase& c) {
         for (std::size_t k = kStartColumn; k < kBatchColumnCount; ++k) {
             if (c.cells[k].size() > c.cells[longest].size()) longest = k;
         }
-        return std::string(kBatchColumnNames[longest]) + ": the cell is too long for a profile file, which " +
+        return std::string(BatchColumnNames()[longest]) + ": the cell is too long for a profile file, which " +
                "the program opens up to " + std::to_string(kMaxProfileFileBytes >> 20) + " MiB.";
     }
     const ProfileReadResult read = ReadProfileText(file);
@@ -65,7 +65,7 @@ const char* StatusWord(BatchStatus status) {
 
 std::vector<std::string> BatchOutputHeader() {
     std::vector<std::string> header = {"row"};
-    header.insert(header.end(), kBatchColumnNames.begin(), kBatchColumnNames.end());
+    header.insert(header.end(), BatchColumnNames().begin(), BatchColumnNames().end());
     for (const char* name : {"normal_depth", "normal_area", "critical_depth", "critical_area", "flow_type",
                              "profile_type", "control_depth", "rows", "status", "message"}) {
         header.emplace_back(name);
@@ -78,14 +78,7 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
     ProfileOptions o;
     o.shape = OptionWord(c.cells[kShapeColumn], "trapezoidal");
     o.units = OptionWord(c.cells[kUnitsColumn], "english");
-    o.texts.startStation = c.cells[kStartColumn];
-    o.texts.endStation = c.cells[kEndColumn];
-    o.texts.flowrate = c.cells[kFlowColumn];
-    o.texts.widthOrDiameter = c.cells[kWidthColumn];
-    o.texts.manningN = c.cells[kNColumn];
-    o.texts.bottomSlope = c.cells[kSlopeColumn];
-    o.texts.sideSlopeOrHeight = c.cells[kSideColumn];
-    o.texts.controlDepth = c.cells[kControlColumn];
+    for (const ProfileField& field : FormFieldsOf(InputField{})) o.texts.*field.text = c.cells[ColumnOf(field.id)];
     o.name = c.cells[kNameColumn];
     o.format = "flo";
 

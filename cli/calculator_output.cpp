@@ -42,7 +42,7 @@ int ReportCalculatorMessage(const CalculatorMessage& message, std::ostream& err,
 int ReportCalculatorMessage(const CalculatorMessage& message, const std::vector<CalculatorField>& fields,
                             std::ostream& err) {
     auto named = std::find_if(fields.begin(), fields.end(), [&](const CalculatorField& field) {
-        return !message.focusField.empty() && message.focusField == field.control;
+        return !message.focusField.empty() && message.focusField == field.field;
     });
     if (named != fields.end()) err << named->option << ": ";
     return ReportCalculatorMessage(message, err);

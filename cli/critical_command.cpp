@@ -12,12 +12,11 @@ CLI::App* AddCriticalCommand(CLI::App& app, CriticalOptions& o) {
     CLI::App* cmd = app.add_subcommand("critical", "Critical depth and critical slope of a channel.");
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     AddShapeUnitsAndFormat(*cmd, o.shape, o.units, o.format);
-    cmd->add_option("--flow", o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s (required)");
-    cmd->add_option("--width", o.texts.width,
+    cmd->add_option(FieldOf(CriticalField::Flowrate).option, o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s (required)");
+    cmd->add_option(FieldOf(CriticalField::Width).option, o.texts.width,
                     "Bottom width (trapezoidal) or diameter (other shapes) (required)");
-    cmd->add_option("--n", o.texts.manningN, "Manning's roughness coefficient n (required)");
-    cmd->add_option(
-        "--side", o.texts.sides,
+    cmd->add_option(FieldOf(CriticalField::ManningN).option, o.texts.manningN, "Manning's roughness coefficient n (required)");
+    cmd->add_option(FieldOf(CriticalField::Sides).option, o.texts.sides,
         "Side slope z (trapezoidal) or side height (elongated); absent: 0; ignored by the other shapes");
     return cmd;
 }
@@ -25,10 +24,10 @@ CLI::App* AddCriticalCommand(CLI::App& app, CriticalOptions& o) {
 int RunCriticalCommand(const CriticalOptions& o, std::ostream& out, std::ostream& err) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
-    if (!FieldTextsAccepted({{"--flow", "txtQ", o.texts.flowrate},
-                             {"--width", "txtB", o.texts.width},
-                             {"--n", "txtn", o.texts.manningN},
-                             {"--side", "txtSides", o.texts.sides}},
+    if (!FieldTextsAccepted({TableField(CriticalField::Flowrate, o.texts.flowrate),
+                             TableField(CriticalField::Width, o.texts.width),
+                             TableField(CriticalField::ManningN, o.texts.manningN),
+                             TableField(CriticalField::Sides, o.texts.sides)},
                             err)) {
         return kExitUsage;
     }
@@ -48,7 +47,9 @@ int RunCriticalCommand(const CriticalOptions& o, std::ostream& out, std::ostream
     if (!outcome.message) return kExitOk;
 
     const std::string missing = MissingOptionsHint(
-        {{"--flow", o.texts.flowrate}, {"--width", o.texts.width}, {"--n", o.texts.manningN}});
+        {{FieldOf(CriticalField::Flowrate).option, o.texts.flowrate},
+         {FieldOf(CriticalField::Width).option, o.texts.width},
+         {FieldOf(CriticalField::ManningN).option, o.texts.manningN}});
     return ReportCalculatorMessage(*outcome.message, err, missing);
 }
 

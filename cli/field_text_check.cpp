@@ -22,7 +22,7 @@ std::string Shown(const std::string& text) {
 std::optional<RefusedField> FirstRefusedField(const std::vector<OptionField>& fields) {
     for (const OptionField& field : fields) {
         if (const char* refusal = NumericTextRefusal(field.text, field.minusAllowed)) {
-            return RefusedField{field.option,
+            return RefusedField{field.option, field.field,
                                 std::string(kInputErrorTitle) + ": " + refusal + " (" + Shown(field.text) + ")"};
         }
     }

@@ -14,10 +14,10 @@ CLI::App* AddGateCommand(CLI::App& app, GateOptions& o) {
         "gate", "Flowrate and velocity under a vertical, tainter or drum gate in a rectangular channel.");
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     AddUnitsAndFormatOptions(*cmd, o.units, o.format);
-    cmd->add_option("--upstream-depth", o.upstreamDepth, "Upstream depth Y1, ft or m");
-    cmd->add_option("--width", o.width, "Gate width, ft or m");
-    cmd->add_option("--opening", o.opening, "Gate opening, ft or m; less than the upstream depth");
-    cmd->add_option("--coefficient", o.coefficient, "Gate (contraction) coefficient")->capture_default_str();
+    cmd->add_option(FieldOf(GateField::UpstreamDepth).option, o.upstreamDepth, "Upstream depth Y1, ft or m");
+    cmd->add_option(FieldOf(GateField::Width).option, o.width, "Gate width, ft or m");
+    cmd->add_option(FieldOf(GateField::Opening).option, o.opening, "Gate opening, ft or m; less than the upstream depth");
+    cmd->add_option(FieldOf(GateField::Coefficient).option, o.coefficient, "Gate (contraction) coefficient")->capture_default_str();
     return cmd;
 }
 
@@ -30,10 +30,10 @@ int RunGateCommand(const GateOptions& o, std::ostream& out, std::ostream& err) {
     in.coefficient = o.coefficient;
 
     const std::vector<CalculatorField> fields = {
-        {"--upstream-depth", "txtY1", in.upstreamDepth},
-        {"--width", "txtB", in.width},
-        {"--opening", "txtGO", in.opening},
-        {"--coefficient", "txtC", in.coefficient},
+        TableField(GateField::UpstreamDepth, in.upstreamDepth),
+        TableField(GateField::Width, in.width),
+        TableField(GateField::Opening, in.opening),
+        TableField(GateField::Coefficient, in.coefficient),
     };
     if (!FieldTextsAccepted(fields, err)) return kExitUsage;
     const GateResult result = ComputeGateFlow(in);

@@ -14,13 +14,12 @@ CLI::App* AddJumpCommand(CLI::App& app, JumpOptions& o) {
         "Sequent depth, energy loss, length and type of a hydraulic jump from a supercritical depth.");
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     AddShapeUnitsAndFormat(*cmd, o.shape, o.units, o.format);
-    cmd->add_option("--flow", o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s (required)");
-    cmd->add_option("--width", o.texts.width,
+    cmd->add_option(FieldOf(JumpField::Flowrate).option, o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s (required)");
+    cmd->add_option(FieldOf(JumpField::Width).option, o.texts.width,
                     "Bottom width (trapezoidal) or diameter (other shapes) (required)");
-    cmd->add_option(
-        "--side", o.texts.sides,
+    cmd->add_option(FieldOf(JumpField::Sides).option, o.texts.sides,
         "Side slope z (trapezoidal) or side height (elongated); absent: 0; ignored by the other shapes");
-    cmd->add_option("--depth", o.texts.upstreamDepth,
+    cmd->add_option(FieldOf(JumpField::UpstreamDepth).option, o.texts.upstreamDepth,
                     "Upstream depth Y1, the supercritical depth entering the jump (required)");
     return cmd;
 }
@@ -28,10 +27,10 @@ CLI::App* AddJumpCommand(CLI::App& app, JumpOptions& o) {
 int RunJumpCommand(const JumpOptions& o, std::ostream& out, std::ostream& err) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
-    const std::vector<CalculatorField> fields = {{"--flow", "txtQ", o.texts.flowrate},
-                                                 {"--width", "txtB", o.texts.width},
-                                                 {"--side", "txtSides", o.texts.sides},
-                                                 {"--depth", "txtY1", o.texts.upstreamDepth}};
+    const std::vector<CalculatorField> fields = {TableField(JumpField::Flowrate, o.texts.flowrate),
+                                                 TableField(JumpField::Width, o.texts.width),
+                                                 TableField(JumpField::Sides, o.texts.sides),
+                                                 TableField(JumpField::UpstreamDepth, o.texts.upstreamDepth)};
     if (!FieldTextsAccepted(fields, err)) return kExitUsage;
     const JumpOutcome outcome = ComputeHydraulicJump(shape, units, o.texts);
 
@@ -56,7 +55,9 @@ int RunJumpCommand(const JumpOptions& o, std::ostream& out, std::ostream& err) {
     if (!outcome.message) return kExitOk;
     if (outcome.message->text == kJumpIncompleteInputText) {
         const std::string missing = MissingOptionsHint(
-            {{"--flow", o.texts.flowrate}, {"--width", o.texts.width}, {"--depth", o.texts.upstreamDepth}});
+            {{FieldOf(JumpField::Flowrate).option, o.texts.flowrate},
+             {FieldOf(JumpField::Width).option, o.texts.width},
+             {FieldOf(JumpField::UpstreamDepth).option, o.texts.upstreamDepth}});
         return ReportCalculatorMessage(*outcome.message, err, missing);
     }
     return ReportCalculatorMessage(*outcome.message, fields, err);

@@ -25,7 +25,7 @@ struct FieldSource {
     const char* option;
 };
 
-// The options that fill txtQ, txtn and txtS on the tab: the depth takes the
+// The options that fill the flowrate, roughness and slope fields on the tab: the depth takes the
 // place of the unknown.
 struct TabFields {
     FieldSource flowField, roughnessField, slopeField;
@@ -34,15 +34,16 @@ struct TabFields {
 };
 
 TabFields FieldsOfTab(ManningUnknown unknown, const ManningOptions& o) {
-    const FieldSource flow{&o.flow, "--flow"}, depth{&o.depth, "--depth"}, n{&o.n, "--n"},
-        slope{&o.slope, "--slope"};
+    const FieldSource flow{&o.flow, FieldOf(ManningField::Flowrate).option},
+        depth{&o.depth, kManningDepthOption}, n{&o.n, FieldOf(ManningField::Roughness).option},
+        slope{&o.slope, FieldOf(ManningField::Slope).option};
     switch (unknown) {
-        case ManningUnknown::Flowrate: return {depth, n, slope, o.flowOption, "--flow"};
-        case ManningUnknown::Slope: return {flow, n, depth, o.slopeOption, "--slope"};
-        case ManningUnknown::Roughness: return {flow, depth, slope, o.nOption, "--n"};
+        case ManningUnknown::Flowrate: return {depth, n, slope, o.flowOption, flow.option};
+        case ManningUnknown::Slope: return {flow, n, depth, o.slopeOption, slope.option};
+        case ManningUnknown::Roughness: return {flow, depth, slope, o.nOption, n.option};
         case ManningUnknown::Depth: break;
     }
-    return {flow, n, slope, o.depthOption, "--depth"};
+    return {flow, n, slope, o.depthOption, depth.option};
 }
 
 const char* UnknownKey(ManningUnknown unknown) {
@@ -67,13 +68,12 @@ CLI::App* AddManningCommand(CLI::App& app, ManningOptions& o) {
         ->transform(CLI::IsMember({"depth", "flow", "slope", "roughness"}, CLI::ignore_case))
         ->capture_default_str();
     AddShapeUnitsAndFormat(*cmd, o.shape, o.units, o.format);
-    o.flowOption = cmd->add_option("--flow", o.flow, "Flowrate Q, ft^3/s or m^3/s (not with --solve flow)");
-    o.depthOption = cmd->add_option("--depth", o.depth, "Depth of flow, ft or m (not with --solve depth)");
-    cmd->add_option("--width", o.width, "Bottom width (trapezoidal) or diameter (other shapes)");
-    o.nOption = cmd->add_option("--n", o.n, "Manning's roughness coefficient n (not with --solve roughness)");
-    o.slopeOption = cmd->add_option("--slope", o.slope, "Bottom slope S (not with --solve slope)");
-    cmd->add_option(
-        "--side", o.side,
+    o.flowOption = cmd->add_option(FieldOf(ManningField::Flowrate).option, o.flow, "Flowrate Q, ft^3/s or m^3/s (not with --solve flow)");
+    o.depthOption = cmd->add_option(kManningDepthOption, o.depth, "Depth of flow, ft or m (not with --solve depth)");
+    cmd->add_option(FieldOf(ManningField::Width).option, o.width, "Bottom width (trapezoidal) or diameter (other shapes)");
+    o.nOption = cmd->add_option(FieldOf(ManningField::Roughness).option, o.n, "Manning's roughness coefficient n (not with --solve roughness)");
+    o.slopeOption = cmd->add_option(FieldOf(ManningField::Slope).option, o.slope, "Bottom slope S (not with --solve slope)");
+    cmd->add_option(FieldOf(ManningField::Side).option, o.side,
         "Side slope z (trapezoidal) or side height (elongated); absent: 0; ignored by the other shapes");
     return cmd;
 }
@@ -88,11 +88,11 @@ int RunManningCommand(const ManningOptions& o, std::ostream& out, std::ostream& 
         return kExitUsage;
     }
 
-    if (!FieldTextsAccepted({{tab.flowField.option, "txtQ", *tab.flowField.text},
-                             {"--width", "txtB", o.width},
-                             {tab.roughnessField.option, "txtn", *tab.roughnessField.text},
-                             {"--side", "txtM", o.side},
-                             {tab.slopeField.option, "txtS", *tab.slopeField.text, true}},
+    if (!FieldTextsAccepted({TableField(ManningField::Flowrate, *tab.flowField.text, tab.flowField.option),
+                             TableField(ManningField::Width, o.width),
+                             TableField(ManningField::Roughness, *tab.roughnessField.text, tab.roughnessField.option),
+                             TableField(ManningField::Side, o.side),
+                             TableField(ManningField::Slope, *tab.slopeField.text, tab.slopeField.option)},
                             err)) {
         return kExitUsage;
     }
@@ -101,7 +101,7 @@ int RunManningCommand(const ManningOptions& o, std::ostream& out, std::ostream& 
     const ManningOutcome outcome = ComputeManning(unknown, shape, units, texts);
     if (outcome.message) {
         const std::string missing = MissingOptionsHint({{tab.flowField.option, *tab.flowField.text},
-                                                        {"--width", o.width},
+                                                        {FieldOf(ManningField::Width).option, o.width},
                                                         {tab.roughnessField.option, *tab.roughnessField.text},
                                                         {tab.slopeField.option, *tab.slopeField.text}});
         return ReportCalculatorMessage(*outcome.message, err, missing);

@@ -16,9 +16,9 @@ CLI::App* AddOrificeCommand(CLI::App& app, OrificeOptions& o) {
         ->transform(CLI::IsMember({"circular", "square"}, CLI::ignore_case))
         ->capture_default_str();
     AddUnitsAndFormatOptions(*cmd, o.units, o.format);
-    cmd->add_option("--size", o.size, "Diameter (circular) or side (square), ft or m");
-    cmd->add_option("--head", o.head, "Head on the orifice, ft or m");
-    cmd->add_option("--coefficient", o.coefficient, "Orifice discharge coefficient, typically 0.5 to 1.0")
+    cmd->add_option(FieldOf(OrificeField::Size).option, o.size, "Diameter (circular) or side (square), ft or m");
+    cmd->add_option(FieldOf(OrificeField::Head).option, o.head, "Head on the orifice, ft or m");
+    cmd->add_option(FieldOf(OrificeField::Coefficient).option, o.coefficient, "Orifice discharge coefficient, typically 0.5 to 1.0")
         ->capture_default_str();
     return cmd;
 }
@@ -32,9 +32,9 @@ int RunOrificeCommand(const OrificeOptions& o, std::ostream& out, std::ostream& 
     in.head = o.head;
 
     const std::vector<CalculatorField> fields = {
-        {"--size", "txtB", in.size},
-        {"--coefficient", "txtC", in.coefficient},
-        {"--head", "txtH", in.head},
+        TableField(OrificeField::Size, in.size),
+        TableField(OrificeField::Coefficient, in.coefficient),
+        TableField(OrificeField::Head, in.head),
     };
     if (!FieldTextsAccepted(fields, err)) return kExitUsage;
     const OrificeResult result = ComputeOrificeFlow(in);

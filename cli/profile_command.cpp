@@ -6,6 +6,7 @@
 #include "cli/field_text_check.h"
 #include "cli/profile_file_output.h"
 #include "engine/numeric_field_text.h"
+#include "engine/profile_fields.h"
 #include "engine/product_version.h"
 #include "sections/profile_dispatch.h"
 
@@ -59,17 +60,7 @@ bool IsUnitsName(const std::string& name) {
 }
 
 const char* OptionName(InputField field) {
-    switch (field) {
-        case InputField::StartStation: return "--start";
-        case InputField::EndStation: return "--end";
-        case InputField::Flowrate: return "--flow";
-        case InputField::WidthOrDiameter: return "--width";
-        case InputField::ManningN: return "--n";
-        case InputField::BottomSlope: return "--slope";
-        case InputField::ControlDepth: return "--control";
-        case InputField::SideSlopeOrHeight: return "--side";
-    }
-    return "";
+    return FieldOf(field).option;
 }
 
 CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
@@ -83,18 +74,13 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     cmd->add_option("--units", o.units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
         ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
         ->capture_default_str();
-    cmd->add_option("--start", o.texts.startStation, "Start (upstream) station, e.g. 0+00.000")
-        ->capture_default_str();
-    cmd->add_option("--end", o.texts.endStation, "End (downstream) station, e.g. 10+00.000")->required();
-    cmd->add_option("--flow", o.texts.flowrate, "Flowrate Q, ft^3/s or m^3/s")->required();
-    cmd->add_option("--width", o.texts.widthOrDiameter,
-                    "Bottom width (trapezoidal; 0 or absent for a triangle) or diameter (other shapes)");
-    cmd->add_option("--n", o.texts.manningN, "Manning's roughness coefficient n")->required();
-    cmd->add_option("--slope", o.texts.bottomSlope, "Bottom slope S0 (length per length; may be negative)")
-        ->required();
-    cmd->add_option("--side", o.texts.sideSlopeOrHeight,
-                    "Side slope z (trapezoidal, horizontal per 1 vertical) or side height (elongated)");
-    cmd->add_option("--control", o.texts.controlDepth, "Control depth; absent: the critical depth");
+    for (InputField id : kProfileOptionOrder) {
+        const ProfileField& field = FieldOf(id);
+        std::string& text = o.texts.*field.text;
+        CLI::Option* option = cmd->add_option(field.option, text, field.help);
+        if (field.required) option->required();
+        if (!text.empty()) option->capture_default_str();  // the start station's default
+    }
     cmd->add_option("--name", o.name, "Channel name; absent: the shape's name, e.g. \"Circular Channel\"");
     cmd->add_option("--format", o.format,
                     "Output: text (summary and table), tsv, or flo (the program's profile file)")
@@ -120,21 +106,14 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
         return outcome;
     };
     // A text the inputs view's fields would refuse is never read as a guess.
-    const ProfileInputTexts& t = o.texts;
-    if (std::optional<RefusedField> refused = FirstRefusedField({
-            {"--flow", "txtQ", t.flowrate},
-            {"--width", "txtD", t.widthOrDiameter},
-            {"--n", "txtRN", t.manningN},
-            {"--slope", "txtSO", t.bottomSlope, true},
-            {"--control", "txtYCont", t.controlDepth},
-            {"--side", "txtSlope", t.sideSlopeOrHeight},
-        })) {
+    // The stations follow stationing notation, which the input checks read.
+    std::vector<OptionField> numbers;
+    for (const ProfileField& field : FormFieldsOf(InputField{})) {
+        if (field.keys != FieldKeys::Station) numbers.push_back(TableField(field.id, o.texts.*field.text));
+    }
+    if (std::optional<RefusedField> refused = FirstRefusedField(numbers)) {
         // The message is the field's "Input Error: ..." under its title.
-        std::optional<InputField> field;
-        for (InputField f : {InputField::Flowrate, InputField::WidthOrDiameter, InputField::ManningN,
-                             InputField::BottomSlope, InputField::ControlDepth, InputField::SideSlopeOrHeight}) {
-            if (refused->option == OptionName(f)) field = f;
-        }
+        const std::optional<InputField> field = refused->field.As<InputField>();
         const std::string prefix = std::string(kInputErrorTitle) + ": ";
         std::string text = refused->message.rfind(prefix, 0) == 0 ? refused->message.substr(prefix.size())
                                                                    : refused->message;

@@ -51,16 +51,16 @@ CLI::App* AddWeirCommand(CLI::App& app, WeirOptions& o) {
                   "Broad-crested (free-flowing rectangular weir only); otherwise sharp-crested");
     AddUnitsAndFormatOptions(*cmd, o.units, o.format);
     CLI::Option* length =
-        cmd->add_option("--length", o.length, "Weir length, ft or m (rectangular, cipolletti)");
+        cmd->add_option(FieldOf(WeirField::Length).option, o.length, "Weir length, ft or m (rectangular, cipolletti)");
     CLI::Option* angle =
-        cmd->add_option("--angle", o.angle, "V-notch angle in degrees, less than 180 (v-notch)");
+        cmd->add_option(FieldOf(WeirField::Angle).option, o.angle, "V-notch angle in degrees, less than 180 (v-notch)");
     length->excludes(angle);
     o.lengthOption = length;
     o.angleOption = angle;
-    cmd->add_option("--head", o.head, "Upstream head over the crest, ft or m");
-    cmd->add_option("--coefficient", o.coefficient, "Weir coefficient")->capture_default_str();
+    cmd->add_option(FieldOf(WeirField::Head).option, o.head, "Upstream head over the crest, ft or m");
+    cmd->add_option(FieldOf(WeirField::Coefficient).option, o.coefficient, "Weir coefficient")->capture_default_str();
     o.downstreamHeadOption =
-        cmd->add_option("--downstream-head", o.downstreamHead, "Downstream head, ft or m (with --submerged)");
+        cmd->add_option(FieldOf(WeirField::DownstreamHead).option, o.downstreamHead, "Downstream head, ft or m (with --submerged)");
     return cmd;
 }
 
@@ -81,10 +81,10 @@ int RunWeirCommand(const WeirOptions& o, std::ostream& out, std::ostream& err) {
     in.downstreamHead = o.submerged ? o.downstreamHead : std::string();
 
     std::vector<CalculatorField> fields = {
-        {vNotch ? "--angle" : "--length", "txtWeirL", in.lengthOrAngle},
-        {"--head", "txtWeirH", in.head},
-        {"--coefficient", "txtWeirC", in.coefficient},
-        {"--downstream-head", "txtDSWeirH", in.downstreamHead},
+        TableField(vNotch ? WeirField::Angle : WeirField::Length, in.lengthOrAngle),
+        TableField(WeirField::Head, in.head),
+        TableField(WeirField::Coefficient, in.coefficient),
+        TableField(WeirField::DownstreamHead, in.downstreamHead),
     };
     if (!FieldTextsAccepted(fields, err)) return kExitUsage;
     WeirResult result = ComputeWeirFlow(in);

@@ -3,6 +3,7 @@
 #include "documents/frm_main_grid.h"
 #include "documents/frm_main_inputs.h"
 #include "documents/frm_main_results.h"
+#include "engine/profile_fields.h"
 
 #include <array>
 #include <utility>
@@ -43,14 +44,8 @@ void WriteRows(const ProfileTable& table, FrmMainGrid& grid) {
 
 ProfileInputTexts ReadInputTexts(const FrmMainInputs& inputs) {
     ProfileInputTexts texts;
-    texts.startStation = Utf8(inputs.txtXS1->text());
-    texts.endStation = Utf8(inputs.txtXS2->text());
-    texts.flowrate = Utf8(inputs.txtQ->text());
-    texts.widthOrDiameter = Utf8(inputs.txtD->text());
-    texts.manningN = Utf8(inputs.txtRN->text());
-    texts.bottomSlope = Utf8(inputs.txtSO->text());
-    texts.controlDepth = Utf8(inputs.txtYCont->text());
-    texts.sideSlopeOrHeight = Utf8(inputs.txtSlope->text());
+    for (const ProfileField& field : FormFieldsOf(InputField{}))
+        texts.*field.text = Utf8(inputs.Field(field.id)->text());
     return texts;
 }
 
@@ -74,14 +69,8 @@ ProfileDocument ReadDocumentTexts(const FrmMainInputs& inputs, const FrmMainResu
 
 void WriteDocumentTexts(const ProfileDocument& document, FrmMainInputs& inputs, FrmMainResults& results,
                         FrmMainGrid& grid) {
-    inputs.txtXS1->setText(FromUtf8(document.startStation));
-    inputs.txtXS2->setText(FromUtf8(document.endStation));
-    inputs.txtQ->setText(FromUtf8(document.flowrate));
-    inputs.txtD->setText(FromUtf8(document.widthOrDiameter));
-    inputs.txtRN->setText(FromUtf8(document.manningN));
-    inputs.txtSO->setText(FromUtf8(document.bottomSlope));
-    inputs.txtYCont->setText(FromUtf8(document.controlDepth));
-    inputs.txtSlope->setText(FromUtf8(document.sideSlopeOrHeight));
+    for (const ProfileField& field : FormFieldsOf(InputField{}))
+        inputs.Field(field.id)->setText(FromUtf8(document.*field.text));
 
     for (auto& [text, label] : SummaryLabels(document.summary, results)) label->setText(FromUtf8(text));
 

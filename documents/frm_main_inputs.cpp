@@ -4,12 +4,37 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
+#include "engine/profile_fields.h"
+
 namespace rillo {
 
 namespace {
 
 const char* const kControlDepthTip =
     " Leave control depth blank and Rillo will calculate control depth as critical depth";
+
+// The view's one mapping from an input to its widgets, in the order of the
+// inputs' table (profile_fields.h), with the captions shown before the unit
+// system labels them.
+struct InputRow {
+    QLabel* FrmMainInputs::* label;
+    const char* labelName;
+    const char* caption;
+    QLineEdit* FrmMainInputs::* field;
+    const char* fieldName;
+};
+using V = FrmMainInputs;
+const InputRow kRows[] = {
+    {&V::lblXS1, "lblXS1", "Start station", &V::txtXS1, "txtXS1"},
+    {&V::lblXS2, "lblXS2", "End station", &V::txtXS2, "txtXS2"},
+    {&V::lblQ, "lblQ", "Flowrate", &V::txtQ, "txtQ"},
+    {&V::lblDiamWidth, "lblDiamWidth", "Width", &V::txtD, "txtD"},
+    {&V::lbln, "lbln", "Manning's n:", &V::txtRN, "txtRN"},
+    {&V::lblS, "lblS", "Bottom slope:", &V::txtSO, "txtSO"},
+    {&V::lblY1, "lblY1", "Control depth", &V::txtYCont, "txtYCont"},
+    {&V::lblSides, "lblSides", "Side slope:", &V::txtSlope, "txtSlope"},
+};
+static_assert(std::size(kRows) == 8, "one row per input");
 
 }  // namespace
 
@@ -35,26 +60,19 @@ FrmMainInputs::FrmMainInputs(QWidget* parent) : QWidget(parent) {
     grid->setColumnStretch(0, 1);
 
     int row = 0;
-    auto addField = [&](QLabel*& label, const char* labelName, const char* caption, QLineEdit*& field,
-                        const char* fieldName) {
-        label = new QLabel(caption, picInputs);
-        label->setObjectName(labelName);
+    for (const InputRow& r : kRows) {
+        QLabel*& label = this->*r.label;
+        QLineEdit*& field = this->*r.field;
+        label = new QLabel(r.caption, picInputs);
+        label->setObjectName(r.labelName);
         field = new QLineEdit(picInputs);
-        field->setObjectName(fieldName);
+        field->setObjectName(r.fieldName);
         field->setFixedWidth(110);
         label->setBuddy(field);
         grid->addWidget(label, row, 0);
         grid->addWidget(field, row, 1);
         ++row;
-    };
-    addField(lblXS1, "lblXS1", "Start station", txtXS1, "txtXS1");
-    addField(lblXS2, "lblXS2", "End station", txtXS2, "txtXS2");
-    addField(lblQ, "lblQ", "Flowrate", txtQ, "txtQ");
-    addField(lblDiamWidth, "lblDiamWidth", "Width", txtD, "txtD");
-    addField(lbln, "lbln", "Manning's n:", txtRN, "txtRN");
-    addField(lblS, "lblS", "Bottom slope:", txtSO, "txtSO");
-    addField(lblY1, "lblY1", "Control depth", txtYCont, "txtYCont");
-    addField(lblSides, "lblSides", "Side slope:", txtSlope, "txtSlope");
+    }
     grid->setRowStretch(row, 1);
 
     txtXS1->setText("0+00.000");
@@ -66,7 +84,13 @@ FrmMainInputs::FrmMainInputs(QWidget* parent) : QWidget(parent) {
 }
 
 QList<QLineEdit*> FrmMainInputs::Fields() const {
-    return {txtXS1, txtXS2, txtQ, txtD, txtRN, txtSO, txtYCont, txtSlope};
+    QList<QLineEdit*> fields;
+    for (const ProfileField& field : FormFieldsOf(InputField{})) fields.append(Field(field.id));
+    return fields;
+}
+
+QLineEdit* FrmMainInputs::Field(InputField field) const {
+    return this->*kRows[static_cast<std::size_t>(field)].field;
 }
 
 bool FrmMainInputs::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include "engine/input_checks.h"
+
 namespace rillo {
 
 // The inputs view "Required Inputs": the stations, the flow and the channel's
@@ -16,6 +18,8 @@ public:
 
     // Every input field, in tab order.
     QList<QLineEdit*> Fields() const;
+    // The field that holds an input.
+    QLineEdit* Field(InputField field) const;
 
     QWidget* picInputs;
     QLabel* lblXS1;

@@ -152,7 +152,6 @@ void FrmPlot::Print() {
     std::optional<std::string> failure;
     {
         WaitCursor wait(services_);
-        services_.SetClipboardImage(ChartImage(grfPlot->devicePixelRatioF()));
         failure = PrintPlotPicture(services_.PrinterForPictures(), PrintedPicture(), ChartTwips(), copies,
                                    [this] { services_.ProcessPendingEvents(); });
     }

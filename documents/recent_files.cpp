@@ -1,21 +1,23 @@
 #include "documents/recent_files.h"
 
 #include "platform/platform_services.h"
+#include "platform/setting.h"
 
 namespace rillo {
 
 namespace {
 
-const QString kSection = QStringLiteral("Menus");
-const std::array<QString, 4> kKeys = {QStringLiteral("First"), QStringLiteral("Second"),
-                                      QStringLiteral("Third"), QStringLiteral("Fourth")};
+// The paths, most recent first.
+const std::array<Setting<QString>, 4> kRecentFiles = {
+    Setting<QString>{"Menus", "First", QString()}, Setting<QString>{"Menus", "Second", QString()},
+    Setting<QString>{"Menus", "Third", QString()}, Setting<QString>{"Menus", "Fourth", QString()}};
 
 }  // namespace
 
 std::array<QString, 4> ReadRecentFiles(PlatformServices& services) {
     std::array<QString, 4> paths;
     for (std::size_t i = 0; i < paths.size(); ++i)
-        paths[i] = services.ReadSetting(kSection, kKeys[i], QString());
+        paths[i] = kRecentFiles[i].Read(services);
     return paths;
 }
 
@@ -43,8 +45,8 @@ void AddRecentFile(PlatformServices& services, const RecentFileMenu& menu, const
     for (const QString& entry : ReadRecentFiles(services)) {
         if (entry != path && count < others.size()) others[count++] = entry;
     }
-    services.WriteSetting(kSection, kKeys[0], path);
-    for (std::size_t i = 1; i < kKeys.size(); ++i) services.WriteSetting(kSection, kKeys[i], others[i - 1]);
+    kRecentFiles[0].Write(services, path);
+    for (std::size_t i = 1; i < kRecentFiles.size(); ++i) kRecentFiles[i].Write(services, others[i - 1]);
     LoadRecentFiles(services, menu);
 }
 

@@ -15,8 +15,7 @@ struct RecentFileMenu {
     std::array<QAction*, 4> items{};
 };
 
-// The four stored paths, "First" to "Fourth" of the section "Menus"; a
-// missing key reads as empty.
+// The four stored paths, most recent first; a missing one reads as empty.
 std::array<QString, 4> ReadRecentFiles(PlatformServices& services);
 
 // Shows the paths in the menu, "&1 " to "&4 " before each, down to the first

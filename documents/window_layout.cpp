@@ -1,88 +1,59 @@
 #include "documents/window_layout.h"
 
 #include <QWidget>
-#include <cmath>
-#include <limits>
 
 #include "documents/document_sub_window.h"
-#include "engine/float_guard.h"
-#include "engine/numeric_text.h"
-#include "platform/platform_services.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 
 namespace rillo {
 
 namespace {
 
-const QString kSection = QStringLiteral("Dlgs");
-
-// Twips far past any screen; larger stored values are treated as damaged.
-constexpr double kLargestPlacementTwips = 1.0e7;
-
-}  // namespace
-
-int ReadPlacementTwips(PlatformServices& services, const QString& key, int defaultTwips) {
-    const QString text = services.ReadSetting(kSection, key, QString::number(defaultTwips));
-    std::optional<double> value;
-    try {
-        value = ParseWholeNumber(text.toStdString());
-    } catch (const ComputationError&) {
-        return defaultTwips;  // a number past the range of any real placement
-    }
-    if (!value || !std::isfinite(*value) || std::fabs(*value) > kLargestPlacementTwips) return defaultTwips;
-    return static_cast<int>(std::lround(*value));
-}
-
-int ReadSizeTwips(PlatformServices& services, const QString& key, int defaultTwips) {
-    const int twips = ReadPlacementTwips(services, key, defaultTwips);
+int ReadSizeTwips(PlatformServices& services, const Setting<int>& setting, int defaultTwips) {
+    const int twips = setting.ReadOr(services, defaultTwips);
     return twips < defaultTwips / 4 ? defaultTwips : twips;
 }
 
-void WritePlacementTwips(PlatformServices& services, const QString& key, int twips) {
-    services.WriteSetting(kSection, key, QString::number(twips));
+QRect NormalPlacement(const QWidget& window) {
+    if (const auto* view = qobject_cast<const DocumentSubWindow*>(&window)) return view->NormalGeometry();
+    if (window.isWindow() && (window.isMaximized() || window.isMinimized())) return window.normalGeometry();
+    return QRect(window.pos(), window.size());
 }
 
-void ApplyWindowLayout(QWidget& window, const QString& viewName, PlatformServices& services,
-                       int inputsViewWidthTwips) {
-    auto read = [&](const char* key, int defaultTwips) {
-        return TwipsToPixels(ReadPlacementTwips(services, key, defaultTwips));
-    };
-    if (viewName == "frmMainInputs") {
-        const int top = read("InputsT", 0);
-        const int left = read("InputsL", 0);
-        window.move(left, top);
-    } else if (viewName == "frmMainResults") {
-        const int top = read("OutputsT", 3420);
-        const int left = read("OutputsL", 0);
-        window.move(left, top);
-    } else if (viewName == "frmMainGrid") {
-        const int top = read("GridT", 0);
-        const int left = read("GridL", inputsViewWidthTwips);
-        const int width = TwipsToPixels(ReadSizeTwips(services, "GridW", 9255));
-        const int height = TwipsToPixels(ReadSizeTwips(services, "GridH", 6030));
-        window.move(left, top);
-        window.resize(width, height);
-    }
+}  // namespace
+
+QRect PlacementSettings::DefaultTwips(QSize ownSize) const {
+    return QRect(left.Default(), top.Default(), width ? width->Default() : PixelsToTwips(ownSize.width()),
+                 height ? height->Default() : PixelsToTwips(ownSize.height()));
 }
 
-void StoreWindowLayout(const QWidget& window, const QString& viewName, PlatformServices& services) {
-    // A minimised or maximised view keeps the placement it is restored to.
-    const auto* view = qobject_cast<const DocumentSubWindow*>(&window);
-    const QRect placement = view ? view->NormalGeometry() : window.geometry();
-    const int left = PixelsToTwips(placement.x());
-    const int top = PixelsToTwips(placement.y());
-    if (viewName == "frmMainInputs") {
-        WritePlacementTwips(services, "InputsL", left);
-        WritePlacementTwips(services, "InputsT", top);
-    } else if (viewName == "frmMainResults") {
-        WritePlacementTwips(services, "OutputsL", left);
-        WritePlacementTwips(services, "OutputsT", top);
-    } else if (viewName == "frmMainGrid") {
-        WritePlacementTwips(services, "GridL", left);
-        WritePlacementTwips(services, "GridT", top);
-        WritePlacementTwips(services, "GridH", PixelsToTwips(placement.height()));
-        WritePlacementTwips(services, "GridW", PixelsToTwips(placement.width()));
-    }
+QRect StoredPlacement(PlatformServices& services, const PlacementSettings& s, const QRect& defaultTwips) {
+    const int left = s.left.ReadOr(services, defaultTwips.x());
+    const int top = s.top.ReadOr(services, defaultTwips.y());
+    const int width = s.width ? ReadSizeTwips(services, *s.width, defaultTwips.width()) : defaultTwips.width();
+    const int height =
+        s.height ? ReadSizeTwips(services, *s.height, defaultTwips.height()) : defaultTwips.height();
+    return QRect(TwipsToPixels(left), TwipsToPixels(top), TwipsToPixels(width), TwipsToPixels(height));
+}
+
+void RestorePlacement(QWidget& window, const QRect& placement, const QList<QRect>& areas) {
+    const QRect placed = KeepReachable(placement, areas);
+    window.move(placed.topLeft());
+    window.resize(placed.size());
+}
+
+void RestorePlacement(QWidget& window, const PlacementSettings& settings, PlatformServices& services,
+                      const QList<QRect>& areas) {
+    RestorePlacement(window, StoredPlacement(services, settings, settings.DefaultTwips(window.size())), areas);
+}
+
+void StorePlacement(const QWidget& window, const PlacementSettings& s, PlatformServices& services) {
+    const QRect placement = NormalPlacement(window);
+    s.left.Write(services, PixelsToTwips(placement.x()));
+    s.top.Write(services, PixelsToTwips(placement.y()));
+    if (s.height) s.height->Write(services, PixelsToTwips(placement.height()));
+    if (s.width) s.width->Write(services, PixelsToTwips(placement.width()));
 }
 
 }  // namespace rillo

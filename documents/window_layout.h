@@ -1,6 +1,10 @@
 #pragma once
 
-#include <QString>
+#include <QList>
+#include <QRect>
+#include <optional>
+
+#include "platform/setting.h"
 
 class QWidget;
 
@@ -8,28 +12,39 @@ namespace rillo {
 
 class PlatformServices;
 
-// Reads one stored placement, in twips, from the "Dlgs" section. A missing
-// key gives the default; so does a value that is not a number, so that one
-// damaged entry cannot keep the program from starting.
-int ReadPlacementTwips(PlatformServices& services, const QString& key, int defaultTwips);
-void WritePlacementTwips(PlatformServices& services, const QString& key, int twips);
+// The section of the settings store that holds the windows' placements.
+inline constexpr char kPlacementSection[] = "Dlgs";
 
-// Reads one stored width or height, in twips, as ReadPlacementTwips does. A
-// size too small to use (below a quarter of its default: 0, or a value cut
-// down by hand) gives the default, so that no window is shrunk out of reach
-// and stored that way again.
-int ReadSizeTwips(PlatformServices& services, const QString& key, int defaultTwips);
+// Where one window keeps its placement between runs, in twips: its left and
+// top, and its width and height when the user sizes it (a view of a fixed
+// size keeps none).
+struct PlacementSettings {
+    Setting<int> left;
+    Setting<int> top;
+    std::optional<Setting<int>> width;
+    std::optional<Setting<int>> height;
 
-// Places a document view's window from its stored placement, picked by the
-// view's name ("frmMainInputs", "frmMainResults", "frmMainGrid"; any other
-// name changes nothing). `inputsViewWidthTwips` is the default left of the
-// table view, which sits to the right of the inputs view.
-void ApplyWindowLayout(QWidget& window, const QString& viewName, PlatformServices& services,
-                       int inputsViewWidthTwips);
+    // The declared defaults, in twips; a window that keeps no size has `ownSize` (pixels).
+    QRect DefaultTwips(QSize ownSize = {}) const;
+};
 
-// Stores a document view window's placement under the keys of its name: top
-// and left for every view, width and height for the table view too. A view
-// that is minimised or maximised stores the placement of its normal state.
-void StoreWindowLayout(const QWidget& window, const QString& viewName, PlatformServices& services);
+// The stored placement in pixels; a missing or damaged value reads as its
+// default in `defaultTwips`, and so does a width or height too small to use
+// (below a quarter of its default: 0, or a value cut down by hand), so that
+// no window is shrunk out of reach and stored that way again. A window that
+// keeps no size has the size of `defaultTwips`.
+QRect StoredPlacement(PlatformServices& services, const PlacementSettings& settings, const QRect& defaultTwips);
+
+// Moves and sizes the window to the placement, kept reachable in `areas`
+// (KeepReachable): the screens for a window of its own, the main window's
+// inside for a document view.
+void RestorePlacement(QWidget& window, const QRect& placement, const QList<QRect>& areas);
+// The two at once, from the declared defaults.
+void RestorePlacement(QWidget& window, const PlacementSettings& settings, PlatformServices& services,
+                      const QList<QRect>& areas);
+
+// Stores the window's placement in its normal state, also while it is
+// minimised or maximised: the placement it is restored to.
+void StorePlacement(const QWidget& window, const PlacementSettings& settings, PlatformServices& services);
 
 }  // namespace rillo

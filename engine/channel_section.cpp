@@ -1,8 +1,6 @@
 #include "engine/channel_section.h"
 
-#include <bit>
 #include <cmath>
-#include <cstdint>
 
 #include "engine/float_guard.h"
 
@@ -55,11 +53,6 @@ float ChannelSection::CriticalFlowResidual(float y, float q, float g) const {
     return ToSingle(1.0 - CriticalRatio(*this, y, q, g));
 }
 
-double ChannelSection::FrictionSlope(float y, float q, float n, float k) const {
-    double nk = double(n) / k;
-    return nk * nk * double(q) * q * ManningShapeTerm(*this, y);
-}
-
 float ChannelSection::NormalFlowResidual(float y, float q, float uniformFlowFactor) const {
     return ToSingle(1.0 - double(uniformFlowFactor) * q * q * ManningShapeTerm(*this, y));
 }
@@ -71,76 +64,17 @@ float ChannelSection::ProfileIntegrand(float y, float q, float g, float uniformF
     return ToSingle(double(critical) / (double(s0) * normal));
 }
 
-namespace {
-
-// A residual by depth that remembers its last depth: once a bisection's
-// bracket has closed to neighbouring floats, the midpoint repeats and its
-// residual is not evaluated again.
-template <typename Residual>
-class LastDepthResidual {
-public:
-    explicit LastDepthResidual(Residual residual) : residual_(residual) {}
-
-    float operator()(float y) {
-        if (!known_ || std::bit_cast<std::uint32_t>(y) != std::bit_cast<std::uint32_t>(y_)) {
-            r_ = residual_(y);
-            y_ = y;
-            known_ = true;
-        }
-        return r_;
-    }
-
-private:
-    Residual residual_;
-    bool known_ = false;
-    float y_ = 0.0f;
-    float r_ = 0.0f;
-};
-
-}  // namespace
-
 float ChannelSection::CriticalDepth(float q, float g) const {
-    float lower = 0.0f;
-    float upper = SearchCeiling();
-    float y = ToSingle(upper * 0.5);
-    LastDepthResidual residual([&](float depth) { return CriticalFlowResidual(depth, q, g); });
-    for (int i = 0; i < 50; ++i) {
-        float r = residual(y);
-        if (r == 0.0f) break;
-        if (r >= 0.0f) {
-            upper = y;
-        } else {
-            lower = y;
-        }
-        y = ToSingle((double(upper) + lower) * 0.5);
-    }
-    return y;
+    // Stops on an exact zero, as the calculators' searches do.
+    return BisectDepth(0.0f, SearchCeiling(), 50, BisectionStop::OnExactZero,
+                       [&](float y) { return CriticalFlowResidual(y, q, g); })
+        .depth;
 }
 
 float ChannelSection::NormalDepth(float q, float uniformFlowFactor) const {
-    float lower = 0.0f;
-    float upper = SearchCeiling();
-    float y = ToSingle(upper * 0.5);
-    const bool stopOnZero = NormalRule() == NormalDepthRule::StopOnExactZero;
-    LastDepthResidual residual([&](float depth) { return NormalFlowResidual(depth, q, uniformFlowFactor); });
-    for (int i = 0; i < 50; ++i) {
-        float r = residual(y);
-        if (stopOnZero) {
-            if (r < 0.0f) {
-                lower = y;
-            } else if (r > 0.0f) {
-                upper = y;
-            } else {
-                break;
-            }
-        } else if (r > 0.0f) {
-            upper = y;
-        } else {
-            lower = y;
-        }
-        y = ToSingle((double(upper) + lower) * 0.5);
-    }
-    return y;
+    return BisectDepth(0.0f, SearchCeiling(), 50, NormalDepthStop(),
+                       [&](float y) { return NormalFlowResidual(y, q, uniformFlowFactor); })
+        .depth;
 }
 
 std::string ChannelSection::ProfileFailureText() const {

@@ -3,17 +3,9 @@
 #include <optional>
 #include <string>
 
-namespace rillo {
+#include "engine/depth_search.h"
 
-// How a shape's normal-depth bisection moves its bounds and when it stops.
-enum class NormalDepthRule {
-    // Exactly 50 halvings; a positive residual lowers the upper bound,
-    // anything else raises the lower bound.
-    FiftyHalvings,
-    // At most 50 midpoints; a negative residual raises the lower bound, a
-    // positive one lowers the upper bound, an exact zero ends the search.
-    StopOnExactZero,
-};
+namespace rillo {
 
 // The operations every channel shape offers. y is the flow depth from the
 // invert; the shape's own dimensions are held by the object. Each shape
@@ -42,8 +34,6 @@ public:
     double FroudeNumber(float y, float q, float g) const;
     // 1 - Q^2 T / (g A^3)
     float CriticalFlowResidual(float y, float q, float g) const;
-    // (n/k)^2 Q^2 P^1.333 / A^3.333
-    double FrictionSlope(float y, float q, float n, float k) const;
     // 1 - K Q^2 P^1.333 / A^3.333, that is 1 - Sf/S0 with K = (n/k)^2 / S0.
     float NormalFlowResidual(float y, float q, float uniformFlowFactor) const;
     // dx/dy of gradually varied flow: CriticalFlowResidual / (S0 NormalFlowResidual).
@@ -52,12 +42,13 @@ public:
     // Bisection on CriticalFlowResidual over [0, SearchCeiling()]: at most 50
     // halvings, stopping early on an exact zero.
     float CriticalDepth(float q, float g) const;
-    // Bisection on NormalFlowResidual over [0, SearchCeiling()] by the shape's rule.
+    // Bisection on NormalFlowResidual over [0, SearchCeiling()]: 50 halvings
+    // at most, stopping by the shape's NormalDepthStop().
     float NormalDepth(float q, float uniformFlowFactor) const;
 
     // Top of the depth searches' bracket.
     virtual float SearchCeiling() const = 0;
-    virtual NormalDepthRule NormalRule() const = 0;
+    virtual BisectionStop NormalDepthStop() const = 0;
     // The depth of the crown of a closed conduit; none for an open channel.
     virtual std::optional<float> CrownDepth() const = 0;
     // Text of the "Invalid Channel Geometry" message of this shape's profile.

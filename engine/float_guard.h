@@ -34,13 +34,6 @@ public:
 // Throws the ComputationError of a value past the range ("Overflow").
 [[noreturn]] void ThrowOverflow();
 
-// Returns v unchanged after making sure that it is a finite number: a
-// division by zero, an overflow or an invalid operation shows in the value.
-inline double Checked(double v) {
-    if (!std::isfinite(v)) ThrowOverflow();
-    return v;
-}
-
 // Rounds a double to single precision; a value past the float range is an
 // overflow, as is any non-finite value. Inline: the sections call it at
 // every step.

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "engine/blank_characters.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 
@@ -11,13 +12,9 @@ namespace rillo {
 
 namespace {
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
-}
-
 std::string_view TrimBlanks(std::string_view s) {
-    while (!s.empty() && IsBlank(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsBlank(s.back())) s.remove_suffix(1);
+    while (!s.empty() && IsBlank(s.front(), Blanks::AndLineEnds)) s.remove_prefix(1);
+    while (!s.empty() && IsBlank(s.back(), Blanks::AndLineEnds)) s.remove_suffix(1);
     return s;
 }
 

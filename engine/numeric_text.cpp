@@ -12,6 +12,7 @@
 #include <string>
 #include <utility>
 
+#include "engine/blank_characters.h"
 #include "engine/float_guard.h"
 
 namespace rillo {
@@ -19,8 +20,6 @@ namespace rillo {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n'; }
 
 // Length of the longest prefix of s that is a decimal number, 0 if none.
 std::size_t NumberPrefixLength(std::string_view s) {
@@ -66,7 +65,7 @@ double ReadLeadingNumber(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
     for (char c : text) {
-        if (!IsBlank(c)) compact.push_back(c);
+        if (!IsBlank(c, Blanks::AndLineFeeds)) compact.push_back(c);
     }
     std::size_t n = NumberPrefixLength(compact);
     if (n == 0) return 0.0;
@@ -76,7 +75,7 @@ double ReadLeadingNumber(std::string_view text) {
 bool HasLeadingNumber(std::string_view text) {
     std::string compact;
     for (char c : text) {
-        if (!IsBlank(c)) compact.push_back(c);
+        if (!IsBlank(c, Blanks::AndLineFeeds)) compact.push_back(c);
     }
     return NumberPrefixLength(compact) > 0;
 }
@@ -84,8 +83,8 @@ bool HasLeadingNumber(std::string_view text) {
 float ReadLeadingSingle(std::string_view text) { return ToSingle(ReadLeadingNumber(text)); }
 
 std::optional<double> ParseWholeNumber(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && (IsBlank(text.back()) || text.back() == '\r')) text.remove_suffix(1);
+    while (!text.empty() && IsBlank(text.front(), Blanks::AndLineFeeds)) text.remove_prefix(1);
+    while (!text.empty() && (IsBlank(text.back(), Blanks::AndLineFeeds) || text.back() == '\r')) text.remove_suffix(1);
     if (text.empty() || NumberPrefixLength(text) != text.size()) return std::nullopt;
     return ConvertNumber(text);
 }

@@ -5,6 +5,7 @@
 #include <QMainWindow>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QWidget>
 
 #include "platform/platform_services.h"
@@ -33,6 +34,8 @@ constexpr WindowPage kWindowPages[] = {
     {"frmGates", "gate-calculator"},
     {"frmPlot", "plot-window"},
     {"frmPlotSetup", "plot-setup"},
+    {"frmLongSection", "long-section"},
+    {"frmLongSectionSetup", "long-section"},
     {"frmHelp", "using-help"},
     // The platform's dialogs, opened by the file and print commands.
     {"QFileDialog", "files"},
@@ -69,6 +72,11 @@ QString HelpPageOfWindow(const QString& nameOrClass) {
 }
 
 QString HelpPageForWidget(const QWidget* widget) {
+    // A menu open on a command: the page of that command.
+    if (const auto* menu = qobject_cast<const QMenu*>(widget); menu && menu->activeAction()) {
+        const QString page = menu->activeAction()->property("helpPage").toString();
+        if (!page.isEmpty()) return page;
+    }
     for (const QWidget* w = widget; w; w = w->parentWidget()) {
         const QString page = PageOf(*w);
         if (page.isEmpty()) continue;

@@ -17,7 +17,8 @@ QString HelpPageOfWindow(const QString& nameOrClass);
 // The page F1 asks for when `widget` has the keyboard: that of the nearest
 // window around it that has a page of its own. Inside the main window it is
 // the page of the active document view, if any. The guide's first page when
-// nothing around the widget has a page.
+// nothing around the widget has a page. In a menu, the page of the command
+// under the pointer, kept as the item's "helpPage".
 QString HelpPageForWidget(const QWidget* widget);
 
 // F1 in any window of the program asks the platform services for the page of

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "engine/form_field.h"
+
 class QLineEdit;
 
 namespace rillo {
@@ -14,6 +16,16 @@ enum class NumericFieldKind {
     SignedNumber,    // refuses non-numbers; selects all on focus (slopes may be negative)
     FreeText,        // station texts and names: any text; selects all on focus
 };
+
+// The rules of a field that takes the keys of a form's table.
+constexpr NumericFieldKind NumericFieldKindOf(FieldKeys keys) {
+    switch (keys) {
+        case FieldKeys::PositiveNumber: return NumericFieldKind::PositiveNumber;
+        case FieldKeys::SignedNumber: return NumericFieldKind::SignedNumber;
+        case FieldKeys::Station: return NumericFieldKind::FreeText;
+    }
+    return NumericFieldKind::PositiveNumber;
+}
 
 // Gives the field the rules of its kind, for the life of the field. This is
 // the one call each numeric field of a window needs.

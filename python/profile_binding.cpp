@@ -17,6 +17,7 @@
 #include "engine/numeric_text.h"
 #include "engine/product_version.h"
 #include "engine/stationing.h"
+#include "engine/profile_fields.h"
 #include "python/argument_text.h"
 #include "python/errors.h"
 
@@ -99,14 +100,7 @@ py::list RowsOf(const Profile& profile) {
 py::dict TextsOf(const Profile& profile) {
     const ProfileDocument d = profile.Document();
     py::dict inputs;
-    inputs["start"] = d.startStation;
-    inputs["end"] = d.endStation;
-    inputs["flow"] = d.flowrate;
-    inputs["width"] = d.widthOrDiameter;
-    inputs["n"] = d.manningN;
-    inputs["slope"] = d.bottomSlope;
-    inputs["control"] = d.controlDepth;
-    inputs["side"] = d.sideSlopeOrHeight;
+    for (const ProfileField& field : FormFieldsOf(InputField{})) inputs[field.column] = d.*field.text;
     py::list table;
     for (const ProfileRow& row : d.table) table.append(py::tuple(py::cast(row.cells)));
     py::dict texts;
@@ -164,14 +158,11 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
                         "shape");
     if (!cli::IsUnitsName(o.units))
         RaiseInputError("Input Error", "the units are english or si, not \"" + units + "\".", "units");
-    o.texts.startStation = ArgumentText(start, "start");
-    o.texts.endStation = ArgumentText(end, "end");
-    o.texts.flowrate = ArgumentText(flow, "flow");
-    o.texts.widthOrDiameter = ArgumentText(width, "width");
-    o.texts.manningN = ArgumentText(n, "n");
-    o.texts.bottomSlope = ArgumentText(slope, "slope");
-    o.texts.sideSlopeOrHeight = ArgumentText(side, "side");
-    o.texts.controlDepth = ArgumentText(control, "control");
+    const std::array<py::handle, kProfileOptionOrder.size()> given = {start, end, flow, width, n, slope, side, control};
+    for (std::size_t i = 0; i < given.size(); ++i) {
+        const ProfileField& field = FieldOf(kProfileOptionOrder[i]);
+        o.texts.*field.text = ArgumentText(given[i], field.column);
+    }
     if (!name.is_none()) o.name = py::str(name).cast<std::string>();
 
     cli::ProfileOutcome outcome;
@@ -271,9 +262,11 @@ void AddProfileBindings(py::module_& m) {
              "does. The file is replaced in one step: on failure (OSError) the old file is left as it was. "
              "A profile with a blank width (a triangle) cannot be saved: rillo.InputError.")
         .def("__repr__", [](const Profile& p) { return p.Printed(cli::OutputFormat::Text); });
-    m.def("profile", &ComputeProfile, py::arg("shape"), py::arg("units"), py::arg("start"), py::arg("end"),
-          py::arg("flow"), py::arg("width"), py::arg("n"), py::arg("slope"), py::arg("side") = py::none(),
-          py::arg("control") = py::none(), py::arg("name") = py::none(), kProfileDoc);
+    // The inputs' keywords, in the command line's order: its batch columns.
+    auto keyword = [](std::size_t i) { return py::arg(FieldOf(kProfileOptionOrder[i]).column); };
+    m.def("profile", &ComputeProfile, py::arg("shape"), py::arg("units"), keyword(0), keyword(1), keyword(2),
+          keyword(3), keyword(4), keyword(5), keyword(6) = py::none(), keyword(7) = py::none(),
+          py::arg("name") = py::none(), kProfileDoc);
     m.def("read_flo", &OpenProfile, py::arg("path"),
           "Open the profile file (.flo) at path (a str, bytes or os.PathLike) as the program's File, Open "
           "does, and return it as a rillo.Profile "

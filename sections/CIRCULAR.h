@@ -30,7 +30,9 @@ class CircularSection final : public ChannelSection {
     double Momentum(float y, float q, float g) const override;
 
     float SearchCeiling() const override { return Diameter(); }
-    NormalDepthRule NormalRule() const override { return NormalDepthRule::StopOnExactZero; }
+    // Ends on an exact zero, and on a residual that is not a number (a depth
+    // the conduit's geometry does not describe), rather than creep to a bound.
+    BisectionStop NormalDepthStop() const override { return BisectionStop::OnZeroOrUnordered; }
     std::optional<float> CrownDepth() const override { return Diameter(); }
 
     float Radius() const { return r_; }

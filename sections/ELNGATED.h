@@ -32,7 +32,8 @@ class ElongatedSection final : public ChannelSection {
     double Momentum(float y, float q, float g) const override;
 
     float SearchCeiling() const override { return CrownHeight(); }
-    NormalDepthRule NormalRule() const override { return NormalDepthRule::StopOnExactZero; }
+    // As the circle it is made of.
+    BisectionStop NormalDepthStop() const override { return BisectionStop::OnZeroOrUnordered; }
     std::optional<float> CrownDepth() const override { return CrownHeight(); }
 
     float CrownHeight() const { return 2.0f * r_ + h_; }

@@ -19,7 +19,9 @@ public:
     double Momentum(float y, float q, float g) const override;
 
     float SearchCeiling() const override { return 100.0f; }
-    NormalDepthRule NormalRule() const override { return NormalDepthRule::FiftyHalvings; }
+    // Every halving runs: the trapezoid's normal depths have always come from
+    // the full 50 halvings, and an exact zero does not end them early.
+    BisectionStop NormalDepthStop() const override { return BisectionStop::Never; }
     std::optional<float> CrownDepth() const override { return std::nullopt; }
 
 private:

@@ -26,7 +26,8 @@ class UShapedSection final : public ChannelSection {
     double Momentum(float y, float q, float g) const override;
 
     float SearchCeiling() const override { return 100.0f; }
-    NormalDepthRule NormalRule() const override { return NormalDepthRule::StopOnExactZero; }
+    // As the circle it starts from.
+    BisectionStop NormalDepthStop() const override { return BisectionStop::OnZeroOrUnordered; }
     std::optional<float> CrownDepth() const override { return std::nullopt; }
 
    private:

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "documents/plot/long_section.h"
 #include "engine/channel_type.h"
 #include "engine/units.h"
 #include "platform/platform_services.h"
@@ -21,6 +22,11 @@ struct AppState {
     // Set when the user customised the plot set-up; cleared by the unit and
     // channel-type commands.
     bool plotCustomised = false;
+    // The long section's set-up, kept for the rest of the run.
+    LongSectionSetup longSection;
+    // A report is printing: pending events run meanwhile, and a print command
+    // chosen then is ignored, so the one printer serves one document.
+    bool printing = false;
 };
 
 }  // namespace rillo

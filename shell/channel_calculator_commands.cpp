@@ -3,6 +3,7 @@
 #include "calculators/frm_critical.h"
 #include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
+#include "engine/profile_fields.h"
 #include "shell/mdi_main.h"
 
 namespace rillo {
@@ -20,14 +21,7 @@ CalculatorOpening CurrentCalculatorOpening(MDIMain& main) {
     opening.units = main.State().unitSystem;
     opening.channelType = main.State().channelType;
     const FrmMainInputs& in = main.Inputs();
-    opening.inputs.startStation = Text(in.txtXS1);
-    opening.inputs.endStation = Text(in.txtXS2);
-    opening.inputs.flowrate = Text(in.txtQ);
-    opening.inputs.widthOrDiameter = Text(in.txtD);
-    opening.inputs.manningN = Text(in.txtRN);
-    opening.inputs.bottomSlope = Text(in.txtSO);
-    opening.inputs.controlDepth = Text(in.txtYCont);
-    opening.inputs.sideSlopeOrHeight = Text(in.txtSlope);
+    for (const ProfileField& field : FormFieldsOf(InputField{})) opening.inputs.*field.text = Text(in.Field(field.id));
     return opening;
 }
 

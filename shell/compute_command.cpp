@@ -12,20 +12,6 @@ namespace rillo {
 
 namespace {
 
-QLineEdit* FieldOf(FrmMainInputs& inputs, InputField field) {
-    switch (field) {
-        case InputField::StartStation: return inputs.txtXS1;
-        case InputField::EndStation: return inputs.txtXS2;
-        case InputField::Flowrate: return inputs.txtQ;
-        case InputField::WidthOrDiameter: return inputs.txtD;
-        case InputField::ManningN: return inputs.txtRN;
-        case InputField::BottomSlope: return inputs.txtSO;
-        case InputField::ControlDepth: return inputs.txtYCont;
-        case InputField::SideSlopeOrHeight: return inputs.txtSlope;
-    }
-    return inputs.txtXS1;
-}
-
 MessageIcon IconOf(MessageKind kind) {
     return kind == MessageKind::Warning ? MessageIcon::Warning : MessageIcon::Information;
 }
@@ -61,7 +47,7 @@ std::optional<ProfileInputs> CheckInputs(MDIMain& main) {
         case InputCheckOutcome::EqualStations: return std::nullopt;
         case InputCheckOutcome::Unreadable: throw ComputationError(check.text);
         case InputCheckOutcome::MissingInput:
-            services.SetFocus(FieldOf(inputs, check.field));
+            services.SetFocus(inputs.Field(check.field));
             ShowCheckMessage(services, check);
             return std::nullopt;
         case InputCheckOutcome::StationNotation:
@@ -69,7 +55,7 @@ std::optional<ProfileInputs> CheckInputs(MDIMain& main) {
         case InputCheckOutcome::ManningWarning:
         case InputCheckOutcome::ZeroSlope:
             if (!check.text.empty()) ShowCheckMessage(services, check);
-            services.SetFocus(FieldOf(inputs, check.field));
+            services.SetFocus(inputs.Field(check.field));
             return std::nullopt;
     }
     return std::nullopt;

@@ -35,14 +35,18 @@ std::optional<std::string> OutputConflict(const ProgramOptions& options) {
     std::vector<std::pair<const char*, QString>> outputs;
     if (!options.exportPdf.isEmpty()) outputs.emplace_back("--export-pdf", options.exportPdf);
     if (!options.exportPlot.isEmpty()) outputs.emplace_back("--export-plot", options.exportPlot);
+    if (!options.exportSection.isEmpty()) outputs.emplace_back("--export-section", options.exportSection);
     for (const auto& [option, path] : outputs) {
         if (SameFile(path, options.fileToOpen)) {
             return std::string(option) + ": " + path.toStdString() +
                    " is the profile file to read; an export never writes over it.";
         }
     }
-    if (outputs.size() == 2 && SameFile(outputs[0].second, outputs[1].second)) {
-        return "--export-pdf and --export-plot name the same file.";
+    for (std::size_t a = 0; a < outputs.size(); ++a) {
+        for (std::size_t b = a + 1; b < outputs.size(); ++b) {
+            if (SameFile(outputs[a].second, outputs[b].second))
+                return std::string(outputs[a].first) + " and " + outputs[b].first + " name the same file.";
+        }
     }
     return std::nullopt;
 }
@@ -55,12 +59,11 @@ int RunHeadlessExport(const ProgramOptions& options, const QPageLayout& page) {
         return kExportRefused;
     }
     const ProfileReadResult read = ReadProfileFile(QFile::encodeName(options.fileToOpen).toStdString());
-    if (read.status == ProfileReadStatus::UnknownChannelType) {
-        PrintError("File Open Error: Unknown channel type. Cannot open file.");
-        return kExportRefused;
-    }
     if (!read.ok()) {
-        PrintError("File cannot be opened. (" + read.reason + ")");
+        // The title leads where there is one; otherwise the reason follows.
+        const OpenRefusal refusal = OpenRefusalOf(read.status);
+        PrintError(refusal.title.empty() ? refusal.text + " (" + read.reason + ")"
+                                         : refusal.title + ": " + refusal.text);
         return kExportRefused;
     }
     int status = kExportWritten;
@@ -73,6 +76,12 @@ int RunHeadlessExport(const ProgramOptions& options, const QPageLayout& page) {
     if (!options.exportPlot.isEmpty()) {
         if (std::optional<std::string> error = ExportPlotImage(read.document, options.exportPlot, page)) {
             PrintError("cannot write " + options.exportPlot.toStdString() + ": " + *error);
+            status = kExportFailed;
+        }
+    }
+    if (!options.exportSection.isEmpty()) {
+        if (std::optional<std::string> error = ExportSectionImage(read.document, options.exportSection, page)) {
+            PrintError("cannot write " + options.exportSection.toStdString() + ": " + *error);
             status = kExportFailed;
         }
     }

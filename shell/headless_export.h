@@ -35,4 +35,10 @@ std::optional<std::string> ExportReportPdf(const ProfileDocument& document, cons
 std::optional<std::string> ExportPlotImage(const ProfileDocument& document, const QString& imagePath,
                                            const QPageLayout& page = DefaultReportPageLayout());
 
+// The long section of the document with the set-up a run starts with, as a
+// PNG, SVG or PDF file by the path's extension (a PDF page printed as the
+// long-section window prints it); the error text when it could not be written.
+std::optional<std::string> ExportSectionImage(const ProfileDocument& document, const QString& imagePath,
+                                              const QPageLayout& page = DefaultReportPageLayout());
+
 }  // namespace rillo

@@ -12,7 +12,6 @@
 #include <QHelpSearchResultWidget>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScreen>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
@@ -22,6 +21,7 @@
 
 #include "documents/window_layout.h"
 #include "platform/platform_services.h"
+#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "shell/help_browser.h"
 #include "shell/help_commands.h"
@@ -36,21 +36,12 @@ const QString kMainWindowPage = QStringLiteral("main-window");
 const QString kFirstPage = QStringLiteral("index");
 constexpr QSize kDefaultSize(1100, 760);
 constexpr QSize kSmallestSize(420, 300);
-// Less than this much of the window on a screen counts as off the screen.
-constexpr QSize kVisibleAtLeast(120, 80);
 
-QRect AvailableArea() {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-}
-
-bool ShowsEnough(const QRect& frame) {
-    for (const QScreen* screen : QGuiApplication::screens()) {
-        const QRect seen = screen->availableGeometry().intersected(frame);
-        if (seen.width() >= kVisibleAtLeast.width() && seen.height() >= kVisibleAtLeast.height()) return true;
-    }
-    return false;
-}
+// The placement in twips; its default, centred on the screen, is known only at run time.
+const PlacementSettings kHelpPlacement{{kPlacementSection, "HelpL", 0},
+                                       {kPlacementSection, "HelpT", 0},
+                                       Setting<int>{kPlacementSection, "HelpW", 0},
+                                       Setting<int>{kPlacementSection, "HelpH", 0}};
 
 }  // namespace
 
@@ -289,34 +280,23 @@ bool HelpWindow::event(QEvent* event) {
 
 void HelpWindow::Place() {
     placed_ = true;
-    const QRect area = AvailableArea();
+    const QList<QRect> areas = services_.AvailableScreenAreas();
+    const QRect area = areas.isEmpty() ? QRect(0, 0, 1024, 768) : areas.front();
     // Room is left for the window frame, which is not known before the window shows.
     const QSize size = kDefaultSize.boundedTo(area.size() * 0.85);
     const QRect fallback(
         area.topLeft() + QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2),
         size);
-    auto read = [this](const char* key, int pixels) {
-        return TwipsToPixels(ReadPlacementTwips(services_, key, PixelsToTwips(pixels)));
-    };
-    // A size too small to use takes the default, as the main window's does.
-    auto readSize = [this](const char* key, int pixels) {
-        return TwipsToPixels(ReadSizeTwips(services_, key, PixelsToTwips(pixels)));
-    };
-    QRect stored(read("HelpL", fallback.x()), read("HelpT", fallback.y()), readSize("HelpW", fallback.width()),
-                 readSize("HelpH", fallback.height()));
+    const QRect defaults(PixelsToTwips(fallback.x()), PixelsToTwips(fallback.y()), PixelsToTwips(fallback.width()),
+                         PixelsToTwips(fallback.height()));
+    QRect stored = StoredPlacement(services_, kHelpPlacement, defaults);
     stored.setSize(stored.size().expandedTo(kSmallestSize));
-    const QRect placement = ShowsEnough(stored) ? stored : fallback;
-    resize(placement.size());
-    move(placement.topLeft());
+    // Off every screen, help comes back centred at its default size, its frame in view.
+    RestorePlacement(*this, KeepReachable(stored, areas) == stored ? stored : fallback, areas);
 }
 
 void HelpWindow::StorePlacement() {
-    if (!placed_) return;
-    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : QRect(pos(), size());
-    WritePlacementTwips(services_, "HelpL", PixelsToTwips(normal.x()));
-    WritePlacementTwips(services_, "HelpT", PixelsToTwips(normal.y()));
-    WritePlacementTwips(services_, "HelpW", PixelsToTwips(normal.width()));
-    WritePlacementTwips(services_, "HelpH", PixelsToTwips(normal.height()));
+    if (placed_) rillo::StorePlacement(*this, kHelpPlacement, services_);
 }
 
 void HelpWindow::CloseHelp() {

@@ -21,8 +21,8 @@ QUrl HelpPageUrl(const QString& pageId);
 
 // The help window, "<product> Help": the user guide with its contents tree, its
 // index of keywords and a full-text search beside the page, with back,
-// forward and home. It keeps its placement between runs (section "Dlgs",
-// keys "HelpL", "HelpT", "HelpW", "HelpH", in twips) and stays usable whatever
+// forward and home. It keeps its placement between runs, brought back onto a
+// screen of the services' list when stored off every one, and stays usable whatever
 // modal window of the program opens or closes. Escape and Ctrl+W close it.
 class HelpWindow : public QMainWindow {
     Q_OBJECT

@@ -2,20 +2,15 @@
 
 #include "documents/frm_main_inputs.h"
 #include "platform/enter_navigation_filter.h"
+#include "engine/profile_fields.h"
 #include "platform/numeric_field_filter.h"
 
 namespace rillo {
 
 void AttachInputFieldRules(FrmMainInputs& inputs, PlatformServices& services,
                            std::function<ChannelType()> channelType) {
-    AttachNumericField(*inputs.txtXS1, services, NumericFieldKind::FreeText);
-    AttachNumericField(*inputs.txtXS2, services, NumericFieldKind::FreeText);
-    AttachNumericField(*inputs.txtQ, services, NumericFieldKind::PositiveNumber);
-    AttachNumericField(*inputs.txtD, services, NumericFieldKind::PositiveNumber);
-    AttachNumericField(*inputs.txtRN, services, NumericFieldKind::PositiveNumber);
-    AttachNumericField(*inputs.txtSO, services, NumericFieldKind::SignedNumber);  // slopes may be negative
-    AttachNumericField(*inputs.txtYCont, services, NumericFieldKind::PositiveNumber);
-    AttachNumericField(*inputs.txtSlope, services, NumericFieldKind::PositiveNumber);
+    for (const ProfileField& field : FormFieldsOf(InputField{}))
+        AttachNumericField(*inputs.Field(field.id), services, NumericFieldKindOf(field.keys));
 
     FrmMainInputs* view = &inputs;
     AttachEnterNavigation(inputs, services,

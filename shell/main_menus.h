@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAction>
+#include <QList>
 #include <QMenu>
 #include <QToolBar>
 #include <array>
@@ -12,7 +13,8 @@ namespace rillo {
 class MDIMain;
 
 // The main window's menu items and toolbar, named as the items are named
-// throughout the program. Indexed item arrays count from 0 here.
+// throughout the program. Indexed item arrays count from 0 here. A command
+// on the toolbar is one action, shown both as its menu item and as its button.
 struct MainMenus {
     QMenu* mnuFile = nullptr;
     QAction* mnuNewProfile = nullptr;
@@ -45,6 +47,7 @@ struct MainMenus {
     QMenu* mnuProfile = nullptr;
     QAction* mnuCompute = nullptr;
     QAction* mnuPlot = nullptr;
+    QAction* mnuLongSection = nullptr;
     QAction* mnuWeirs = nullptr;
 
     QMenu* mnuWindow = nullptr;
@@ -61,17 +64,20 @@ struct MainMenus {
     QAction* mnuAbout = nullptr;
 
     QToolBar* Toolbar = nullptr;
-    // The toolbar's buttons, each keyed by its objectName ("New", "Open", ...).
-    std::array<QAction*, 13> toolbarButtons{};
+    // The commands on the toolbar, in its order; each button's widget is named
+    // by the button's key ("New", "Open", ...).
+    QList<QAction*> toolbarButtons;
 };
 
-// Builds the menu bar and the toolbar of the main window.
-MainMenus BuildMainMenus(QMainWindow& window);
+// Builds the menu bar and the toolbar of the main window, and connects each
+// command to its handler and each menu to its status hint.
+MainMenus BuildMainMenus(MDIMain& window);
 
-// Connects each menu item to its command and each menu to its status hint.
-void ConnectMainMenus(MDIMain& main, const MainMenus& menus);
-
-// Runs the command of the toolbar button with this key; any other key does nothing.
+// Clicks the toolbar button with this key; any other key does nothing.
 void RunToolbarButton(const MainMenus& menus, const QString& key);
+
+// The page of the user guide about a command, kept with its action; empty
+// for an item that is not a command of its own (the recent files, the views).
+QString HelpPageOfCommand(const QAction& action);
 
 }  // namespace rillo

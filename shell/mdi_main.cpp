@@ -8,7 +8,6 @@
 
 #include "documents/document_sub_window.h"
 #include "shell/profile_file_commands.h"
-#include "platform/screen_placement.h"
 #include "platform/twips.h"
 #include "documents/window_layout.h"
 #include "platform/help_key.h"
@@ -28,6 +27,20 @@ namespace {
 // size is stored with its placement.
 constexpr QSize kInputsViewSize(280, 228);
 constexpr QSize kResultsViewSize(280, 196);
+
+// The placements, in twips. The table view's default left is the inputs
+// view's width, known once that stands.
+const PlacementSettings kMainWindowPlacement{{kPlacementSection, "MDIL", 10},
+                                             {kPlacementSection, "MDIT", 10},
+                                             Setting<int>{kPlacementSection, "MDIW", 13560},
+                                             Setting<int>{kPlacementSection, "MDIH", 8715}};
+const PlacementSettings kInputsPlacement{{kPlacementSection, "InputsL", 0}, {kPlacementSection, "InputsT", 0}};
+const PlacementSettings kResultsPlacement{{kPlacementSection, "OutputsL", 0},
+                                          {kPlacementSection, "OutputsT", 3420}};
+const PlacementSettings kGridPlacement{{kPlacementSection, "GridL", 0},
+                                       {kPlacementSection, "GridT", 0},
+                                       Setting<int>{kPlacementSection, "GridW", 9255},
+                                       Setting<int>{kPlacementSection, "GridH", 6030}};
 
 // Shows a view that is hidden and restores one that is minimised, so that
 // the fields a command then puts the focus into can be seen.
@@ -60,7 +73,6 @@ MDIMain::MDIMain(PlatformServices& services, QWidget* parent) : QMainWindow(pare
     setStatusBar(stbStatusBar);
 
     menus_ = BuildMainMenus(*this);
-    ConnectMainMenus(*this, menus_);
     connect(menus_.mnuWindow, &QMenu::aboutToShow, this, &MDIMain::ListViewsInWindowMenu);
     // Ctrl+Tab walks the views round in their fixed order, as the Window menu
     // lists them. The area's own Ctrl+Tab goes back to the view used before,
@@ -87,13 +99,7 @@ void MDIMain::Start() {
 
     setWindowTitle(kApplicationTitle);
     state_.baseCaption = windowTitle();
-    const QRect stored(TwipsToPixels(ReadPlacementTwips(services_, "MDIL", 10)),
-                       TwipsToPixels(ReadPlacementTwips(services_, "MDIT", 10)),
-                       TwipsToPixels(ReadSizeTwips(services_, "MDIW", 13560)),
-                       TwipsToPixels(ReadSizeTwips(services_, "MDIH", 8715)));
-    const QRect placed = KeepReachable(stored, services_.AvailableScreenAreas());
-    move(placed.topLeft());
-    resize(placed.size());
+    RestorePlacement(*this, kMainWindowPlacement, services_, services_.AvailableScreenAreas());
     show();
     ShowDocumentViews();
     services_.ProcessPendingEvents();
@@ -115,9 +121,8 @@ DocumentSubWindow* MDIMain::AddView(QWidget* view) {
     return window;
 }
 
-void MDIMain::PlaceView(QMdiSubWindow& window, const QString& viewName) {
-    ApplyWindowLayout(window, viewName, services_, PixelsToTwips(InputsWindow().width()));
-    window.setGeometry(KeepReachable(window.geometry(), {mdiArea->viewport()->rect()}));
+void MDIMain::PlaceView(QMdiSubWindow& window, const PlacementSettings& settings, const QRect& defaultTwips) {
+    RestorePlacement(window, StoredPlacement(services_, settings, defaultTwips), {mdiArea->viewport()->rect()});
 }
 
 FrmMainInputs& MDIMain::Inputs() {
@@ -131,7 +136,7 @@ FrmMainInputs& MDIMain::Inputs() {
                                ? "Enter the channel characteristics, in feet and cfs."
                                : "Enter the channel characteristics, in meters and cubic meters per second.");
         });
-        PlaceView(*inputsWindow_, inputs_->objectName());
+        PlaceView(*inputsWindow_, kInputsPlacement, kInputsPlacement.DefaultTwips(inputsWindow_->size()));
     }
     return *inputs_;
 }
@@ -142,7 +147,7 @@ FrmMainResults& MDIMain::Results() {
         resultsWindow_ = AddView(results_);
         resultsWindow_->resize(kResultsViewSize);
         connect(results_, &FrmMainResults::backgroundHovered, this, [this] { ShowStatusHint(QString()); });
-        PlaceView(*resultsWindow_, results_->objectName());
+        PlaceView(*resultsWindow_, kResultsPlacement, kResultsPlacement.DefaultTwips(resultsWindow_->size()));
     }
     return *results_;
 }
@@ -153,7 +158,9 @@ FrmMainGrid& MDIMain::Grid() {
         grid_->UseClipboardOf(services_);
         gridWindow_ = AddView(grid_);
         connect(grid_, &FrmMainGrid::gridHovered, this, [this] { ShowStatusHint("Water surface profile data."); });
-        PlaceView(*gridWindow_, grid_->objectName());
+        QRect defaults = kGridPlacement.DefaultTwips();
+        defaults.moveLeft(PixelsToTwips(InputsWindow().width()));
+        PlaceView(*gridWindow_, kGridPlacement, defaults);
     }
     return *grid_;
 }
@@ -245,15 +252,11 @@ bool MDIMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MDIMain::StorePlacements() {
-    if (inputsWindow_) StoreWindowLayout(*inputsWindow_, inputs_->objectName(), services_);
-    if (resultsWindow_) StoreWindowLayout(*resultsWindow_, results_->objectName(), services_);
-    if (gridWindow_) StoreWindowLayout(*gridWindow_, grid_->objectName(), services_);
+    if (inputsWindow_) StorePlacement(*inputsWindow_, kInputsPlacement, services_);
+    if (resultsWindow_) StorePlacement(*resultsWindow_, kResultsPlacement, services_);
+    if (gridWindow_) StorePlacement(*gridWindow_, kGridPlacement, services_);
     // The main window's placement is that of its normal state, also when maximised.
-    const QRect normal = isMaximized() || isMinimized() ? normalGeometry() : QRect(pos(), size());
-    WritePlacementTwips(services_, "MDIL", PixelsToTwips(normal.x()));
-    WritePlacementTwips(services_, "MDIT", PixelsToTwips(normal.y()));
-    WritePlacementTwips(services_, "MDIH", PixelsToTwips(normal.height()));
-    WritePlacementTwips(services_, "MDIW", PixelsToTwips(normal.width()));
+    StorePlacement(*this, kMainWindowPlacement, services_);
 }
 
 void MDIMain::closeEvent(QCloseEvent* event) {

@@ -15,6 +15,7 @@
 namespace rillo {
 
 class DocumentSubWindow;
+struct PlacementSettings;
 class PlatformServices;
 
 // The main window: the three document views as child windows, the menu bar,
@@ -84,7 +85,7 @@ protected:
 
 private:
     DocumentSubWindow* AddView(QWidget* view);
-    void PlaceView(QMdiSubWindow& window, const QString& viewName);
+    void PlaceView(QMdiSubWindow& window, const PlacementSettings& settings, const QRect& defaultTwips);
     void StorePlacements();
     std::array<QMdiSubWindow*, 3> Views();
     void ListViewsInWindowMenu();

@@ -6,45 +6,33 @@
 #include <optional>
 
 #include "platform/platform_services.h"
+#include "platform/setting.h"
 #include "shell/qt_line_printer.h"
 
 namespace rillo {
 
 namespace {
 
-// One value of the page set-up in the settings store: its key and the text a
-// missing key reads as.
-struct PrintSetting {
-    const char* key;
-    const char* defaultValue;
-};
-
-const QString kPrintSection = QStringLiteral("Print");
-constexpr PrintSetting kPaperWidth{"PaperWidth", ""};  // empty: the paper of the default set-up
-constexpr PrintSetting kPaperHeight{"PaperHeight", ""};
-constexpr PrintSetting kOrientation{"Orientation", "Portrait"};
-constexpr PrintSetting kMargins[4] = {
-    {"LeftMargin", "15"}, {"TopMargin", "15"}, {"RightMargin", "15"}, {"BottomMargin", "15"}};
+// The values of the page set-up in the settings store, as text.
+using PrintSetting = Setting<QString>;
+const PrintSetting kPaperWidth{"Print", "PaperWidth", QString()};  // empty: the paper of the default set-up
+const PrintSetting kPaperHeight{"Print", "PaperHeight", QString()};
+const PrintSetting kOrientation{"Print", "Orientation", QStringLiteral("Portrait")};
+const PrintSetting kMargins[4] = {{"Print", "LeftMargin", QStringLiteral("15")},
+                                  {"Print", "TopMargin", QStringLiteral("15")},
+                                  {"Print", "RightMargin", QStringLiteral("15")},
+                                  {"Print", "BottomMargin", QStringLiteral("15")}};
 
 // Paper from a postcard to a large plotter roll; margins up to a metre.
 constexpr double kLeastPaperMm = 50.0, kLargestPaperMm = 5000.0;
 constexpr double kLargestMarginMm = 1000.0;
 constexpr double kLeastPrintableMm = 10.0;
 
-QString Read(PlatformServices& services, const PrintSetting& setting) {
-    return services.ReadSetting(kPrintSection, QString::fromLatin1(setting.key),
-                                QString::fromLatin1(setting.defaultValue));
-}
-
-void Write(PlatformServices& services, const PrintSetting& setting, const QString& value) {
-    services.WriteSetting(kPrintSection, QString::fromLatin1(setting.key), value);
-}
-
 // A stored length in millimetres within [least, largest]; nothing for any other text.
 std::optional<double> ReadLength(PlatformServices& services, const PrintSetting& setting, double least,
                                  double largest) {
     bool ok = false;
-    const double value = Read(services, setting).trimmed().toDouble(&ok);
+    const double value = setting.Read(services).trimmed().toDouble(&ok);
     if (!ok || !std::isfinite(value) || value < least || value > largest) return std::nullopt;
     return value;
 }
@@ -80,11 +68,11 @@ QPageLayout StoredPageLayout(PlatformServices& services) {
         paper = QPageSize(QSizeF(*width, *height), QPageSize::Millimeter, QString(), QPageSize::FuzzyMatch);
     }
     const QPageLayout::Orientation orientation =
-        Read(services, kOrientation) == QLatin1String("Landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
+        kOrientation.Read(services) == QLatin1String("Landscape") ? QPageLayout::Landscape : QPageLayout::Portrait;
     double margins[4];
     for (int i = 0; i < 4; ++i) {
         margins[i] = ReadLength(services, kMargins[i], 0.0, kLargestMarginMm)
-                         .value_or(QString::fromLatin1(kMargins[i].defaultValue).toDouble());
+                         .value_or(kMargins[i].Default().toDouble());
     }
     return UsablePageLayout(QPageLayout(paper, orientation,
                                         QMarginsF(margins[0], margins[1], margins[2], margins[3]),
@@ -93,13 +81,13 @@ QPageLayout StoredPageLayout(PlatformServices& services) {
 
 void StorePageLayout(PlatformServices& services, const QPageLayout& layout) {
     const QSizeF paper = layout.pageSize().size(QPageSize::Millimeter);
-    Write(services, kPaperWidth, Millimetres(paper.width()));
-    Write(services, kPaperHeight, Millimetres(paper.height()));
-    Write(services, kOrientation,
+    kPaperWidth.Write(services, Millimetres(paper.width()));
+    kPaperHeight.Write(services, Millimetres(paper.height()));
+    kOrientation.Write(services,
           layout.orientation() == QPageLayout::Landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait"));
     const QMarginsF m = layout.margins(QPageLayout::Millimeter);
     const double margins[4] = {m.left(), m.top(), m.right(), m.bottom()};
-    for (int i = 0; i < 4; ++i) Write(services, kMargins[i], Millimetres(margins[i]));
+    for (int i = 0; i < 4; ++i) kMargins[i].Write(services, Millimetres(margins[i]));
 }
 
 void ApplyPageLayout(QPrinter& printer, const QPageLayout& layout) {

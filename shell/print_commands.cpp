@@ -18,16 +18,16 @@ namespace rillo {
 
 namespace {
 
-// Pending events run while a report prints; a print command chosen meanwhile
-// waits for none and is ignored, so the one printer serves one document.
-bool printing = false;
-
+// Marks the program as printing for the life of the object.
 class PrintingNow {
    public:
-    PrintingNow() { printing = true; }
-    ~PrintingNow() { printing = false; }
+    explicit PrintingNow(MDIMain& main) : state_(main.State()) { state_.printing = true; }
+    ~PrintingNow() { state_.printing = false; }
     PrintingNow(const PrintingNow&) = delete;
     PrintingNow& operator=(const PrintingNow&) = delete;
+
+   private:
+    AppState& state_;
 };
 
 // The document, once the views are shown; nothing (after "Printing Error",
@@ -73,34 +73,34 @@ QString WithExtension(QString path, const QString& extension) {
 }  // namespace
 
 void PrintProfile(MDIMain& main) {
-    if (printing) return;
+    if (main.State().printing) return;
     const std::optional<ProfileDocument> document = PrintableDocument(main);
     if (!document) return;
     PlatformServices& services = main.Services();
     const std::optional<int> copies = services.AskPrintCopies();
     if (!copies) return;
-    PrintingNow now;
+    PrintingNow now(main);
     std::unique_ptr<LinePrinter> printer = services.BeginLinePrint();
     PrintReport(services, *printer, *document, std::max(*copies, 1));
 }
 
 void PageSetup(MDIMain& main) {
-    if (printing) return;
+    if (main.State().printing) return;
     main.Services().ShowPageSetup();
 }
 
 void PrintPreview(MDIMain& main) {
-    if (printing) return;
+    if (main.State().printing) return;
     const std::optional<ProfileDocument> document = PrintableDocument(main);
     if (!document) return;
     PlatformServices& services = main.Services();
-    PrintingNow now;
+    PrintingNow now(main);
     services.ShowPrintPreview(
         [&services, &document](LinePrinter& printer) { PrintReport(services, printer, *document, 1); });
 }
 
 void ExportPdf(MDIMain& main) {
-    if (printing) return;
+    if (main.State().printing) return;
     const std::optional<ProfileDocument> document = PrintableDocument(main);
     if (!document) return;
     PlatformServices& services = main.Services();
@@ -109,7 +109,7 @@ void ExportPdf(MDIMain& main) {
                               QStringLiteral("pdf")});
     if (!path) return;
     services.ProcessPendingEvents();
-    PrintingNow now;
+    PrintingNow now(main);
     std::unique_ptr<LinePrinter> printer = services.BeginPdfLinePrint(WithExtension(*path, "pdf"));
     PrintReport(services, *printer, *document, 1);
 }

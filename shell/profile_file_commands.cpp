@@ -120,15 +120,11 @@ bool ReadProfileFile(MDIMain& main, const QString& path) {
     const ProfileReadResult read = ReadProfileFile(NativePath(path));
     // A file that cannot be read changes nothing: emptying the document would
     // only lose work that may not have been saved.
-    if (read.status == ProfileReadStatus::UnknownChannelType) {
-        wait.reset();
-        services.ShowMessage(QStringLiteral("Unknown channel type. Cannot open file."),
-                             QStringLiteral("File Open Error"), MessageIcon::Warning);
-        return false;
-    }
     if (!read.ok()) {
         wait.reset();
-        services.ShowMessage(QStringLiteral("File cannot be opened."), kApplicationTitle,
+        const OpenRefusal refusal = OpenRefusalOf(read.status);
+        services.ShowMessage(QString::fromStdString(refusal.text),
+                             refusal.title.empty() ? kApplicationTitle : QString::fromStdString(refusal.title),
                              MessageIcon::Warning);
         return false;
     }

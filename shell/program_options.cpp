@@ -25,6 +25,12 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
                        "the extension), with no window, and exit."),
         QStringLiteral("out.png|out.svg|out.pdf"));
     parser.addOption(exportPlot);
+    const QCommandLineOption exportSection(
+        QStringLiteral("export-section"),
+        QStringLiteral("Draw the long section of <file> (bed, water surface, energy line, normal and\n"
+                       "critical depth) to a PNG, SVG or PDF file (by the extension), with no window, and exit."),
+        QStringLiteral("out.png|out.svg|out.pdf"));
+    parser.addOption(exportSection);
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A profile file (.flo) to open."),
                                  QStringLiteral("[file]"));
 
@@ -38,13 +44,16 @@ ProgramOptions ParseProgramOptions(const QStringList& arguments) {
     options.showVersion = parser.isSet(version);
     options.exportPdf = parser.value(exportPdf);
     options.exportPlot = parser.value(exportPlot);
+    options.exportSection = parser.value(exportSection);
     const QStringList files = parser.positionalArguments();
     if (files.size() == 1) options.fileToOpen = files.constFirst();
-    const bool exporting = parser.isSet(exportPdf) || parser.isSet(exportPlot);
+    const bool exporting = parser.isSet(exportPdf) || parser.isSet(exportPlot) || parser.isSet(exportSection);
     if (parser.isSet(exportPdf) && options.exportPdf.isEmpty()) {
         options.error = QStringLiteral("--export-pdf needs the name of the PDF file to write.");
     } else if (parser.isSet(exportPlot) && options.exportPlot.isEmpty()) {
         options.error = QStringLiteral("--export-plot needs the name of the picture file to write.");
+    } else if (parser.isSet(exportSection) && options.exportSection.isEmpty()) {
+        options.error = QStringLiteral("--export-section needs the name of the picture file to write.");
     } else if (!options.exportPdf.isEmpty() && !options.exportPdf.endsWith(".pdf", Qt::CaseInsensitive)) {
         options.error = QStringLiteral("--export-pdf writes a PDF file, whose name must end in .pdf: %1")
                             .arg(options.exportPdf);

@@ -5,13 +5,14 @@
 #include "engine/table_headings.h"
 #include "shell/mdi_main.h"
 #include "platform/platform_services.h"
+#include "platform/setting.h"
 
 namespace rillo {
 
 namespace {
 
-const QString kUserSection = QStringLiteral("User");
-const QString kUnitsKey = QStringLiteral("Units");
+// "1" English, "2" SI.
+const Setting<QString> kStoredUnits{"User", "Units", QStringLiteral("1")};
 
 // "ft" or "m" inside a caption pattern such as "Start station, %1:".
 QString WithLength(const char* pattern, UnitSystem units) {
@@ -21,7 +22,7 @@ QString WithLength(const char* pattern, UnitSystem units) {
 }  // namespace
 
 UnitSystem ReadStoredUnitSystem(PlatformServices& services) {
-    return services.ReadSetting(kUserSection, kUnitsKey, "1") == "1" ? UnitSystem::English : UnitSystem::SI;
+    return kStoredUnits.Read(services) == "1" ? UnitSystem::English : UnitSystem::SI;
 }
 
 QString DiamWidthCaption(ChannelType type, UnitSystem units) {
@@ -58,7 +59,7 @@ void SetUnitSystem(MDIMain& main, UnitSystem units) {
     ApplyUnitLabels(main.Results(), units);
     main.Grid().WriteGridHeadings();
     state.plotCustomised = false;
-    main.Services().WriteSetting(kUserSection, kUnitsKey, units == UnitSystem::English ? "1" : "2");
+    kStoredUnits.Write(main.Services(), units == UnitSystem::English ? QStringLiteral("1") : QStringLiteral("2"));
 }
 
 }  // namespace rillo

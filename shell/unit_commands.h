@@ -12,8 +12,8 @@ class FrmMainResults;
 class MDIMain;
 class PlatformServices;
 
-// The stored unit system: "User"/"Units" "1" is English, anything else SI
-// (a missing key reads as "1").
+// The stored unit system: "1" is English, anything else SI (a missing
+// value reads as "1").
 UnitSystem ReadStoredUnitSystem(PlatformServices& services);
 
 // The English and SI menu commands: makes `units` current, checks its menu

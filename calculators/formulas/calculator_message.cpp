@@ -16,17 +16,12 @@ CalculatorMessage UnknownCalculatorError() {
     return message;
 }
 
-std::optional<CalculatorMessage> RefusedFieldText(std::initializer_list<CalculatorFieldText> fields) {
-    for (const CalculatorFieldText& field : fields) {
-        if (const char* refusal = NumericTextRefusal(field.text, field.minusAllowed)) {
-            CalculatorMessage message;
-            message.title = kInputErrorTitle;
-            message.text = refusal;
-            message.focusField = field.control;
-            return message;
-        }
-    }
-    return std::nullopt;
+CalculatorMessage RefusedFieldMessage(const char* refusal, FieldId field) {
+    CalculatorMessage message;
+    message.title = kInputErrorTitle;
+    message.text = refusal;
+    message.focusField = field;
+    return message;
 }
 
 }  // namespace rillo

@@ -4,7 +4,9 @@
 #include <optional>
 #include <string>
 
+#include "engine/form_field.h"
 #include "engine/input_checks.h"
+#include "engine/numeric_field_text.h"
 
 namespace rillo {
 
@@ -18,7 +20,7 @@ struct CalculatorMessage {
     std::string text;   // lines broken by carriage returns
     MessageKind icon = MessageKind::Information;
     bool yesNoCancel = false;   // a question answered Yes, No or Cancel; otherwise OK alone
-    std::string focusField;     // the control that takes the focus ("txtQ"); empty: none
+    FieldId focusField;         // the field that takes the focus; empty: none
     bool unknownError = false;  // a run-time error of the computation, not a refused input
     bool clearsResults = false;  // the computation failed after its checks
 };
@@ -29,17 +31,26 @@ CalculatorMessage UnknownCalculatorError();
 
 extern const char* const kUnknownCalculatorErrorText;
 
-// A field a computation reads: the control that holds it, its text, and
-// whether its key rules let a minus sign in.
+// A field a computation reads, by its typed id, and its text.
+template <class Id>
 struct CalculatorFieldText {
-    const char* control;
+    Id id;
     const std::string& text;
-    bool minusAllowed = false;
 };
+
+// The "Input Error" message of a refused field text, with the focus on that field.
+CalculatorMessage RefusedFieldMessage(const char* refusal, FieldId field);
 
 // The "Input Error" message of the first field whose text its key rules would
 // have refused (a pasted minus, letters, a number too large), with the focus
 // on that field; none when every text may stand.
-std::optional<CalculatorMessage> RefusedFieldText(std::initializer_list<CalculatorFieldText> fields);
+template <class Id>
+std::optional<CalculatorMessage> RefusedFieldText(std::initializer_list<CalculatorFieldText<Id>> fields) {
+    for (const CalculatorFieldText<Id>& field : fields) {
+        if (const char* refusal = NumericTextRefusal(field.text, FieldOf(field.id).MinusAllowed()))
+            return RefusedFieldMessage(refusal, field.id);
+    }
+    return std::nullopt;
+}
 
 }  // namespace rillo

@@ -11,6 +11,17 @@
 
 namespace rillo {
 
+
+std::span<const FormField<CriticalField>> FormFieldsOf(CriticalField) {
+    static constexpr FormField<CriticalField> kFields[] = {
+    {CriticalField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
+    {CriticalField::Width, "--width", FieldKeys::PositiveNumber, true},
+    {CriticalField::ManningN, "--n", FieldKeys::PositiveNumber, true},
+    {CriticalField::Sides, "--side", FieldKeys::PositiveNumber, false},
+    };
+    return kFields;
+}
+
 const char* const kCriticalIncompleteInputText =
     "All required inputs must be entered before critical depth or slope can be computed.";
 
@@ -31,7 +42,7 @@ CalculatorMessage RoughnessWarning() {
     message.text = kManningWarningText;
     message.icon = MessageKind::Warning;
     message.yesNoCancel = true;
-    message.focusField = "txtn";
+    message.focusField = CriticalField::ManningN;
     return message;
 }
 
@@ -75,7 +86,9 @@ float CriticalCalculatorGravity(UnitSystem units) {
 
 DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sideSlopeOrHeight, float g) {
     const auto section = SectionOfSize(shape, size, sideSlopeOrHeight);
-    return BisectDepth(section->SearchCeiling(), kCriticalHalvings,
+    // An exact zero is the critical depth; a residual that is not a number
+    // raises the lower bound, and the guard reports it.
+    return BisectDepth(0.0f, section->SearchCeiling(), kCriticalHalvings, BisectionStop::OnExactZero,
                        [&](float y) { return section->CriticalFlowResidual(y, q, g); });
 }
 
@@ -83,10 +96,11 @@ CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units
                                              const CriticalInputTexts& texts, bool roughnessAccepted) {
     CriticalOutcome outcome;
     const std::string unreadSide;
-    outcome.message = RefusedFieldText({{"txtQ", texts.flowrate},
-                                        {"txtB", texts.width},
-                                        {"txtn", texts.manningN},
-                                        {"txtSides", UsesSideInput(shape) ? texts.sides : unreadSide}});
+    outcome.message = RefusedFieldText<CriticalField>(
+        {{CriticalField::Flowrate, texts.flowrate},
+         {CriticalField::Width, texts.width},
+         {CriticalField::ManningN, texts.manningN},
+         {CriticalField::Sides, UsesSideInput(shape) ? texts.sides : unreadSide}});
     if (outcome.message) return outcome;
     if (texts.flowrate.empty() || texts.manningN.empty() || texts.width.empty()) {
         outcome.message = IncompleteInput();

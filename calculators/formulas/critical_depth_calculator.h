@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
@@ -10,12 +11,16 @@
 
 namespace rillo {
 
+// The critical-depth calculator's fields.
+enum class CriticalField { Flowrate, Width, ManningN, Sides };
+std::span<const FormField<CriticalField>> FormFieldsOf(CriticalField);
+
 // The critical-depth calculator's fields, as typed.
 struct CriticalInputTexts {
-    std::string flowrate;  // txtQ
-    std::string width;     // txtB: bottom width of a trapezoid, diameter of the curved shapes
-    std::string manningN;  // txtn
-    std::string sides;     // txtSides: side slope or side height; read only for the shapes that show it
+    std::string flowrate;
+    std::string width;     // bottom width of a trapezoid, diameter of the curved shapes
+    std::string manningN;
+    std::string sides;     // side slope or side height; read only for the shapes that show it
 };
 
 // What one Compute leaves: both results, or the message shown instead. A

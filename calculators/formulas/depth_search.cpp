@@ -7,34 +7,6 @@
 
 namespace rillo {
 
-DepthSearch BisectDepth(float top, int halvings, const std::function<float(float)>& residual) {
-    return BisectDepth(0.0f, top, halvings, residual);
-}
-
-DepthSearch BisectDepth(float bottom, float top, int halvings, const std::function<float(float)>& residual) {
-    DepthSearch search;
-    float lower = bottom;
-    float upper = top;
-    float y = ToSingle((double(top) + bottom) * 0.5);
-    for (int i = 0; i < halvings; ++i) {
-        const float r = residual(y);
-        if (r == 0.0f) {
-            search.exactRoot = true;
-            break;
-        }
-        if (r > 0.0f) {
-            upper = y;
-            search.upperBoundMoved = true;
-        } else {
-            lower = y;
-            search.lowerBoundMoved = true;
-        }
-        y = ToSingle((double(upper) + lower) * 0.5);
-    }
-    search.depth = y;
-    return search;
-}
-
 float DepthOfMaximumCapacity(const ChannelSection& conduit) {
     const auto conveyance = [&](double depth) {
         const float y = ToSingle(depth);

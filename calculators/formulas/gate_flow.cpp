@@ -8,17 +8,27 @@
 
 namespace rillo {
 
-namespace {
-
-std::string FirstEmptyField(const GateInputs& in) {
-    if (in.upstreamDepth.empty()) return "txtY1";
-    if (in.width.empty()) return "txtB";
-    if (in.opening.empty()) return "txtGO";
-    if (in.coefficient.empty()) return "txtC";
-    return {};
+std::span<const FormField<GateField>> FormFieldsOf(GateField) {
+    static constexpr FormField<GateField> kFields[] = {
+    {GateField::UpstreamDepth, "--upstream-depth", FieldKeys::PositiveNumber, false},
+    {GateField::Width, "--width", FieldKeys::PositiveNumber, false},
+    {GateField::Opening, "--opening", FieldKeys::PositiveNumber, false},
+    {GateField::Coefficient, "--coefficient", FieldKeys::PositiveNumber, false},
+    };
+    return kFields;
 }
 
-CalculatorMessage IncompleteInput(const std::string& emptyField) {
+namespace {
+
+std::optional<GateField> FirstEmptyField(const GateInputs& in) {
+    if (in.upstreamDepth.empty()) return GateField::UpstreamDepth;
+    if (in.width.empty()) return GateField::Width;
+    if (in.opening.empty()) return GateField::Opening;
+    if (in.coefficient.empty()) return GateField::Coefficient;
+    return std::nullopt;
+}
+
+CalculatorMessage IncompleteInput(GateField emptyField) {
     CalculatorMessage m;
     m.title = "Incomplete Input";
     m.text = "All required inputs must be entered before the sluicegate flowrate can be computed.";
@@ -30,21 +40,21 @@ CalculatorMessage OpeningNotBelowDepth() {
     CalculatorMessage m;
     m.title = "Input Error";
     m.text = "The gate opening must be less than the upstream depth.";
-    m.focusField = "txtGO";
+    m.focusField = GateField::Opening;
     return m;
 }
 
 }  // namespace
 
 GateResult ComputeGateFlow(const GateInputs& in) {
-    if (auto refused = RefusedFieldText({{"txtY1", in.upstreamDepth},
-                                         {"txtB", in.width},
-                                         {"txtGO", in.opening},
-                                         {"txtC", in.coefficient}})) {
+    if (auto refused = RefusedFieldText<GateField>({{GateField::UpstreamDepth, in.upstreamDepth},
+                                                    {GateField::Width, in.width},
+                                                    {GateField::Opening, in.opening},
+                                                    {GateField::Coefficient, in.coefficient}})) {
         return {{}, {}, refused};
     }
-    const std::string emptyField = FirstEmptyField(in);
-    if (!emptyField.empty()) return {{}, {}, IncompleteInput(emptyField)};
+    if (const std::optional<GateField> emptyField = FirstEmptyField(in))
+        return {{}, {}, IncompleteInput(*emptyField)};
     try {
         FloatGuard guard;
         const float y1 = ReadLeadingSingle(in.upstreamDepth);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
@@ -8,13 +9,17 @@
 
 namespace rillo {
 
+// The underflow gate window's fields.
+enum class GateField { UpstreamDepth, Width, Opening, Coefficient };
+std::span<const FormField<GateField>> FormFieldsOf(GateField);
+
 // The underflow gate window's four field texts, as typed.
 struct GateInputs {
     UnitSystem units = UnitSystem::English;
-    std::string upstreamDepth;  // txtY1
-    std::string width;          // txtB
-    std::string opening;        // txtGO
-    std::string coefficient;    // txtC
+    std::string upstreamDepth;
+    std::string width;        
+    std::string opening;      
+    std::string coefficient;  
 };
 
 // The texts for lblQoutput and lblVOutput ("0.000"), or the message that

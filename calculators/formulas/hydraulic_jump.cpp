@@ -12,6 +12,16 @@
 
 namespace rillo {
 
+std::span<const FormField<JumpField>> FormFieldsOf(JumpField) {
+    static constexpr FormField<JumpField> kFields[] = {
+        {JumpField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
+        {JumpField::UpstreamDepth, "--depth", FieldKeys::PositiveNumber, true},
+        {JumpField::Width, "--width", FieldKeys::PositiveNumber, true},
+        {JumpField::Sides, "--side", FieldKeys::PositiveNumber, false},
+    };
+    return kFields;
+}
+
 const char* const kJumpIncompleteInputText =
     "All required inputs must be entered before the hydraulic jump can be computed.";
 const char* const kJumpConduitFullText =
@@ -24,7 +34,7 @@ constexpr int kSequentHalvings = 100;
 // Length of a jump on a horizontal apron, in sequent depths (rectangular stilling basins).
 constexpr double kJumpLengthRatio = 6.1;
 
-CalculatorMessage Refusal(const char* title, std::string text, const char* field) {
+CalculatorMessage Refusal(const char* title, std::string text, FieldId field = {}) {
     CalculatorMessage message;
     message.title = title;
     message.text = std::move(text);
@@ -33,15 +43,15 @@ CalculatorMessage Refusal(const char* title, std::string text, const char* field
 }
 
 // The first required field left empty, in the window's tab order.
-const char* FirstEmptyField(const JumpInputTexts& t) {
-    if (t.flowrate.empty()) return "txtQ";
-    if (t.upstreamDepth.empty()) return "txtY1";
-    if (t.width.empty()) return "txtB";
-    return nullptr;
+std::optional<JumpField> FirstEmptyField(const JumpInputTexts& t) {
+    if (t.flowrate.empty()) return JumpField::Flowrate;
+    if (t.upstreamDepth.empty()) return JumpField::UpstreamDepth;
+    if (t.width.empty()) return JumpField::Width;
+    return std::nullopt;
 }
 
 // A zero or negative dimension has no section to jump in; the side may be 0.
-std::optional<CalculatorMessage> NotPositive(float value, const char* field, bool zeroAllowed) {
+std::optional<CalculatorMessage> NotPositive(float value, JumpField field, bool zeroAllowed) {
     if (value > 0.0f || (zeroAllowed && value == 0.0f)) return std::nullopt;
     if (value == 0.0f) return Refusal("Invalid Input Value", "Please use an entry other than zero.", field);
     return Refusal(kInputErrorTitle, kGreaterThanZeroText, field);
@@ -83,7 +93,8 @@ DepthSearch SolveSequentDepth(const ChannelSection& section, float q, float g, f
                               float criticalDepth) {
     // Above critical depth the specific force grows with the depth.
     const double upstreamForce = section.Momentum(upstreamDepth, q, g);
-    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings,
+    // An exact zero is the sequent depth, as for the critical depth below it.
+    return BisectDepth(criticalDepth, section.SearchCeiling(), kSequentHalvings, BisectionStop::OnExactZero,
                        [&](float y) { return ToSingle(section.Momentum(y, q, g) - upstreamForce); });
 }
 
@@ -97,8 +108,8 @@ const char* JumpTypeOfFroude(float upstreamFroude) {
 
 JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const JumpInputTexts& texts) {
     JumpOutcome outcome;
-    if (const char* empty = FirstEmptyField(texts)) {
-        outcome.message = Refusal("Incomplete Input", kJumpIncompleteInputText, empty);
+    if (const std::optional<JumpField> empty = FirstEmptyField(texts)) {
+        outcome.message = Refusal("Incomplete Input", kJumpIncompleteInputText, *empty);
         return outcome;
     }
     try {
@@ -109,8 +120,8 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
         const float y1 = ReadLeadingSingle(texts.upstreamDepth);
         // A trapezoid with sloping sides and no bottom is a triangle.
         const bool triangle = shape == ChannelType::Trapezoidal && m > 0.0f;
-        for (auto refusal : {NotPositive(q, "txtQ", false), NotPositive(b, "txtB", triangle),
-                             NotPositive(m, "txtSides", true), NotPositive(y1, "txtY1", false)}) {
+        for (auto refusal : {NotPositive(q, JumpField::Flowrate, false), NotPositive(b, JumpField::Width, triangle),
+                             NotPositive(m, JumpField::Sides, true), NotPositive(y1, JumpField::UpstreamDepth, false)}) {
             if (refusal) {
                 outcome.message = refusal;
                 return outcome;
@@ -122,7 +133,8 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
         const std::optional<float> crown = section->CrownDepth();
         if (crown && *crown < y1) {
             outcome.message = Refusal(kInputErrorTitle,
-                                      "The depth cannot be greater than the height of the channel.", "txtY1");
+                                      "The depth cannot be greater than the height of the channel.",
+                                      JumpField::UpstreamDepth);
             return outcome;
         }
 
@@ -138,7 +150,7 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
                         "The flow at this depth is not supercritical: its Froude number is " + fr1Text +
                             ".  A hydraulic jump forms only from a depth below the critical depth, " +
                             FormatFixed3(criticalDepth) + (units == UnitSystem::English ? " ft." : " m."),
-                        "txtY1");
+                        JumpField::UpstreamDepth);
             return outcome;
         }
 
@@ -151,7 +163,7 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
         if (sequent.EndedAtTop()) {
             if (crown) {
                 outcome.results = r;
-                outcome.message = Refusal("Hydraulic Jump", kJumpConduitFullText, "");
+                outcome.message = Refusal("Hydraulic Jump", kJumpConduitFullText);
             } else {
                 outcome.message = DepthAboveSearchMessage("Sequent Depth", "sequent depth", *section, units);
             }

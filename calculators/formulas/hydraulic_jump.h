@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
@@ -11,12 +12,16 @@
 
 namespace rillo {
 
+// The hydraulic jump calculator's fields, in the window's tab order.
+enum class JumpField { Flowrate, UpstreamDepth, Width, Sides };
+std::span<const FormField<JumpField>> FormFieldsOf(JumpField);
+
 // The hydraulic jump calculator's fields, as typed.
 struct JumpInputTexts {
-    std::string flowrate;       // txtQ
-    std::string width;          // txtB: bottom width of a trapezoid, diameter of the curved shapes
-    std::string sides;          // txtSides: side slope or side height; read only for the shapes that show it
-    std::string upstreamDepth;  // txtY1: the supercritical depth entering the jump
+    std::string flowrate;
+    std::string width;          // bottom width of a trapezoid, diameter of the curved shapes
+    std::string sides;          // side slope or side height; read only for the shapes that show it
+    std::string upstreamDepth;  // the supercritical depth entering the jump
 };
 
 // The result captions' texts, in the order the window shows them: numbers

@@ -12,6 +12,18 @@
 
 namespace rillo {
 
+
+std::span<const FormField<ManningField>> FormFieldsOf(ManningField) {
+    static constexpr FormField<ManningField> kFields[] = {
+    {ManningField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
+    {ManningField::Width, "--width", FieldKeys::PositiveNumber, true},
+    {ManningField::Roughness, "--n", FieldKeys::PositiveNumber, true},
+    {ManningField::Side, "--side", FieldKeys::PositiveNumber, false},
+    {ManningField::Slope, "--slope", FieldKeys::SignedNumber, true},
+    };
+    return kFields;
+}
+
 const char* const kManningIncompleteInputText =
     "All required inputs must be entered before the channel characteristics can be computed.";
 
@@ -76,11 +88,12 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
                               const ManningInputTexts& texts) {
     ManningOutcome outcome;
     const std::string unreadSide;
-    outcome.message = RefusedFieldText({{"txtQ", texts.flowField},
-                                        {"txtB", texts.widthField},
-                                        {"txtn", texts.roughnessField},
-                                        {"txtM", UsesSideInput(shape) ? texts.sideField : unreadSide},
-                                        {"txtS", texts.slopeField, true}});
+    outcome.message = RefusedFieldText<ManningField>(
+        {{ManningField::Flowrate, texts.flowField},
+         {ManningField::Width, texts.widthField},
+         {ManningField::Roughness, texts.roughnessField},
+         {ManningField::Side, UsesSideInput(shape) ? texts.sideField : unreadSide},
+         {ManningField::Slope, texts.slopeField}});
     if (outcome.message) return outcome;
     if (texts.flowField.empty() || texts.widthField.empty() || texts.roughnessField.empty() ||
         texts.slopeField.empty()) {
@@ -107,7 +120,11 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             const auto residual = [&](float depth) {
                 return section->NormalFlowResidual(depth, q, uniformFlowFactor);
             };
-            DepthSearch search = BisectDepth(section->SearchCeiling(), kNormalHalvings, residual);
+            // Stops on an exact zero: unlike the profile's normal depth of the
+            // curved shapes, a residual that is not a number raises the lower
+            // bound, and the guard reports it.
+            DepthSearch search =
+                BisectDepth(0.0f, section->SearchCeiling(), kNormalHalvings, BisectionStop::OnExactZero, residual);
             // A conduit carries most a little below its crown, and a flow between
             // full-pipe and that capacity has two depths, with a residual that is
             // negative at the crown: the search over the whole height can step
@@ -115,7 +132,8 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             // capacity, and finds the lower one. (When the first search finds a
             // depth, it is already the lower one.)
             if (search.EndedAtTop() && section->CrownDepth()) {
-                search = BisectDepth(DepthOfMaximumCapacity(*section), kNormalHalvings, residual);
+                search = BisectDepth(0.0f, DepthOfMaximumCapacity(*section), kNormalHalvings, BisectionStop::OnExactZero,
+                                     residual);
             }
             guard.Check();
             if (search.EndedAtTop()) {

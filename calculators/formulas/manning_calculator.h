@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
@@ -12,15 +13,21 @@ namespace rillo {
 // The quantity Manning's calculator solves for: its tabs, in order.
 enum class ManningUnknown { Depth, Flowrate, Slope, Roughness };
 
+// The calculator's fields. On a tab other than Depth the depth option
+// (--depth) fills the field of the unknown instead of its own option.
+enum class ManningField { Flowrate, Width, Roughness, Side, Slope };
+std::span<const FormField<ManningField>> FormFieldsOf(ManningField);
+inline constexpr const char* kManningDepthOption = "--depth";
+
 // The calculator's fields, as typed. On each tab the field of the unknown
 // holds the given depth instead: the flowrate field on the Flowrate tab, the
 // slope field on the Slope tab, the roughness field on the Roughness tab.
 struct ManningInputTexts {
-    std::string flowField;       // txtQ
-    std::string widthField;      // txtB: bottom width of a trapezoid, diameter of the curved shapes
-    std::string roughnessField;  // txtn
-    std::string sideField;       // txtM: side slope or side height; read only for the shapes that show it
-    std::string slopeField;      // txtS
+    std::string flowField;
+    std::string widthField;      // bottom width of a trapezoid, diameter of the curved shapes
+    std::string roughnessField;
+    std::string sideField;       // side slope or side height; read only for the shapes that show it
+    std::string slopeField;
 };
 
 // The result captions' texts: the unknown ("0.00000" or more decimals for a

@@ -8,10 +8,19 @@
 
 namespace rillo {
 
+std::span<const FormField<OrificeField>> FormFieldsOf(OrificeField) {
+    static constexpr FormField<OrificeField> kFields[] = {
+    {OrificeField::Size, "--size", FieldKeys::PositiveNumber, false},
+    {OrificeField::Coefficient, "--coefficient", FieldKeys::PositiveNumber, false},
+    {OrificeField::Head, "--head", FieldKeys::PositiveNumber, false},
+    };
+    return kFields;
+}
+
 namespace {
 
 // Every input message of this window carries the warning icon.
-CalculatorMessage InputMessage(const char* title, std::string text, const char* field) {
+CalculatorMessage InputMessage(const char* title, std::string text, OrificeField field) {
     CalculatorMessage m;
     m.title = title;
     m.text = std::move(text);
@@ -25,7 +34,7 @@ CalculatorMessage SizeMissing(OrificeShape shape) {
                         shape == OrificeShape::Circular
                             ? "Please enter the channel diameter in the Required Inputs area."
                             : "Please enter the channel width in the Required Inputs area.",
-                        "txtB");
+                        OrificeField::Size);
 }
 
 CalculatorMessage CoefficientMissing() {
@@ -34,17 +43,19 @@ CalculatorMessage CoefficientMissing() {
                         "A typical weir coefficent is 0.7.\r"
                         "The weir coefficent is used to calculate the flowrate\r"
                         "through the orifice, and does not effect the head or velocity calculations.",
-                        "txtC");
+                        OrificeField::Coefficient);
 }
 
 CalculatorMessage HeadMissing() {
-    return InputMessage("Weir Head", "Please enter the weir head in the Required Inputs area.", "txtH");
+    return InputMessage("Weir Head", "Please enter the weir head in the Required Inputs area.",
+                        OrificeField::Head);
 }
 
 }  // namespace
 
 OrificeResult ComputeOrificeFlow(const OrificeInputs& in) {
-    if (auto refused = RefusedFieldText({{"txtB", in.size}, {"txtC", in.coefficient}, {"txtH", in.head}})) {
+    if (auto refused = RefusedFieldText<OrificeField>(
+            {{OrificeField::Size, in.size}, {OrificeField::Coefficient, in.coefficient}, {OrificeField::Head, in.head}})) {
         return {{}, refused};
     }
     try {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
@@ -10,14 +11,19 @@ namespace rillo {
 
 enum class OrificeShape { Circular, Square };
 
+// The orifice window's fields.
+enum class OrificeField { Size, Coefficient, Head };
+std::span<const FormField<OrificeField>> FormFieldsOf(OrificeField);
+
+
 // What the orifice window's Compute reads: the selected shape and the three
 // field texts as typed.
 struct OrificeInputs {
     OrificeShape shape = OrificeShape::Circular;
     UnitSystem units = UnitSystem::English;
-    std::string size;         // txtB: the diameter, or the side of the square
-    std::string coefficient;  // txtC
-    std::string head;         // txtH
+    std::string size;         // the diameter, or the side of the square
+    std::string coefficient;
+    std::string head;       
 };
 
 // The flowrate text for lblQoutput ("0.000"), or the message that stops Compute.

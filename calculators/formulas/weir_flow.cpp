@@ -8,17 +8,33 @@
 
 namespace rillo {
 
+std::span<const FormField<WeirField>> FormFieldsOf(WeirField) {
+    static constexpr FormField<WeirField> kFields[] = {
+    {WeirField::Length, "--length", FieldKeys::PositiveNumber, false},
+    {WeirField::Angle, "--angle", FieldKeys::PositiveNumber, false},
+    {WeirField::Head, "--head", FieldKeys::PositiveNumber, false},
+    {WeirField::Coefficient, "--coefficient", FieldKeys::PositiveNumber, false},
+    {WeirField::DownstreamHead, "--downstream-head", FieldKeys::PositiveNumber, false},
+    };
+    return kFields;
+}
+
 namespace {
+
+// The field that holds the length, or the angle of a V-notch.
+WeirField LengthField(const WeirInputs& in) {
+    return in.shape == WeirShape::Triangular ? WeirField::Angle : WeirField::Length;
+}
 
 CalculatorMessage AngleTooLargeMessage() {
     CalculatorMessage m;
     m.title = "Weir Angle Too Large";
     m.text = "The V-notch angle must be less than 180°, otherwise the weir width would be infinite.";
-    m.focusField = "txtWeirL";
+    m.focusField = WeirField::Angle;
     return m;
 }
 
-CalculatorMessage IncompleteInput(const std::string& emptyField) {
+CalculatorMessage IncompleteInput(WeirField emptyField) {
     CalculatorMessage m;
     m.title = "Incomplete Input";
     m.text = "All required inputs must be entered before the weir flow can be calculated.";
@@ -37,7 +53,7 @@ CalculatorMessage LargeCoefficientQuestion() {
         "coefficient, about 0.6 for a sharp crest.\r\rDo you want to use this value?";
     m.icon = MessageKind::Warning;
     m.yesNoCancel = true;
-    m.focusField = "txtWeirC";
+    m.focusField = WeirField::Coefficient;
     return m;
 }
 
@@ -45,17 +61,17 @@ CalculatorMessage DownstreamHeadTooHigh() {
     CalculatorMessage m;
     m.title = "Input Error";
     m.text = "The downstream head must be less than the upstream head.";
-    m.focusField = "txtDSWeirH";
+    m.focusField = WeirField::DownstreamHead;
     return m;
 }
 
 // The first empty field in the window's order, or none.
-std::string FirstEmptyField(const WeirInputs& in) {
-    if (in.lengthOrAngle.empty()) return "txtWeirL";
-    if (in.head.empty()) return "txtWeirH";
-    if (in.coefficient.empty()) return "txtWeirC";
-    if (in.submerged && in.downstreamHead.empty()) return "txtDSWeirH";
-    return {};
+std::optional<WeirField> FirstEmptyField(const WeirInputs& in) {
+    if (in.lengthOrAngle.empty()) return LengthField(in);
+    if (in.head.empty()) return WeirField::Head;
+    if (in.coefficient.empty()) return WeirField::Coefficient;
+    if (in.submerged && in.downstreamHead.empty()) return WeirField::DownstreamHead;
+    return std::nullopt;
 }
 
 // The fractions are quotients of reals, worked in double precision; single
@@ -111,10 +127,11 @@ double SubmergenceFactor(WeirShape shape, float head, float downstreamHead) {
 
 WeirResult ComputeWeirFlow(const WeirInputs& in) {
     const std::string noDownstreamHead;
-    if (auto refused = RefusedFieldText({{"txtWeirL", in.lengthOrAngle},
-                                         {"txtWeirH", in.head},
-                                         {"txtWeirC", in.coefficient},
-                                         {"txtDSWeirH", in.submerged ? in.downstreamHead : noDownstreamHead}})) {
+    if (auto refused = RefusedFieldText<WeirField>(
+            {{LengthField(in), in.lengthOrAngle},
+             {WeirField::Head, in.head},
+             {WeirField::Coefficient, in.coefficient},
+             {WeirField::DownstreamHead, in.submerged ? in.downstreamHead : noDownstreamHead}})) {
         return {{}, refused};
     }
     try {
@@ -125,8 +142,8 @@ WeirResult ComputeWeirFlow(const WeirInputs& in) {
         const float c = ReadLeadingSingle(in.coefficient);
 
         if (in.shape == WeirShape::Triangular && AngleTooLarge(length)) return {{}, AngleTooLargeMessage()};
-        const std::string emptyField = FirstEmptyField(in);
-        if (!emptyField.empty()) return {{}, IncompleteInput(emptyField)};
+        if (const std::optional<WeirField> emptyField = FirstEmptyField(in))
+            return {{}, IncompleteInput(*emptyField)};
         if (c > 1.0f && !in.coefficientAccepted) return {{}, LargeCoefficientQuestion()};
 
         double q = 0.0;

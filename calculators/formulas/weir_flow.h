@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
@@ -10,6 +11,11 @@ namespace rillo {
 
 enum class WeirShape { Rectangular, Triangular, Cipolletti };
 
+// The weir window's fields; the length field holds the angle of a V-notch.
+enum class WeirField { Length, Angle, Head, Coefficient, DownstreamHead };
+std::span<const FormField<WeirField>> FormFieldsOf(WeirField);
+
+
 // What the weir window's Compute reads: the selected shape and tab, the
 // broad-crested box and the four field texts as typed.
 struct WeirInputs {
@@ -17,10 +23,10 @@ struct WeirInputs {
     bool submerged = false;     // the Submerged tab is selected
     bool broadCrested = false;  // counts only for a free-flowing rectangular weir
     UnitSystem units = UnitSystem::English;
-    std::string lengthOrAngle;   // txtWeirL: weir length, or the V-notch angle in degrees
-    std::string head;            // txtWeirH: upstream head over the crest
-    std::string coefficient;     // txtWeirC
-    std::string downstreamHead;  // txtDSWeirH, read on the Submerged tab only
+    std::string lengthOrAngle;   // the length field: weir length, or the V-notch angle in degrees
+    std::string head;            // upstream head over the crest
+    std::string coefficient;     // the coefficient field
+    std::string downstreamHead;  // read on the Submerged tab only
     // A coefficient above 1.0 is asked about first; true once the user said Yes.
     bool coefficientAccepted = false;
 };

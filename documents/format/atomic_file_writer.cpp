@@ -89,21 +89,23 @@ int WriteInPlace(FileSystemIo& io, int fd, std::string_view bytes) {
     return error;
 }
 
-enum class Replacement { Done, Failed, NotPossible };
+enum class Replacement { Started, Failed, NotPossible };
 
-// Writes a temporary file and renames it over the target. NotPossible when
-// no temporary file can be made that keeps an existing target's owner and
-// group; nothing has changed then.
-Replacement ReplaceByRename(const std::filesystem::path& target, std::string_view bytes,
-                            const struct stat* existing, FileSystemIo& io, int& error) {
-    std::string temporary;
-    int fd = -1;
+// Makes the temporary file that will be renamed over the target, with an
+// existing target's owner, group and permissions. NotPossible when no
+// temporary file can be made that keeps its owner and group; nothing has
+// changed then.
+Replacement StartReplacement(const std::filesystem::path& target, const struct stat* existing, FileSystemIo& io,
+                             std::string& temporary, int& fd, int& error) {
     error = EEXIST;
     for (int attempt = 0; attempt < 100 && error == EEXIST; ++attempt) {
         temporary = TemporaryName(target.parent_path());
         error = io.CreateNew(temporary, fd);
     }
-    if (error != 0) return existing ? Replacement::NotPossible : Replacement::Failed;
+    if (error != 0) {
+        fd = -1;
+        return existing ? Replacement::NotPossible : Replacement::Failed;
+    }
 
     if (existing) {
         // The owner first: changing it may clear the set-user-ID bits of the mode.
@@ -113,21 +115,18 @@ Replacement ReplaceByRename(const std::filesystem::path& target, std::string_vie
         if (!sameOwner && io.SetOwner(fd, existing->st_uid, existing->st_gid) != 0) {
             io.Close(fd);
             io.Remove(temporary);
+            fd = -1;
             return Replacement::NotPossible;
         }
         error = io.SetMode(fd, existing->st_mode & 07777);
+        if (error != 0) {
+            io.Close(fd);
+            io.Remove(temporary);
+            fd = -1;
+            return Replacement::Failed;
+        }
     }
-    if (error == 0) error = WriteAll(io, fd, bytes);
-    if (error == 0) error = io.Sync(fd);
-    const int closeError = io.Close(fd);
-    if (error == 0) error = closeError;
-    if (error == 0) error = io.Rename(temporary, target.string());
-    if (error != 0) {
-        io.Remove(temporary);
-        return Replacement::Failed;
-    }
-    io.SyncFolder(target.parent_path().string());
-    return Replacement::Done;
+    return Replacement::Started;
 }
 
 }  // namespace
@@ -137,33 +136,109 @@ FileSystemIo& SystemFileSystemIo() {
     return io;
 }
 
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path& requested, std::string_view bytes,
+std::optional<std::string> WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                                FileSystemIo& io) {
-    const std::filesystem::path target = ResolveLink(std::filesystem::absolute(requested));
+    AtomicFileWriter writer(target, io);
+    std::optional<std::string> error = writer.Open();
+    if (!error) error = writer.Append(bytes);
+    if (!error) error = writer.Commit();
+    return error;
+}
+
+AtomicFileWriter::AtomicFileWriter(const std::filesystem::path& target, FileSystemIo& io)
+    : target_(target), io_(io) {}
+
+AtomicFileWriter::~AtomicFileWriter() {
+    Discard();
+}
+
+void AtomicFileWriter::Discard() {
+    if (temporaryFd_ >= 0) {
+        io_.Close(temporaryFd_);
+        io_.Remove(temporary_);
+        temporaryFd_ = -1;
+    }
+    if (targetFd_ >= 0) {
+        io_.Close(targetFd_);
+        targetFd_ = -1;
+    }
+    held_.clear();
+}
+
+std::optional<std::string> AtomicFileWriter::Fail(int error) {
+    Discard();
+    state_ = State::Failed;
+    failure_ = Describe(error);
+    return failure_;
+}
+
+std::optional<std::string> AtomicFileWriter::Open() {
+    if (state_ != State::New) return failure_ ? failure_ : Describe(EINVAL);
+    target_ = ResolveLink(std::filesystem::absolute(target_));
+    state_ = State::Open;
 
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) != 0) {
-        if (errno != ENOENT) return Describe(errno);
-        int error = 0;
-        ReplaceByRename(target, bytes, nullptr, io, error);
-        if (error != 0) return Describe(error);
-        return std::nullopt;
+    int error = 0;
+    if (::stat(target_.c_str(), &existing) != 0) {
+        if (errno != ENOENT) return Fail(errno);
+        StartReplacement(target_, nullptr, io_, temporary_, temporaryFd_, error);
+        return error != 0 ? Fail(error) : std::nullopt;
     }
-    if (S_ISDIR(existing.st_mode)) return Describe(EISDIR);
-    if (!S_ISREG(existing.st_mode)) return "Not a regular file";
+    if (S_ISDIR(existing.st_mode)) return Fail(EISDIR);
+    if (!S_ISREG(existing.st_mode)) {
+        Fail(EINVAL);
+        failure_ = "Not a regular file";
+        return failure_;
+    }
 
     // Whoever may write the folder, only a user who may write the file replaces it.
-    int fd = -1;
-    if (int error = io.OpenExisting(target.string(), fd)) return Describe(error);
-
-    int error = 0;
-    Replacement replaced = Replacement::NotPossible;
+    if ((error = io_.OpenExisting(target_.string(), targetFd_)) != 0) {
+        targetFd_ = -1;
+        return Fail(error);
+    }
     // Other hard links must go on sharing the file's data.
-    if (existing.st_nlink <= 1) replaced = ReplaceByRename(target, bytes, &existing, io, error);
-    if (replaced == Replacement::NotPossible) error = WriteInPlace(io, fd, bytes);
-    const int closeError = io.Close(fd);
-    if (replaced == Replacement::NotPossible && error == 0) error = closeError;
-    if (error != 0) return Describe(error);
+    Replacement started = Replacement::NotPossible;
+    if (existing.st_nlink <= 1) started = StartReplacement(target_, &existing, io_, temporary_, temporaryFd_, error);
+    if (started == Replacement::Failed) return Fail(error);
+    inPlace_ = started == Replacement::NotPossible;
+    return std::nullopt;
+}
+
+std::optional<std::string> AtomicFileWriter::Append(std::string_view bytes) {
+    if (state_ != State::Open) return failure_ ? failure_ : Describe(EINVAL);
+    if (inPlace_) {
+        held_.append(bytes);
+        return std::nullopt;
+    }
+    if (int error = WriteAll(io_, temporaryFd_, bytes)) return Fail(error);
+    return std::nullopt;
+}
+
+std::optional<std::string> AtomicFileWriter::Commit() {
+    if (state_ != State::Open) return failure_ ? failure_ : Describe(EINVAL);
+    int error = 0;
+    if (inPlace_) {
+        error = WriteInPlace(io_, targetFd_, held_);
+        const int closeError = io_.Close(targetFd_);
+        targetFd_ = -1;
+        if (error == 0) error = closeError;
+        if (error != 0) return Fail(error);
+    } else {
+        error = io_.Sync(temporaryFd_);
+        const int closeError = io_.Close(temporaryFd_);
+        temporaryFd_ = -1;
+        if (error == 0) error = closeError;
+        if (error == 0) error = io_.Rename(temporary_, target_.string());
+        if (error != 0) {
+            io_.Remove(temporary_);
+            return Fail(error);
+        }
+        io_.SyncFolder(target_.parent_path().string());
+        if (targetFd_ >= 0) io_.Close(targetFd_);
+        targetFd_ = -1;
+    }
+    held_.clear();
+    state_ = State::Done;
     return std::nullopt;
 }
 

@@ -60,4 +60,41 @@ FileSystemIo& SystemFileSystemIo();
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& target, std::string_view bytes,
                                                FileSystemIo& io = SystemFileSystemIo());
 
+// A file's new content written in pieces and put in place as
+// WriteFileAtomically puts it: the pieces go to the temporary file as they
+// come, and the target changes only in Commit. Until then, after a failure,
+// and when the writer is dropped without a Commit, the target is exactly as
+// it was and no temporary file is left. Where the file must be written in
+// place (see above), the pieces are held in memory until Commit.
+class AtomicFileWriter {
+   public:
+    explicit AtomicFileWriter(const std::filesystem::path& target, FileSystemIo& io = SystemFileSystemIo());
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Checks the target and makes the temporary file; each returns nothing on
+    // success, otherwise the system's description of the error, after which
+    // every further call fails with it.
+    std::optional<std::string> Open();
+    std::optional<std::string> Append(std::string_view bytes);
+    std::optional<std::string> Commit();
+    // The temporary file being written; empty when there is none.
+    std::string TemporaryPath() const { return temporaryFd_ >= 0 ? temporary_ : std::string(); }
+
+   private:
+    std::optional<std::string> Fail(int error);
+    void Discard();
+
+    std::filesystem::path target_;
+    FileSystemIo& io_;
+    enum class State { New, Open, Done, Failed } state_ = State::New;
+    std::optional<std::string> failure_;
+    bool inPlace_ = false;
+    int targetFd_ = -1;     // an existing target, open for writing
+    int temporaryFd_ = -1;  // the replacement being written
+    std::string temporary_;
+    std::string held_;  // the content of a file written in place
+};
+
 }  // namespace rillo

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "documents/format/text_encoding.h"
+#include "engine/blank_characters.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_field_text.h"
 #include "engine/numeric_text.h"
@@ -26,19 +27,13 @@ struct Refusal {
     throw Refusal{ProfileReadStatus::CannotOpen, std::move(reason)};
 }
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t';
-}
-
-bool IsBlankOrLineEnd(char c) { return IsBlank(c) || c == '\r' || c == '\n'; }
-
 // Walks the lines of the decoded text one at a time, so that no junk input
 // makes it hold more than the text itself. A line ends at a line feed; a
 // carriage return before it belongs to the line end.
 class LineCursor {
    public:
     explicit LineCursor(std::string_view text) : rest_(text), contentEnd_(text.data() + text.size()) {
-        while (contentEnd_ != text.data() && IsBlankOrLineEnd(contentEnd_[-1])) --contentEnd_;
+        while (contentEnd_ != text.data() && IsBlank(contentEnd_[-1], Blanks::AndLineEnds)) --contentEnd_;
     }
 
     bool AtEnd() const { return rest_.empty(); }
@@ -68,10 +63,10 @@ class LineCursor {
 std::vector<std::string_view> TakeTokens(std::string_view& line, std::size_t count) {
     std::vector<std::string_view> tokens;
     while (tokens.size() < count) {
-        while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
+        while (!line.empty() && IsBlank(line.front(), Blanks::SpacesAndTabs)) line.remove_prefix(1);
         if (line.empty()) break;
         std::size_t end = 0;
-        while (end < line.size() && !IsBlank(line[end])) ++end;
+        while (end < line.size() && !IsBlank(line[end], Blanks::SpacesAndTabs)) ++end;
         tokens.push_back(line.substr(0, end));
         line.remove_prefix(end);
     }
@@ -149,8 +144,8 @@ void ReadSummaryLine(std::string_view line, int lineNumber, ProfileSummary& s) {
         double value = RequireNumber(tokens[i], lineNumber);
         *labels[i] = value == 0.0 ? "----" : FormatFixed3(value);
     }
-    while (!line.empty() && IsBlank(line.front())) line.remove_prefix(1);
-    while (!line.empty() && IsBlank(line.back())) line.remove_suffix(1);
+    while (!line.empty() && IsBlank(line.front(), Blanks::SpacesAndTabs)) line.remove_prefix(1);
+    while (!line.empty() && IsBlank(line.back(), Blanks::SpacesAndTabs)) line.remove_suffix(1);
     // Older versions named the direction of the computation.
     if (line == "downstream") {
         s.flowType = "subcritical";
@@ -291,6 +286,13 @@ ProfileReadResult ReadProfileFile(const std::filesystem::path& path) {
     }
     if (in.bad()) return {ProfileReadStatus::CannotOpen, {}, "the file cannot be read"};
     return ReadProfileText(bytes);
+}
+
+OpenRefusal OpenRefusalOf(ProfileReadStatus status) {
+    if (status == ProfileReadStatus::UnknownChannelType) {
+        return {"File Open Error", "Unknown channel type. Cannot open file."};
+    }
+    return {"", "File cannot be opened."};
 }
 
 }  // namespace rillo

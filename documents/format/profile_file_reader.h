@@ -45,4 +45,12 @@ ProfileReadResult ReadProfileText(std::string_view bytes);
 // file, or one larger than kMaxProfileFileBytes, is CannotOpen.
 ProfileReadResult ReadProfileFile(const std::filesystem::path& path);
 
+// How File, Open and the headless export refuse a file that was not read:
+// the message's title (empty: the application's) and its text.
+struct OpenRefusal {
+    std::string title;
+    std::string text;
+};
+OpenRefusal OpenRefusalOf(ProfileReadStatus status);
+
 }  // namespace rillo

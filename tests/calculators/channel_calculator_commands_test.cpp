@@ -42,11 +42,11 @@ TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheCriticalCalculatorOnT
     Main().Menus().mnuChannelType[3]->trigger();
     Main().Menus().mnuSI->trigger();
     EnterInputs({"0+00.000", "1+00.000", "10", "2", "0.013", "0.001", "", "1"});
-    for (QAction* opener : {Main().Menus().mnuCritical, Main().findChild<QAction*>("Critical")}) {
-        ASSERT_NE(opener, nullptr);
+    for (const bool fromToolbar : {false, true}) {
+        const auto open = [&] { fromToolbar ? RunToolbarButton(Main().Menus(), "Critical") : Main().Menus().mnuCritical->trigger(); };
         bool acted = false;
         QPointer<FrmCritical> window = RunModal<FrmCritical>(
-            [&] { opener->trigger(); },
+            open,
             [&](FrmCritical& w) {
                 acted = true;
                 EXPECT_TRUE(w.optChanType[3]->isChecked());
@@ -67,10 +67,10 @@ TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheCriticalCalculatorOnT
 TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheManningsCalculatorOnTheProfile) {
     Main().Menus().mnuChannelType[1]->trigger();
     EnterInputs({"0+00.000", "1+00.000", "5", "2", "0.013", "0.001", "", "7"});
-    for (QAction* opener : {Main().Menus().mnuMannings1, Main().findChild<QAction*>("Mannings")}) {
-        ASSERT_NE(opener, nullptr);
+    for (const bool fromToolbar : {false, true}) {
+        const auto open = [&] { fromToolbar ? RunToolbarButton(Main().Menus(), "Mannings") : Main().Menus().mnuMannings1->trigger(); };
         bool acted = false;
-        QPointer<FrmMannings> window = RunModal<FrmMannings>([&] { opener->trigger(); },
+        QPointer<FrmMannings> window = RunModal<FrmMannings>(open,
                                                              [&](FrmMannings& w) {
                                                                  acted = true;
                                                                  EXPECT_TRUE(w.optChanType[1]->isChecked());
@@ -89,10 +89,10 @@ TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheManningsCalculatorOnT
 TEST_F(ChannelCalculatorCommandsTest, MenuAndToolbarOpenTheJumpCalculatorOnTheProfile) {
     Main().Menus().mnuChannelType[2]->trigger();
     EnterInputs({"0+00.000", "1+00.000", "20", "2", "0.013", "0.001", "1.2", ""});
-    for (QAction* opener : {Main().Menus().mnuJump, Main().findChild<QAction*>("Jump")}) {
-        ASSERT_NE(opener, nullptr);
+    for (const bool fromToolbar : {false, true}) {
+        const auto open = [&] { fromToolbar ? RunToolbarButton(Main().Menus(), "Jump") : Main().Menus().mnuJump->trigger(); };
         bool acted = false;
-        QPointer<FrmJump> window = RunModal<FrmJump>([&] { opener->trigger(); },
+        QPointer<FrmJump> window = RunModal<FrmJump>(open,
                                                      [&](FrmJump& w) {
                                                          acted = true;
                                                          EXPECT_TRUE(w.optChanType[2]->isChecked());

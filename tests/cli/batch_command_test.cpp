@@ -12,7 +12,9 @@
 #include "cli/csv_reader.h"
 #include "documents/format/profile_file_reader.h"
 #include "documents/report/table_text.h"
+#include "cli/batch_cases.h"
 #include "tests/cli/cli_runner.h"
+#include "tests/support/disk_full_io.h"
 
 namespace rillo::testing {
 namespace {
@@ -353,7 +355,8 @@ TEST(BatchCommand, TablesAreProfileFilesThatNeverReplaceOne) {
 
 TEST(BatchCommand, EveryTableWrittenOpensAgain) {
     const fs::path folder = NewFolder("batch-long-names");
-    // Past the size of profile file the program opens, a name cell is refused.
+    // A name cell past the longest row a batch holds is refused before it is
+    // computed, as one past the size of profile file the program opens would be.
     const std::string longName(kMaxProfileFileBytes, 'n');
     const CliRun run = RunRilloCli(
         {"batch",
@@ -366,7 +369,7 @@ TEST(BatchCommand, EveryTableWrittenOpensAgain) {
     const auto rows = OutputRows(run.out);
     ASSERT_EQ(rows.size(), 3u);
     EXPECT_EQ(rows[1][20], "refused");
-    EXPECT_EQ(rows[1][21], "name: the cell is too long for a profile file, which the program opens up to 4 MiB.");
+    EXPECT_EQ(rows[1][21], "line 2: the name cell is longer than 1 MiB.");
     EXPECT_EQ(rows[2][20], "ok");
     std::vector<fs::path> written;
     for (const auto& entry : fs::directory_iterator(folder)) written.push_back(entry.path());
@@ -391,6 +394,153 @@ TEST(BatchCommand, ATableThatCannotBeWrittenFailsItsRowAndTheBatchGoesOn) {
     EXPECT_NE(rows[1][21].find("Permission denied"), std::string::npos);
     EXPECT_EQ(rows[9][20], "refused");  // nothing to write: the refusal stands
     EXPECT_TRUE(fs::is_empty(folder));
+}
+
+// The records of a result text as they stand, line ends included: a record
+// ends at a CR LF outside double quotes.
+std::vector<std::string> RawRecords(const std::string& text) {
+    std::vector<std::string> records(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        records.back() += text[i];
+        if (text[i] == '"') quoted = !quoted;
+        if (!quoted && text[i] == '\n' && i > 0 && text[i - 1] == '\r' && i + 1 < text.size()) records.emplace_back();
+    }
+    return records;
+}
+
+TEST(BatchCommand, ShardsJoinBackToTheWholeStudy) {
+    // Refused rows and a cell over two lines belong to their shard too.
+    const fs::path input = WriteTemporary(
+        "shards.csv", std::string(kHeader) + kCases + "1,2\n" +
+                          "circular,,0+00.000,10+00.000,5,2,0.013,0.001,,,\"two\r\nlines\"\n" + kCases);
+    const CliRun whole = RunRilloCli({"batch", input.string()});
+    const std::vector<std::string> all = RawRecords(whole.out);
+    ASSERT_EQ(all.size(), 31u);
+    std::vector<std::vector<std::string>> parts;
+    for (const char* shard : {"1/3", "2/3", "3/3"}) {
+        const CliRun part = RunRilloCli({"batch", input.string(), "--shard", shard, "--jobs", "2"});
+        EXPECT_EQ(part.status, 1);
+        EXPECT_EQ(part.err, "");
+        parts.push_back(RawRecords(part.out));
+        ASSERT_EQ(parts.back().size(), 11u);
+        EXPECT_EQ(parts.back()[0], all[0]);  // each part has the header
+    }
+    // Row r is in part (r - 1) mod 3, in the order of the file.
+    std::string joined = all[0];
+    for (std::size_t row = 1; row < all.size(); ++row) joined += parts[(row - 1) % 3][(row - 1) / 3 + 1];
+    EXPECT_EQ(joined, whole.out);
+    EXPECT_EQ(OutputRows(parts[1][1])[0][0], "2");
+
+    const CliRun one = RunRilloCli({"batch", input.string(), "--shard", "1/1"});
+    EXPECT_EQ(one.out, whole.out);
+    // More parts than rows: a part may hold no row.
+    const CliRun empty = RunRilloCli({"batch", input.string(), "--shard", "40/40"});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, all[0]);
+}
+
+TEST(BatchCommand, ShardsThatAreNoPartAreRefusedNamingTheOption) {
+    const fs::path input = WriteTemporary("shard-bad.csv", std::string(kHeader) + kCases);
+    for (const char* shard : {"0/3", "4/3", "a/b", "1/0", "3", "1/", "/3", "-1/3", " 1/3", "1/3/4", "+1/3",
+                              "1/99999999999999999999", ""}) {
+        SCOPED_TRACE(shard);
+        const CliRun run = RunRilloCli({"batch", input.string(), "--shard", shard});
+        if (std::string(shard).empty()) {
+            EXPECT_EQ(run.status, 1);  // no --shard: every row
+            continue;
+        }
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_EQ(run.err.rfind("--shard: \"" + std::string(shard).substr(0, 40) + "\" is no part of a study", 0), 0u)
+            << run.err;
+    }
+}
+
+TEST(BatchCommand, RowsPastTheLongestARowMayBeAreRefusedUnread) {
+    const std::string big(cli::kMaxBatchRowBytes + 1, 'x');
+    const std::string ok = "10+00.000,100,10,0.013,0.001,2,fine\n";
+    const std::string header = "end,flow,width,n,slope,side,name\n";
+    const std::string text = header + ok + "10+00.000,100,10,0.013,0.001,2," + big + "\n" +
+                             "10+00.000,100,10,0.013,0.001,2,\"" + big + "\n" + big + "\"\n" +  // over two lines
+                             "10+00.000," + std::string(cli::kMaxBatchRowBytes / 2, '1') + ",10,0.013,0.001,2," +
+                             std::string(cli::kMaxBatchRowBytes / 2, 'y') + "\n" + ok;
+    const CliRun run = RunRilloCli({"batch", WriteTemporary("long-rows.csv", text).string()});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "");
+    const auto rows = OutputRows(run.out);
+    ASSERT_EQ(rows.size(), 6u);
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"ok", ""},
+        {"refused", "line 3: the name cell is longer than 1 MiB."},
+        {"refused", "line 4: the name cell is longer than 1 MiB."},
+        {"refused", "line 6: the row is longer than 1 MiB."},
+        {"ok", ""},
+    };
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+        EXPECT_EQ(rows[r][20], expected[r - 1].first) << r;
+        EXPECT_EQ(rows[r][21], expected[r - 1].second) << r;
+        EXPECT_LT(rows[r][11].size(), 10u) << "a refused row echoes nothing";
+    }
+
+    // A header that long is no header: nothing can be read after it.
+    const CliRun header2 = RunRilloCli({"batch", WriteTemporary("long-header.csv", big + "\n" + ok).string()});
+    EXPECT_EQ(header2.status, 2);
+    EXPECT_EQ(header2.out, "");
+    EXPECT_NE(header2.err.find(", line 1: the header row is longer than 1 MiB."), std::string::npos) << header2.err;
+}
+
+// A pipe that a writer fills with `text` and closes.
+struct PipeOfCases {
+    fs::path path;
+    std::thread writer;
+    PipeOfCases(const std::string& name, std::string text) : path(fs::path(::testing::TempDir()) / name) {
+        fs::remove(path);
+        EXPECT_EQ(::mkfifo(path.c_str(), 0600), 0);
+        writer = std::thread([this, text = std::move(text)] { std::ofstream(path, std::ios::binary) << text; });
+    }
+    ~PipeOfCases() { writer.join(); }
+};
+
+TEST(BatchCommand, AFailureMidStreamLeavesTheOutputFileAsItWas) {
+    const fs::path folder = NewFolder("batch-mid-stream");
+    const fs::path output = folder / "results.csv";
+    std::string many = kHeader;
+    for (int i = 0; i < 200; ++i) many += kCases;  // 2,800 rows: more than one piece of output
+    auto untouched = [&] {
+        std::ifstream in(output, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "the old results");
+        std::size_t files = 0;
+        for (const auto& entry : fs::directory_iterator(folder)) files += entry.exists() ? 1 : 0;
+        EXPECT_EQ(files, 1u) << "a temporary file is left";
+    };
+    std::ofstream(output) << "the old results";
+
+    {  // a quoted cell left open at the end of a pipe stops the run
+        PipeOfCases pipe("late-fault.fifo", many + "\"open\n");
+        const CliRun run = RunRilloCli({"batch", pipe.path.string(), "--output", output.string(), "--jobs", "2"});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(", line 2802: a quoted cell is not closed"), std::string::npos) << run.err;
+    }
+    untouched();
+
+    {  // the disk fills up
+        DiskFullIo full;
+        cli::BatchOptions options;
+        options.input = WriteTemporary("full.csv", many).string();
+        options.output = output.string();
+        std::ostringstream out, err;
+        EXPECT_EQ(cli::RunBatch(options, out, err, full), 1);
+        EXPECT_EQ(err.str(), "--output: cannot write " + output.string() + ": No space left on device\n");
+    }
+    untouched();
+
+    // Through a pipe, the rows before the fault were written as they came.
+    PipeOfCases pipe("late-fault-out.fifo", many + "\"open\n");
+    const CliRun streamed = RunRilloCli({"batch", pipe.path.string()});
+    EXPECT_EQ(streamed.status, 2);
+    EXPECT_EQ(OutputRows(streamed.out).size(), 2801u);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <filesystem>
@@ -93,14 +94,85 @@ TEST(CsvReader, MarksTheRecordsThatAreNotUtf8) {
     }
 }
 
+// A source that hands on one byte at a time: every record, line end,
+// byte-order mark and fault then falls across the reader's refills.
+class OneByteSource final : public ByteSource {
+   public:
+    explicit OneByteSource(std::string_view text) : text_(text) {}
+    std::size_t Read(char* data, std::size_t size) override { return text_.Read(data, std::min<std::size_t>(size, 1)); }
+
+   private:
+    TextSource text_;
+};
+
+TEST(CsvReader, ReadsTheSameInPiecesOfAnySize) {
+    const std::vector<std::string> texts = {
+        "\xEF\xBB\xBFname\nx\n", "a,b\r\n1,2\r\n", "a\r1\r", "a,b\n\"x\r\ny\",2\n3,4\n", "a\n\n\r\nb\n",
+        "a\n\"\"\n",                "a\n1\n\"open\n2\n3\n", "a\n\"x\ny\"z\n",     std::string("a\n1\n\0\0\x01", 7),
+        "a\n\xE2\n\x82\xAC\n3\n",   "a\r\n\r\n3\n\xE2\x82", "a,b\n1,2\"3\nq\r\0"};
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        const CsvReadResult whole = ReadCsv(text);
+        OneByteSource source(text);
+        CsvReader reader(source);
+        std::size_t n = 0;
+        for (CsvRecord record; reader.Next(record); ++n) {
+            ASSERT_LT(n, whole.records.size());
+            EXPECT_EQ(record.cells, whole.records[n].cells);
+            EXPECT_EQ(record.line, whole.records[n].line);
+            EXPECT_EQ(record.utf8, whole.records[n].utf8);
+        }
+        EXPECT_EQ(n, whole.records.size());
+        ASSERT_EQ(reader.error().has_value(), whole.error.has_value());
+        if (whole.error) {
+            EXPECT_EQ(reader.error()->line, whole.error->line);
+            EXPECT_EQ(reader.error()->reason, whole.error->reason);
+        }
+    }
+}
+
+TEST(CsvReader, RecordsPastTheLimitAreCountedNotKept) {
+    struct Case {
+        std::string text;
+        std::size_t longCell;  // npos: only the cells together are too long
+        std::size_t cells;
+    };
+    const std::size_t none = std::string::npos;
+    const std::vector<Case> cases = {
+        {"0123456789ab,c\n", 0, 2},
+        {"a,0123456789ab\n", 1, 2},
+        {"abcd,efgh,ijkl\n", none, 3},
+        {"\"0123\n4567\r\n89ab\"\"\",c\n", 0, 2},  // quoted, over three lines
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string text = "head\n" + c.text + "after,it\n";
+        TextSource source(text);
+        CsvReader reader(source, 10);
+        CsvRecord record;
+        ASSERT_TRUE(reader.Next(record));
+        EXPECT_FALSE(record.tooLong);
+        ASSERT_TRUE(reader.Next(record));
+        EXPECT_TRUE(record.tooLong);
+        EXPECT_EQ(record.longCell, c.longCell);
+        EXPECT_EQ(record.cells, Cells(c.cells, ""));
+        ASSERT_TRUE(reader.Next(record));
+        EXPECT_FALSE(record.tooLong);
+        EXPECT_EQ(record.cells, (Cells{"after", "it"}));
+        EXPECT_EQ(record.line, 3u + std::count(c.text.begin(), c.text.end() - 1, '\n'));
+        EXPECT_FALSE(reader.Next(record));
+        EXPECT_FALSE(reader.error());
+    }
+}
+
 TEST(BatchCases, HeaderNamesColumnsInAnyOrderAndCase) {
     const BatchCasesResult read = ReadBatchCases(" Flow ,SHAPE\n100,circular\n");
     ASSERT_FALSE(read.error);
     ASSERT_EQ(read.cases.size(), 1u);
     EXPECT_EQ(read.cases[0].row, 1u);
-    EXPECT_EQ(read.cases[0].cells[kFlowColumn], "100");
+    EXPECT_EQ(read.cases[0].cells[ColumnOf(InputField::Flowrate)], "100");
     EXPECT_EQ(read.cases[0].cells[kShapeColumn], "circular");
-    EXPECT_EQ(read.cases[0].cells[kNColumn], "");
+    EXPECT_EQ(read.cases[0].cells[ColumnOf(InputField::ManningN)], "");
 }
 
 TEST(BatchCases, RefusesBadHeadersAndRowsOfTheWrongLength) {
@@ -141,7 +213,7 @@ TEST(BatchCases, RowsOfTheWrongLengthOrNotUtf8CarryTheirRefusal) {
     for (std::size_t i = 0; i < refusals.size(); ++i) {
         EXPECT_EQ(read.cases[i].row, i + 1);
         EXPECT_EQ(read.cases[i].refusal, refusals[i]);
-        EXPECT_EQ(read.cases[i].cells[kFlowColumn].empty(), !refusals[i].empty());
+        EXPECT_EQ(read.cases[i].cells[ColumnOf(InputField::Flowrate)].empty(), !refusals[i].empty());
         // No start column: the profile command's default start station.
         EXPECT_EQ(read.cases[i].cells[kStartColumn], refusals[i].empty() ? "0+00.000" : "");
     }
@@ -202,6 +274,34 @@ TEST(OrderedWork, HandsResultsOnInOrderOnAnyNumberOfThreads) {
             });
         ASSERT_EQ(seen.size(), 500u);
         for (std::size_t i = 0; i < seen.size(); ++i) ASSERT_EQ(seen[i], i);
+    }
+}
+
+TEST(OrderedWork, AStreamKeepsItsOrderWithABoundedWindow) {
+    for (unsigned jobs : {1u, 3u}) {
+        constexpr std::size_t kWindow = 5;
+        std::size_t taken = 0, consumed = 0, mostInFlight = 0;
+        RunStreamInOrder<std::size_t>(
+            jobs, kWindow,
+            [&](std::size_t& item) {
+                if (taken == 2000) return false;
+                item = taken++;
+                mostInFlight = std::max(mostInFlight, taken - consumed);
+                return true;
+            },
+            [](std::size_t& item) {
+                // Costs that vary, so that later items finish first.
+                if (item % 7 == 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
+                return item * 3;
+            },
+            [&](std::size_t& item, std::size_t result) {
+                EXPECT_EQ(item, consumed);
+                EXPECT_EQ(result, item * 3);
+                ++consumed;
+                return true;
+            });
+        EXPECT_EQ(consumed, 2000u);
+        EXPECT_LE(mostInFlight, jobs == 1 ? 1u : kWindow);
     }
 }
 

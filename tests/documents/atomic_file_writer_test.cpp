@@ -148,6 +148,42 @@ TEST_F(AtomicFileWriterTest, WritesANewFileAndReplacesAnOldOne) {
     EXPECT_EQ(EntriesInFolder(), 1u);  // no temporary file left behind
 }
 
+TEST_F(AtomicFileWriterTest, PiecesReplaceTheFileOnlyOnCommit) {
+    const fs::path target = folder_ / "results.csv";
+    const fs::path link = folder_ / "other-name.csv";
+    // A new file, an old one, and one with another hard link (written in place).
+    for (const char* kind : {"new", "old", "linked"}) {
+        SCOPED_TRACE(kind);
+        fs::remove(target);
+        fs::remove(link);
+        if (std::string(kind) != "new") Put(target, "old");
+        if (std::string(kind) == "linked") fs::create_hard_link(target, link);
+        const std::size_t entries = EntriesInFolder();
+        const std::string before = fs::exists(target) ? Contents(target) : "(none)";
+        auto unchanged = [&] {
+            EXPECT_EQ(fs::exists(target) ? Contents(target) : "(none)", before);
+            EXPECT_EQ(EntriesInFolder(), entries);
+        };
+        {
+            AtomicFileWriter dropped(target);
+            ASSERT_EQ(dropped.Open(), std::nullopt);
+            ASSERT_EQ(dropped.Append("first "), std::nullopt);
+        }
+        unchanged();
+
+        AtomicFileWriter writer(target);
+        ASSERT_EQ(writer.Open(), std::nullopt);
+        ASSERT_EQ(writer.Append("first "), std::nullopt);
+        ASSERT_EQ(writer.Append("second"), std::nullopt);
+        EXPECT_EQ(fs::exists(target) ? Contents(target) : "(none)", before);
+        ASSERT_EQ(writer.Commit(), std::nullopt);
+        EXPECT_EQ(Contents(target), "first second");
+        EXPECT_EQ(EntriesInFolder(), std::string(kind) == "new" ? entries + 1 : entries);
+        if (std::string(kind) == "linked") EXPECT_EQ(Contents(link), "first second");
+        EXPECT_NE(writer.Append("late"), std::nullopt) << "a committed writer takes no more";
+    }
+}
+
 TEST_F(AtomicFileWriterTest, ReplacedFileKeepsItsPermissions) {
     fs::path target = folder_ / "reach.flo";
     Put(target, "old");

@@ -21,7 +21,7 @@ class ReadPlacementTest : public ::testing::TestWithParam<PlacementCase> {};
 TEST_P(ReadPlacementTest, ReadsNumbersAndFallsBackOnAnythingElse) {
     FakePlatformServices services;
     if (GetParam().stored) services.settings["Dlgs/MDIL"] = GetParam().stored;
-    EXPECT_EQ(ReadPlacementTwips(services, "MDIL", 10), GetParam().expected);
+    EXPECT_EQ((Setting<int>{"Dlgs", "MDIL", 10}.Read(services)), GetParam().expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, ReadPlacementTest,
@@ -32,37 +32,38 @@ INSTANTIATE_TEST_SUITE_P(Values, ReadPlacementTest,
                                            PlacementCase{"1e300", 10}, PlacementCase{"1e400", 10},
                                            PlacementCase{"nan", 10}));
 
-TEST(ApplyWindowLayoutTest, EachViewReadsItsOwnKeys) {
+// A view of its own size and one the user sizes.
+const PlacementSettings kFixedSize{{"Dlgs", "OutputsL", 0}, {"Dlgs", "OutputsT", 3420}};
+const PlacementSettings kSized{{"Dlgs", "GridL", 0},
+                               {"Dlgs", "GridT", 0},
+                               Setting<int>{"Dlgs", "GridW", 9255},
+                               Setting<int>{"Dlgs", "GridH", 6030}};
+
+TEST(RestorePlacementTest, EachWindowReadsItsOwnKeysAndDefaults) {
     FakePlatformServices services;
-    services.settings["Dlgs/InputsL"] = "150";
-    services.settings["Dlgs/InputsT"] = "300";
     services.settings["Dlgs/OutputsL"] = "45";
     services.settings["Dlgs/GridW"] = "7500";
-
-    QWidget inputs, results, grid, other;
-    grid.resize(10, 10);
-    other.move(7, 7);
-    ApplyWindowLayout(inputs, "frmMainInputs", services, 0);
-    ApplyWindowLayout(results, "frmMainResults", services, 0);
-    ApplyWindowLayout(grid, "frmMainGrid", services, 4200);
-    ApplyWindowLayout(other, "frmCritical", services, 0);
-
-    EXPECT_EQ(inputs.pos(), QPoint(10, 20));
-    EXPECT_EQ(results.pos(), QPoint(3, 228));
+    services.settings["Dlgs/GridH"] = "1000";  // below a quarter of its default
+    QWidget results, grid;
+    results.resize(280, 196);
+    RestorePlacement(results, kFixedSize, services, {});
+    QRect defaults = kSized.DefaultTwips();
+    defaults.moveLeft(4200);
+    RestorePlacement(grid, StoredPlacement(services, kSized, defaults), {});
+    EXPECT_EQ(results.geometry(), QRect(3, 228, 280, 196));
     EXPECT_EQ(grid.geometry(), QRect(280, 0, 500, 402));
-    EXPECT_EQ(other.pos(), QPoint(7, 7));
 }
 
-TEST(StoreWindowLayoutTest, EachViewWritesItsOwnKeysInTwips) {
+TEST(StorePlacementTest, EachWindowWritesItsOwnKeysInTwips) {
     FakePlatformServices services;
-    QWidget grid;
-    grid.setGeometry(20, 30, 400, 300);
-    StoreWindowLayout(grid, "frmMainGrid", services);
+    QWidget window;
+    window.setGeometry(20, 30, 400, 300);
+    StorePlacement(window, kSized, services);
     EXPECT_EQ(services.settings.value("Dlgs/GridL"), "300");
     EXPECT_EQ(services.settings.value("Dlgs/GridT"), "450");
     EXPECT_EQ(services.settings.value("Dlgs/GridW"), "6000");
     EXPECT_EQ(services.settings.value("Dlgs/GridH"), "4500");
-    StoreWindowLayout(grid, "frmMainResults", services);
+    StorePlacement(window, kFixedSize, services);
     EXPECT_EQ(services.settings.value("Dlgs/OutputsL"), "300");
     EXPECT_EQ(services.settings.value("Dlgs/OutputsT"), "450");
     EXPECT_EQ(services.settings.size(), 6);

@@ -124,7 +124,7 @@ TEST(UShapedSectionTest, OpenChannelIdentity) {
     const UShapedSection u(1.0f);
     EXPECT_EQ(u.SearchCeiling(), 100.0f);
     EXPECT_FALSE(u.CrownDepth().has_value());
-    EXPECT_EQ(u.NormalRule(), NormalDepthRule::StopOnExactZero);
+    EXPECT_EQ(u.NormalDepthStop(), BisectionStop::OnZeroOrUnordered);
     EXPECT_EQ(u.ProfileFailureText(), testing::kExpectedOpenChannelMessage);
 }
 

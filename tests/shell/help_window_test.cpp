@@ -201,6 +201,27 @@ TEST_F(HelpWindowTest, EndingTheProgramClosesHelpWhichComesBackWhereItWas) {
     EXPECT_GT(Help().width(), 420) << "the default width, not the smallest one of 420";
 }
 
+// The services' screens, not the platform's, decide where help comes back.
+class OneScreenServices : public QtPlatformServices {
+   public:
+    using QtPlatformServices::QtPlatformServices;
+    QList<QRect> AvailableScreenAreas() override { return {QRect(200, 100, 800, 600)}; }
+};
+
+TEST_F(HelpWindowTest, HelpStoredOffEveryScreenComesBackOnTheServicesScreen) {
+    End();
+    OneScreenServices services(dir_.filePath("Rillo2.ini"));
+    for (const auto& [key, twips] : {std::pair{"HelpL", "-90000"}, {"HelpT", "90000"}, {"HelpW", "30000"}}) {
+        services.WriteSetting("Dlgs", key, twips);
+    }
+    services.UseHelpFiles(RILLO_HELP_COLLECTION, dir_.filePath("help"));
+    services.ShowHelpContents();
+    HelpWindow* help = services.Help();
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(QRect(help->pos(), help->size()), QRect(260, 145, 680, 510)) << "centred on the screen";
+    services.CloseHelp();
+}
+
 // A calculator is modal: without care the help it opened could not be used
 // until the calculator closed.
 TEST_F(HelpWindowTest, HelpOpenedFromAModalWindowCanBeUsedWhileItIsOpen) {

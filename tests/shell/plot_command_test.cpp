@@ -340,7 +340,7 @@ TEST_F(PlotCommandTest, PrintPlacesEachCopyOnItsOwnPage) {
         services.picturePrinter.orientation = c.orientation;
         services.picturePrinter.pageSize = c.page;
         services.printCopies = {c.copiesAnswer};
-        services.clipboardImage = QImage();
+        services.SetClipboardText("the user's own text");
         RunPlot([](FrmPlot& plot) {
             ASSERT_EQ(plot.grfPlot->size(), kPlotChartSize);
             plot.cmdPrint->click();
@@ -355,7 +355,8 @@ TEST_F(PlotCommandTest, PrintPlacesEachCopyOnItsOwnPage) {
             EXPECT_EQ(page[0].place, c.place);
             EXPECT_EQ(page[0].pictureSize, kPlotChartSize * 4) << "drawn finer than on the screen";
         }
-        EXPECT_FALSE(services.clipboardImage.isNull()) << "printing copies the chart as well";
+        EXPECT_EQ(services.clipboardText, "the user's own text") << "printing leaves the clipboard alone";
+        EXPECT_TRUE(services.clipboardImage.isNull());
     }
     EXPECT_TRUE(services.messages.empty());
 }

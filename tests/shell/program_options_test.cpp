@@ -37,6 +37,8 @@ TEST(ProgramOptions, ReadsTheFileAndTheFlagsAndRefusesWhatItDoesNotKnow) {
          "An export takes exactly one profile file to read; 2 were given."},
         // clang-format on
         {{"--export-pdf", "x.pdf"}, "", false, false, true, "x.pdf", "", "none was given"},
+        {{"--export-section", "", "a.flo"}, "a.flo", false, false, true, "", "", "--export-section needs"},
+        {{"--export-section", "s.png"}, "", false, false, true, "", "", "exactly one profile file"},
     };
     for (const CommandLineCase& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -49,6 +51,10 @@ TEST(ProgramOptions, ReadsTheFileAndTheFlagsAndRefusesWhatItDoesNotKnow) {
         EXPECT_EQ(options.exportPlot, c.exportPlot);
         EXPECT_TRUE(options.error.contains(c.errorHas)) << options.error.toStdString();
     }
+    const ProgramOptions section = ParseProgramOptions({"rillo", "--export-section", "s.svg", "a.flo"});
+    EXPECT_TRUE(section.error.isEmpty()) << section.error.toStdString();
+    EXPECT_EQ(section.exportSection, "s.svg");
+    EXPECT_TRUE(section.IsExport());
 }
 
 }  // namespace

@@ -93,8 +93,15 @@ class FakePlatformServices : public PlatformServices {
         previewPictures = PageLikeThePrinter();
         printDocument(previewPictures);
     }
-    void SetClipboardText(const QString& text) override { clipboardText = text; }
-    void SetClipboardImage(const QImage& image) override { clipboardImage = image; }
+    // One clipboard: what is put on it replaces whatever it held.
+    void SetClipboardText(const QString& text) override {
+        clipboardText = text;
+        clipboardImage = QImage();
+    }
+    void SetClipboardImage(const QImage& image) override {
+        clipboardImage = image;
+        clipboardText.clear();
+    }
     void ShowHelpContents() override { ++helpContents; }
     void ShowHelpSearch() override { ++helpSearches; }
     void CloseHelp() override { ++helpCloses; }

@@ -27,30 +27,30 @@ TEST(CalculatorFieldTexts, RefusedAtComputeWithTheFieldsMessage) {
     const struct {
         std::optional<CalculatorMessage> message;
         const char* text;
-        const char* focus;
+        FieldId focus;
     } cases[] = {
         // A pasted "-10" in the weir length once gave -18.009 ft^3/s.
         {ComputeWeirFlow({rect, false, false, kEnglish, "-10", "1", "0.61", ""}).message, kGreaterThanZeroText,
-         "txtWeirL"},
+         WeirField::Length},
         {ComputeWeirFlow({rect, false, false, kEnglish, "10", "2ft", "0.61", ""}).message, kOnlyNumbersText,
-         "txtWeirH"},
+         WeirField::Head},
         {ComputeWeirFlow({WeirShape::Triangular, true, false, kEnglish, "200", "", "1e39", "-1"}).message,
-         kNumberTooLargeText, "txtWeirC"},
+         kNumberTooLargeText, WeirField::Coefficient},
         {ComputeOrificeFlow({OrificeShape::Square, kEnglish, "1", "0.61", "-2"}).message, kGreaterThanZeroText,
-         "txtH"},
-        {ComputeGateFlow({UnitSystem::SI, "2", "-3", "0.5", "0.61"}).message, kGreaterThanZeroText, "txtB"},
+         OrificeField::Head},
+        {ComputeGateFlow({UnitSystem::SI, "2", "-3", "0.5", "0.61"}).message, kGreaterThanZeroText, GateField::Width},
         {ComputeCriticalDepthAndSlope(CT::ElongatedCircular, kEnglish, {"5", "2", "0.013", "-1"}, false).message,
-         kGreaterThanZeroText, "txtSides"},
+         kGreaterThanZeroText, CriticalField::Sides},
         // The slope takes a minus, not a number past the single range.
         {ComputeManning(MU::Depth, CT::Trapezoidal, kEnglish, {"5", "4", "0.013", "3", "-1e39"}).message,
-         kNumberTooLargeText, "txtS"},
+         kNumberTooLargeText, ManningField::Slope},
     };
     for (const auto& c : cases) {
-        ASSERT_TRUE(c.message) << c.focus;
-        EXPECT_EQ(c.message->title, "Input Error") << c.focus;
-        EXPECT_EQ(c.message->text, c.text) << c.focus;
+        ASSERT_TRUE(c.message) << c.text;
+        EXPECT_EQ(c.message->title, "Input Error") << c.text;
+        EXPECT_EQ(c.message->text, c.text);
         EXPECT_EQ(c.message->focusField, c.focus);
-        EXPECT_FALSE(c.message->clearsResults) << c.focus;
+        EXPECT_FALSE(c.message->clearsResults) << c.text;
     }
     // The fields a computation does not read are not checked: the downstream
     // head off the Submerged tab, the side of a circle.

@@ -82,7 +82,7 @@ TEST(CriticalCalculator, RoughnessWarningAsksAndYesComputesWithTheValue) {
     ASSERT_TRUE(asked.message);
     EXPECT_TRUE(asked.message->yesNoCancel);
     EXPECT_EQ(asked.message->icon, MessageKind::Warning);
-    EXPECT_EQ(asked.message->focusField, "txtn");
+    EXPECT_EQ(asked.message->focusField, FieldId(CriticalField::ManningN));
 
     const CriticalOutcome yes =
         ComputeCriticalDepthAndSlope(ChannelType::Trapezoidal, UnitSystem::English, texts, true);

@@ -47,18 +47,18 @@ TEST(GateFlow, MessagesInTheirOrder) {
         GateInputs in;
         const char* title;
         const char* text;
-        const char* focus;
+        FieldId focus;
     };
     const std::vector<Case> cases = {
-        {Gate("", "", "", ""), "Incomplete Input", incomplete, "txtY1"},
-        {Gate("1", "", "2", "0.61"), "Incomplete Input", incomplete, "txtB"},
-        {Gate("1", "2", "", "0.61"), "Incomplete Input", incomplete, "txtGO"},
-        {Gate("1", "2", "3", ""), "Incomplete Input", incomplete, "txtC"},
+        {Gate("", "", "", ""), "Incomplete Input", incomplete, GateField::UpstreamDepth},
+        {Gate("1", "", "2", "0.61"), "Incomplete Input", incomplete, GateField::Width},
+        {Gate("1", "2", "", "0.61"), "Incomplete Input", incomplete, GateField::Opening},
+        {Gate("1", "2", "3", ""), "Incomplete Input", incomplete, GateField::Coefficient},
         // A gate at or above the water surface does not touch the flow.
-        {Gate("2", "3", "2"), "Input Error", opening, "txtGO"},
-        {Gate("2", "3", "5"), "Input Error", opening, "txtGO"},
-        {Gate("0", "3", "0"), "Input Error", opening, "txtGO"},
-        {Gate(".", "3", "0.5"), "Input Error", opening, "txtGO"},
+        {Gate("2", "3", "2"), "Input Error", opening, GateField::Opening},
+        {Gate("2", "3", "5"), "Input Error", opening, GateField::Opening},
+        {Gate("0", "3", "0"), "Input Error", opening, GateField::Opening},
+        {Gate(".", "3", "0.5"), "Input Error", opening, GateField::Opening},
     };
     for (const Case& c : cases) {
         GateResult r = ComputeGateFlow(c.in);

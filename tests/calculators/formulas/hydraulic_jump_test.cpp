@@ -119,28 +119,28 @@ TEST(HydraulicJump, RefusalsNameTheirField) {
         JumpInputTexts texts;
         const char* title;
         const char* textStart;
-        const char* field;
+        FieldId field;
     } cases[] = {
-        {kTrap, {"", "10", "", ""}, "Incomplete Input", kJumpIncompleteInputText, "txtQ"},
-        {kTrap, {"100", "", "", ""}, "Incomplete Input", kJumpIncompleteInputText, "txtY1"},
-        {pipe, {"100", ".", "2", "0.5"}, "Invalid Input Value", zero, "txtB"},
+        {kTrap, {"", "10", "", ""}, "Incomplete Input", kJumpIncompleteInputText, JumpField::Flowrate},
+        {kTrap, {"100", "", "", ""}, "Incomplete Input", kJumpIncompleteInputText, JumpField::UpstreamDepth},
+        {pipe, {"100", ".", "2", "0.5"}, "Invalid Input Value", zero, JumpField::Width},
         // A trapezoid of no bottom width is a triangle (above), a rectangle of none is nothing.
-        {kTrap, {"100", "0", "", "0.5"}, "Invalid Input Value", zero, "txtB"},
-        {kTrap, {"-100", "10", "2", "0.5"}, "Input Error", "Please use a number greater than zero.", "txtQ"},
+        {kTrap, {"100", "0", "", "0.5"}, "Invalid Input Value", zero, JumpField::Width},
+        {kTrap, {"-100", "10", "2", "0.5"}, "Input Error", "Please use a number greater than zero.", JumpField::Flowrate},
         // Subcritical, and critical as shown (yc = (Q^2 / g b^2)^(1/3) = 1.459 ft, Fr = 1.000).
         {kTrap,
          {"100", "10", "", "3"},
          "Input Error",
          "The flow at this depth is not supercritical: its Froude number is 0.339.  A hydraulic jump forms "
          "only from a depth below the critical depth, 1.459 ft.",
-         "txtY1"},
-        {kTrap, {"100", "10", "", "1.459"}, "Input Error", notSupercritical, "txtY1"},
-        {pipe, {"5", "2", "", "2.001"}, "Input Error", "The depth cannot be greater", "txtY1"},
+         JumpField::UpstreamDepth},
+        {kTrap, {"100", "10", "", "1.459"}, "Input Error", notSupercritical, JumpField::UpstreamDepth},
+        {pipe, {"5", "2", "", "2.001"}, "Input Error", "The depth cannot be greater", JumpField::UpstreamDepth},
         // A jet of 1000 ft^3/s 0.01 ft deep in a channel 1 ft wide balances no depth below 100 ft.
-        {kTrap, {"1000", "1", "", "0.01"}, "Sequent Depth", "The sequent depth is above 100 ft, the top", ""},
+        {kTrap, {"1000", "1", "", "0.01"}, "Sequent Depth", "The sequent depth is above 100 ft, the top", FieldId()},
         // Past the single-precision range.
-        {kTrap, {"1e30", "10", "", "0.5"}, "", unknown, ""},
-        {kTrap, {"100", "10", "", "1e39"}, "", unknown, ""},
+        {kTrap, {"1e30", "10", "", "0.5"}, "", unknown, FieldId()},
+        {kTrap, {"100", "10", "", "1e39"}, "", unknown, FieldId()},
     };
     for (const auto& c : cases) {
         const JumpOutcome jump = ComputeHydraulicJump(c.shape, kEnglish, c.texts);

@@ -43,19 +43,19 @@ TEST(OrificeFlow, SizeCoefficientAndHeadAreTestedInThatOrder) {
         OrificeInputs in;
         const char* title;
         std::string text;
-        const char* focus;
+        FieldId focus;
     };
     const std::vector<Case> cases = {
         {Orifice(kCircular, "", "", ""), "Channel Width",
-         "Please enter the channel diameter in the Required Inputs area.", "txtB"},
+         "Please enter the channel diameter in the Required Inputs area.", OrificeField::Size},
         {Orifice(kSquare, "0", "", ""), "Channel Width",
-         "Please enter the channel width in the Required Inputs area.", "txtB"},
-        {Orifice(kSquare, "1", "", ""), "Channel Width", coefficientText, "txtC"},
-        {Orifice(kCircular, "1", "2", "."), "Channel Width", coefficientText, "txtC"},
+         "Please enter the channel width in the Required Inputs area.", OrificeField::Size},
+        {Orifice(kSquare, "1", "", ""), "Channel Width", coefficientText, OrificeField::Coefficient},
+        {Orifice(kCircular, "1", "2", "."), "Channel Width", coefficientText, OrificeField::Coefficient},
         {Orifice(kCircular, "1", "."), "Weir Head", "Please enter the weir head in the Required Inputs area.",
-         "txtH"},
+         OrificeField::Head},
         {Orifice(kCircular, "1", "0.0"), "Weir Head",
-         "Please enter the weir head in the Required Inputs area.", "txtH"},
+         "Please enter the weir head in the Required Inputs area.", OrificeField::Head},
     };
     for (const Case& c : cases) {
         OrificeResult r = ComputeOrificeFlow(c.in);

@@ -77,29 +77,29 @@ TEST(WeirFlow, MessagesInTheirOrder) {
         WeirInputs in;
         const char* title;
         const char* text;
-        const char* focus;
+        FieldId focus;
     };
     const char* angleText =
         "The V-notch angle must be less than 180°, otherwise the weir width would be infinite.";
     const std::vector<Case> cases = {
         // The angle test comes before the incomplete-input test.
-        {Weir(kVNotch, false, "180", ""), "Weir Angle Too Large", angleText, "txtWeirL"},
+        {Weir(kVNotch, false, "180", ""), "Weir Angle Too Large", angleText, WeirField::Angle},
         // Just under 180 the half-angle, with 3.141593 for pi, passes 90 degrees:
         // its tangent is negative, and so would be the flowrate.
-        {Weir(kVNotch, false, "179.99999", "1"), "Weir Angle Too Large", angleText, "txtWeirL"},
-        {Weir(kVNotch, true, "179.99998", "1", "0.61", "0.5"), "Weir Angle Too Large", angleText, "txtWeirL"},
-        {Weir(kVNotch, true, "400", "1", "", ""), "Weir Angle Too Large", angleText, "txtWeirL"},
+        {Weir(kVNotch, false, "179.99999", "1"), "Weir Angle Too Large", angleText, WeirField::Angle},
+        {Weir(kVNotch, true, "179.99998", "1", "0.61", "0.5"), "Weir Angle Too Large", angleText, WeirField::Angle},
+        {Weir(kVNotch, true, "400", "1", "", ""), "Weir Angle Too Large", angleText, WeirField::Angle},
         // An empty angle reads 0 and passes the angle test.
-        {Weir(kVNotch, false, "", "1"), "Incomplete Input", kIncomplete, "txtWeirL"},
+        {Weir(kVNotch, false, "", "1"), "Incomplete Input", kIncomplete, WeirField::Angle},
         // Only the V-notch reads the field as an angle.
-        {Weir(kRect, false, "200", ""), "Incomplete Input", kIncomplete, "txtWeirH"},
-        {Weir(kCipolletti, false, "10", "1", ""), "Incomplete Input", kIncomplete, "txtWeirC"},
+        {Weir(kRect, false, "200", ""), "Incomplete Input", kIncomplete, WeirField::Head},
+        {Weir(kCipolletti, false, "10", "1", ""), "Incomplete Input", kIncomplete, FieldId(WeirField::Coefficient)},
         // The downstream head is required on the Submerged tab only.
-        {Weir(kRect, true, "10", "1", "0.61", ""), "Incomplete Input", kIncomplete, "txtDSWeirH"},
+        {Weir(kRect, true, "10", "1", "0.61", ""), "Incomplete Input", kIncomplete, WeirField::DownstreamHead},
         // A tailwater above the crest's upstream head drives no flow over the weir.
-        {Weir(kRect, true, "10", "0", "0.61", "1"), "Input Error", kDownstreamAbove, "txtDSWeirH"},
-        {Weir(kCipolletti, true, "4", "1", "0.61", "1.5"), "Input Error", kDownstreamAbove, "txtDSWeirH"},
-        {Weir(kVNotch, true, "90", "1", "0.61", "1.0001"), "Input Error", kDownstreamAbove, "txtDSWeirH"},
+        {Weir(kRect, true, "10", "0", "0.61", "1"), "Input Error", kDownstreamAbove, WeirField::DownstreamHead},
+        {Weir(kCipolletti, true, "4", "1", "0.61", "1.5"), "Input Error", kDownstreamAbove, WeirField::DownstreamHead},
+        {Weir(kVNotch, true, "90", "1", "0.61", "1.0001"), "Input Error", kDownstreamAbove, WeirField::DownstreamHead},
     };
     for (const Case& c : cases) {
         WeirResult r = ComputeWeirFlow(c.in);
@@ -138,7 +138,7 @@ TEST(WeirFlow, ACoefficientAboveOneIsAskedAboutThenUsed) {
         ASSERT_FALSE(asked.ok());
         EXPECT_TRUE(asked.message->yesNoCancel);
         EXPECT_EQ(asked.message->title, "Weir Coefficient");
-        EXPECT_EQ(asked.message->focusField, "txtWeirC");
+        EXPECT_EQ(asked.message->focusField, FieldId(WeirField::Coefficient));
         in.coefficientAccepted = true;
         EXPECT_TRUE(ComputeWeirFlow(in).ok());
     }
