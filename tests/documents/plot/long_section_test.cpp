@@ -136,7 +136,9 @@ TEST(LongSection, EveryPointIsTheBedPlusItsShownValue) {
             EXPECT_NEAR(line->points[0].elevation, bed(s.startStation) + height, 1e-9) << line->name;
             EXPECT_NEAR(line->points[1].elevation, bed(s.endStation) + height, 1e-9) << line->name;
         }
-        if (c.crown == 0.0) EXPECT_EQ(LineOf(s, SectionLineKind::Crown), nullptr);
+        if (c.crown == 0.0) {
+            EXPECT_EQ(LineOf(s, SectionLineKind::Crown), nullptr);
+        }
     }
 }
 
