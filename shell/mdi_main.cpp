@@ -34,9 +34,11 @@ const PlacementSettings kMainWindowPlacement{{kPlacementSection, "MDIL", 10},
                                              {kPlacementSection, "MDIT", 10},
                                              Setting<int>{kPlacementSection, "MDIW", 13560},
                                              Setting<int>{kPlacementSection, "MDIH", 8715}};
-const PlacementSettings kInputsPlacement{{kPlacementSection, "InputsL", 0}, {kPlacementSection, "InputsT", 0}};
+const PlacementSettings kInputsPlacement{{kPlacementSection, "InputsL", 0}, {kPlacementSection, "InputsT", 0},
+                                          std::nullopt, std::nullopt};
 const PlacementSettings kResultsPlacement{{kPlacementSection, "OutputsL", 0},
-                                          {kPlacementSection, "OutputsT", 3420}};
+                                          {kPlacementSection, "OutputsT", 3420},
+                                          std::nullopt, std::nullopt};
 const PlacementSettings kGridPlacement{{kPlacementSection, "GridL", 0},
                                        {kPlacementSection, "GridT", 0},
                                        Setting<int>{kPlacementSection, "GridW", 9255},

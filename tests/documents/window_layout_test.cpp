@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(Values, ReadPlacementTest,
                                            PlacementCase{"nan", 10}));
 
 // A view of its own size and one the user sizes.
-const PlacementSettings kFixedSize{{"Dlgs", "OutputsL", 0}, {"Dlgs", "OutputsT", 3420}};
+const PlacementSettings kFixedSize{{"Dlgs", "OutputsL", 0}, {"Dlgs", "OutputsT", 3420}, std::nullopt, std::nullopt};
 const PlacementSettings kSized{{"Dlgs", "GridL", 0},
                                {"Dlgs", "GridT", 0},
                                Setting<int>{"Dlgs", "GridW", 9255},
