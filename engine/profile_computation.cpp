@@ -75,12 +75,10 @@ namespace {
 // The eleven cell texts of one row, from its row set. The area and the top
 // width are evaluated again as their cells are written.
 class RowTexts {
-public:
-    RowTexts(const ChannelSection& section, const std::string& stationText, float y, float e, float v, float m,
-             float froude, float velocityHead, float r, float p)
-        : section_(section),
-          stationText_(stationText),
-          values_{y, e, v, m, froude, velocityHead, r, p} {}
+   public:
+    RowTexts(const ChannelSection& section, const std::string& stationText, float y, float e, float v,
+             float m, float froude, float velocityHead, float r, float p)
+        : section_(section), stationText_(stationText), values_{y, e, v, m, froude, velocityHead, r, p} {}
 
     std::string Cell(int column) const {
         switch (column) {
@@ -102,11 +100,12 @@ public:
     // conversion in place, so each text is made right in its cell instead of
     // being moved there; the cells are written in column order.
     operator ProfileRow() const {
-        return {{Cell(0), Cell(1), Cell(2), Cell(3), Cell(4), Cell(5), Cell(6), Cell(7), Cell(8), Cell(9), Cell(10)},
+        return {{Cell(0), Cell(1), Cell(2), Cell(3), Cell(4), Cell(5), Cell(6), Cell(7), Cell(8), Cell(9),
+                 Cell(10)},
                 values_.y};
     }
 
-private:
+   private:
     const ChannelSection& section_;
     const std::string& stationText_;
     struct {
