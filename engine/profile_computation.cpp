@@ -96,9 +96,10 @@ class RowTexts {
         }
     }
 
-    // The whole row at once. The table's emplace_back builds it from this
-    // conversion in place, so each text is made right in its cell instead of
-    // being moved there; the cells are written in column order.
+    // The whole row at once, the cells in column order. The table's
+    // emplace_back initialises its new row from this conversion, which GCC
+    // makes in place: each text is made right in its cell instead of being
+    // moved there (elsewhere the row may be moved once, to the same effect).
     operator ProfileRow() const {
         return {{Cell(0), Cell(1), Cell(2), Cell(3), Cell(4), Cell(5), Cell(6), Cell(7), Cell(8), Cell(9),
                  Cell(10)},
