@@ -147,6 +147,44 @@ std::string WriteScaled(bool negative, unsigned long long scaled, int decimals) 
     return out;
 }
 
+// "00" to "99", two digits a time: half the divisions of one at a time.
+constexpr auto kDigitPairs = [] {
+    std::array<char, 200> pairs{};
+    for (int i = 0; i < 100; ++i) {
+        pairs[static_cast<std::size_t>(2 * i)] = static_cast<char>('0' + i / 10);
+        pairs[static_cast<std::size_t>(2 * i + 1)] = static_cast<char>('0' + i % 10);
+    }
+    return pairs;
+}();
+
+// Writes the two digits of 0 <= n < 100 just before p.
+char* PutDigitPair(char* p, std::uint32_t n) {
+    p -= 2;
+    std::memcpy(p, kDigitPairs.data() + 2 * n, 2);
+    return p;
+}
+
+// WriteScaled for three decimals and a scaled value within 32 bits, the form
+// of nearly every number shown: "[-]whole.fff", at most 12 characters.
+std::string WriteThousandths(bool negative, std::uint32_t thousandths) {
+    std::uint32_t whole = thousandths / 1000;
+    const std::uint32_t fraction = thousandths % 1000;
+    int wholeDigits = 1;
+    for (std::uint32_t limit = 10; wholeDigits < 10 && whole >= limit; limit *= 10) ++wholeDigits;
+    std::string out(static_cast<std::size_t>(negative + wholeDigits + 4), '.');
+    char* p = PutDigitPair(out.data() + out.size(), fraction % 100);
+    *--p = static_cast<char>('0' + fraction / 100);
+    --p;  // the point, already there
+    for (; whole >= 100; whole /= 100) p = PutDigitPair(p, whole % 100);
+    if (whole >= 10) {
+        p = PutDigitPair(p, whole);
+    } else {
+        *--p = static_cast<char>('0' + whole);
+    }
+    if (negative) *--p = '-';
+    return out;
+}
+
 // The nearest integer to 0 <= x < 2^63, ties to even, as llrintl gives it.
 unsigned long long NearestInteger(long double x) {
 #if defined(__x86_64__) && LDBL_MANT_DIG == 64
@@ -243,7 +281,11 @@ std::string FormatFixed(double value, int decimals) {
     if (unsigned long long scaled; ScaleFast(value, decimals, scaled)) {
         // A value that rounds to zero shows no sign: "-0.000" reads as a
         // quantity below zero.
-        return WriteScaled(std::signbit(value) && scaled != 0, scaled, decimals);
+        const bool negative = std::signbit(value) && scaled != 0;
+        if (decimals == 3 && scaled <= 0xFFFFFFFFull) {
+            return WriteThousandths(negative, static_cast<std::uint32_t>(scaled));
+        }
+        return WriteScaled(negative, scaled, decimals);
     }
 
     // Any other magnitude: the 15 significant digits from the exact decimal
@@ -274,8 +316,28 @@ std::string FormatFixed(double value, int decimals) {
     const bool negative = std::signbit(value) && scaled.find_first_not_of('0') != std::string::npos;
     std::string out = negative ? "-" : "";
     out += scaled.substr(0, scaled.size() - static_cast<std::size_t>(decimals));
-    if (decimals > 0) out += "." + scaled.substr(scaled.size() - static_cast<std::size_t>(decimals));
+    if (decimals > 0) {
+        out += '.';
+        out.append(scaled, scaled.size() - static_cast<std::size_t>(decimals));
+    }
     return out;
+}
+
+std::string FormatFixed3(double value) {
+    // Below 10^6 as in ScaleFast, but without its other limits: every
+    // magnitude down to zero rounds there to the same thousandths as from
+    // the 15-digit form. What is not below (a NaN among them) and what lies
+    // too near a half takes the whole way.
+    const double a = std::fabs(value);
+    if (a < 1e6) {
+        const double thousandths = a * 1000.0;
+        const double nearest = (thousandths + 0x1p52) - 0x1p52;
+        if (std::fabs(thousandths - nearest) < 0.5 - 1e-5) {
+            const auto scaled = static_cast<std::uint32_t>(nearest);
+            return WriteThousandths(std::signbit(value) && scaled != 0, scaled);
+        }
+    }
+    return FormatFixed(value, 3);
 }
 
 std::string ShortestNumber(float value) {

@@ -38,8 +38,9 @@ double ReadWholeNumber(std::string_view text);
 // throws ComputationError, so no "inf" or "nan" text can reach a view.
 std::string FormatFixed(double value, int decimals);
 
-// "0.000": the form of every computed number the program shows, saves and prints.
-inline std::string FormatFixed3(double value) { return FormatFixed(value, 3); }
+// "0.000": the form of every computed number the program shows, saves and
+// prints; FormatFixed(value, 3), with a shorter way for the common magnitudes.
+std::string FormatFixed3(double value);
 
 // The shortest text of a single-precision number: up to seven significant
 // digits, no trailing zeros, a leading "0" before the point ("1000", "0.013",

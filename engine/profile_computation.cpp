@@ -70,6 +70,53 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The eleven cell texts of one row, from its row set. The area and the top
+// width are evaluated again as their cells are written.
+class RowTexts {
+   public:
+    RowTexts(const ChannelSection& section, const std::string& stationText, float y, float e, float v,
+             float m, float froude, float velocityHead, float r, float p)
+        : section_(section), stationText_(stationText), values_{y, e, v, m, froude, velocityHead, r, p} {}
+
+    std::string Cell(int column) const {
+        switch (column) {
+            case kStationColumn: return stationText_;
+            case kDepthColumn: return FormatFixed3(values_.y);
+            case kSpecificEnergyColumn: return FormatFixed3(values_.e);
+            case kAreaColumn: return FormatFixed3(ToSingle(section_.FlowArea(values_.y)));
+            case kVelocityColumn: return FormatFixed3(values_.v);
+            case kTopWidthColumn: return FormatFixed3(ToSingle(section_.TopWidth(values_.y)));
+            case kMomentumColumn: return FormatFixed3(values_.m);
+            case kFroudeColumn: return FormatFixed3(values_.froude);
+            case kVelocityHeadColumn: return FormatFixed3(values_.velocityHead);
+            case kHydraulicRadiusColumn: return FormatFixed3(values_.r);
+            default: return FormatFixed3(values_.p);
+        }
+    }
+
+    // The whole row at once, the cells in column order. The table's
+    // emplace_back initialises its new row from this conversion, which GCC
+    // makes in place: each text is made right in its cell instead of being
+    // moved there (elsewhere the row may be moved once, to the same effect).
+    operator ProfileRow() const {
+        return {{Cell(0), Cell(1), Cell(2), Cell(3), Cell(4), Cell(5), Cell(6), Cell(7), Cell(8), Cell(9),
+                 Cell(10)},
+                values_.y};
+    }
+
+   private:
+    const ChannelSection& section_;
+    const std::string& stationText_;
+    struct {
+        float y, e, v, m, froude, velocityHead, r, p;
+    } values_;
+};
+static_assert(kProfileColumnCount == 11);
+
+}  // namespace
+
 void AppendProfileRow(const ChannelSection& section, float q, float g, const FloatGuard& guard,
                       const std::string& stationText, float y, ProfileTable& table) {
     // The row set comes first; a failure there writes no row at all.
@@ -87,22 +134,19 @@ void AppendProfileRow(const ChannelSection& section, float q, float g, const Flo
     const float p = section.WettedPerimeter(y);
     guard.Check();
 
-    // Area and top width are evaluated while the row is written, so a failure
-    // there leaves a row cut short.
-    ProfileRow& row = table.emplace_back();
-    row.depth = y;
-    auto& cells = row.cells;
-    cells[kStationColumn] = stationText;
-    cells[kDepthColumn] = FormatFixed3(y);
-    cells[kSpecificEnergyColumn] = FormatFixed3(e);
-    cells[kAreaColumn] = FormatFixed3(ToSingle(section.FlowArea(y)));
-    cells[kVelocityColumn] = FormatFixed3(v);
-    cells[kTopWidthColumn] = FormatFixed3(ToSingle(section.TopWidth(y)));
-    cells[kMomentumColumn] = FormatFixed3(m);
-    cells[kFroudeColumn] = FormatFixed3(froude);
-    cells[kVelocityHeadColumn] = FormatFixed3(velocityHead);
-    cells[kHydraulicRadiusColumn] = FormatFixed3(r);
-    cells[kWettedPerimeterColumn] = FormatFixed3(p);
+    const RowTexts texts(section, stationText, y, e, v, m, froude, velocityHead, r, p);
+    try {
+        table.emplace_back(texts);
+    } catch (const ComputationError&) {
+        // A failure while the cells are written (the top width past the
+        // single range) leaves the row cut short: it is written again cell
+        // by cell, up to the cell that fails once more.
+        ProfileRow& row = table.emplace_back();
+        row.depth = y;
+        for (int column = 0; column < kProfileColumnCount; ++column) {
+            row.cells[static_cast<std::size_t>(column)] = texts.Cell(column);
+        }
+    }
     guard.Check();
 }
 

@@ -1,6 +1,7 @@
 #include "engine/stationing.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
@@ -39,20 +40,27 @@ FormattedStation FormatStation(double value) {
     }
 
     // Hundreds, "+", two whole digits; between -100 and 0 the sign goes in
-    // front of a zero hundreds.
-    std::string text;
-    text.reserve(t.size() + 3);
-    if (negative) text.push_back('-');
+    // front of a zero hundreds. Put together in a buffer (at most three
+    // characters longer than the number's text) and made a string once.
+    char small[32];
+    std::string large;
+    char* const begin = t.size() + 3 <= sizeof small ? small : (large.resize(t.size() + 3), large.data());
+    char* out = begin;
+    auto put = [&out](std::string_view part) {
+        std::memcpy(out, part.data(), part.size());
+        out += part.size();
+    };
+    if (negative) *out++ = '-';
     if (whole.size() <= 2) {
-        text.append(whole.size() == 1 ? "0+0" : "0+");
-        text.append(whole);
+        put(whole.size() == 1 ? "0+0" : "0+");
+        put(whole);
     } else {
-        text.append(whole.substr(0, whole.size() - 2));
-        text.push_back('+');
-        text.append(whole.substr(whole.size() - 2));
+        put(whole.substr(0, whole.size() - 2));
+        *out++ = '+';
+        put(whole.substr(whole.size() - 2));
     }
-    text.append(fraction);
-    return {std::move(text), rounded};
+    put(fraction);
+    return {StationText(begin, out), rounded};
 }
 
 bool IsStandardStation(std::string_view s) {

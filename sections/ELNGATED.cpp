@@ -21,9 +21,7 @@ constexpr double kSidePieceCentroid = 3.0 / 5.0;
 
 }  // namespace
 
-void ElongatedSection::RequireSideHeight() const {
-    if (h_ < 0.0f) throw ComputationError("Negative side height");
-}
+void ElongatedSection::ThrowNegativeSideHeight() { throw ComputationError("Negative side height"); }
 
 float ElongatedSection::FlowArea(float y) const {
     RequireSideHeight();

@@ -41,7 +41,11 @@ class ElongatedSection final : public ChannelSection {
    private:
     // A negative side height describes no conduit (the halves would overlap):
     // the geometry fails with a ComputationError rather than give numbers.
-    void RequireSideHeight() const;
+    // Inline: every operation asks first.
+    void RequireSideHeight() const {
+        if (h_ < 0.0f) [[unlikely]] ThrowNegativeSideHeight();
+    }
+    [[noreturn]] static void ThrowNegativeSideHeight();
     // The top of the straight part.
     float StraightTop() const { return r_ + h_; }
 

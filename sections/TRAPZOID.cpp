@@ -8,12 +8,15 @@
 
 namespace rillo {
 
+TrapezoidalSection::TrapezoidalSection(float bottomWidth, float sideSlope)
+    : b_(bottomWidth), z_(sideSlope), sideLength_(std::sqrt(1.0 + double(sideSlope) * sideSlope)) {}
+
 float TrapezoidalSection::FlowArea(float y) const { return ToSingle((double(b_) + double(z_) * y) * y); }
 
 double TrapezoidalSection::TopWidth(float y) const { return double(b_) + 2.0 * z_ * y; }
 
 float TrapezoidalSection::WettedPerimeter(float y) const {
-    return ToSingle(double(b_) + 2.0 * y * std::sqrt(1.0 + double(z_) * z_));
+    return ToSingle(double(b_) + 2.0 * y * sideLength_);
 }
 
 double TrapezoidalSection::HydraulicRadius(float y) const {

@@ -10,7 +10,7 @@ namespace rillo {
 // rectangle. Depth searches run on [0, 100] in the length unit.
 class TrapezoidalSection final : public ChannelSection {
 public:
-    TrapezoidalSection(float bottomWidth, float sideSlope) : b_(bottomWidth), z_(sideSlope) {}
+    TrapezoidalSection(float bottomWidth, float sideSlope);
 
     float FlowArea(float y) const override;
     double TopWidth(float y) const override;
@@ -27,6 +27,8 @@ public:
 private:
     float b_;
     float z_;
+    // The length of a side per unit of depth, sqrt(1 + z^2), worked out once.
+    double sideLength_;
 };
 
 namespace trapzoid {

@@ -78,7 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FixedCase{double(16.8165f), "16.816"}, FixedCase{1e20, "100000000000000000000.000"},
                       // What rounds to zero shows no sign, on the fast path and the slow one.
                       FixedCase{-0.0004, "0.000"}, FixedCase{-0.0, "0.000"}, FixedCase{-1e-30, "0.000"},
-                      FixedCase{-0.0005, "-0.001"}));
+                      FixedCase{-0.0005, "-0.001"},
+                      // Either side of the short way's limits: tiny magnitudes, 10^6.
+                      FixedCase{1e-13, "0.000"}, FixedCase{-5e-324, "0.000"}, FixedCase{999999.9994, "999999.999"},
+                      FixedCase{999999.9996, "1000000.000"}, FixedCase{-1000000.0005, "-1000000.001"}));
 
 TEST(FixedDecimals, OtherCountsOfDecimals) {
     EXPECT_EQ(FormatFixed(0.000123456, 5), "0.00012");

@@ -43,7 +43,10 @@ INSTANTIATE_TEST_SUITE_P(
                       FormatCase{528.1285, "5+28.129"},
                       // Between -100 and 0 the sign stands in front, so the text reads back as written.
                       FormatCase{-5, "-0+05.000"}, FormatCase{-50.5, "-0+50.500"},
-                      FormatCase{-99.9996, "-1+00.000"}));
+                      FormatCase{-99.9996, "-1+00.000"},
+                      // Texts longer than the usual buffer.
+                      FormatCase{1e30, "10000000000000000000000000000+00.000"},
+                      FormatCase{-1e30, "-10000000000000000000000000000+00.000"}));
 
 TEST(FormatStationRoundTrip, EveryTextReadsBackAsItsRoundedValue) {
     for (double v : {-1234.5678, -150.0, -99.5, -5.0, -0.25, 0.0, 0.0625, 7.0, 99.9996, 528.1285, 123456.789}) {
