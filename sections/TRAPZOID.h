@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/channel_section.h"
-#include "engine/profile_records.h"
 
 namespace rillo {
 
@@ -28,13 +27,5 @@ private:
     float b_;
     float z_;
 };
-
-namespace trapzoid {
-
-// The profile of a trapezoidal channel: width from `widthOrDiameter`, side
-// slope from `sideSlopeOrHeight`.
-ProfileResult ComputeProfile(const ProfileInputs& inputs);
-
-}  // namespace trapzoid
 
 }  // namespace rillo
