@@ -8,8 +8,8 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
-#include "calculators/result_label.h"
 #include "calculators/calculator_opening.h"
+#include "calculators/result_label.h"
 #include "sections/channel_shapes.h"
 
 namespace rillo {

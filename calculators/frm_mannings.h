@@ -9,10 +9,10 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
-#include "calculators/result_label.h"
 #include "calculators/calculator_opening.h"
-#include "sections/channel_shapes.h"
 #include "calculators/formulas/manning_calculator.h"
+#include "calculators/result_label.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "cli/profile_printer.h"
-#include "sections/channel_shapes.h"
 #include "engine/input_checks.h"
 #include "engine/units.h"
+#include "sections/channel_shapes.h"
 
 namespace CLI {
 class App;

@@ -22,14 +22,16 @@ int PrintProfileFile(const ProfileOptions& o, const ProfileResult& result, std::
         }
         // The program refuses to save a profile whose width field is blank
         // (a triangle); a file must hold every input.
-        err << OptionName(InputField::WidthOrDiameter) << ": Saving Error: You must enter all of the required inputs and calculate a profile "
+        err << OptionName(InputField::WidthOrDiameter)
+            << ": Saving Error: You must enter all of the required inputs and calculate a profile "
                "before saving. Give 0 for a triangular channel.\n";
         return kExitUsage;
     }
     try {
         out << ProfileFileText(document);
     } catch (const ComputationError& e) {
-        err << StationsOption() << ": a station is not a number in stationing notation (" << e.what() << ").\n";
+        err << StationsOption() << ": a station is not a number in stationing notation (" << e.what()
+            << ").\n";
         return kExitUsage;
     }
     if (!result.ok()) {

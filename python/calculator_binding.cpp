@@ -39,12 +39,14 @@ const std::vector<Calculator>& Calculators() {
         {"critical",
          {{"shape"}, {"units"}, {"flow"}, {"width"}, {"n"}, {"side"}},
          "Critical depth and critical slope of a channel, as `rillo-cli critical` computes them.\n\n"
-         "shape  " + ChannelShapeWords() + "\n"
-         "units  english (default) or si\n"
-         "flow   flowrate Q;  width  bottom width or diameter;  n  Manning's n\n"
-         "side   side slope z (trapezoidal) or side height (elongated); None: 0\n\n"
-         "Returns {'critical_depth': text, 'critical_slope': text}. An n of 0.15 or more warns\n"
-         "(rillo.RoughnessWarning) and is used as given."},
+         "shape  " +
+             ChannelShapeWords() +
+             "\n"
+             "units  english (default) or si\n"
+             "flow   flowrate Q;  width  bottom width or diameter;  n  Manning's n\n"
+             "side   side slope z (trapezoidal) or side height (elongated); None: 0\n\n"
+             "Returns {'critical_depth': text, 'critical_slope': text}. An n of 0.15 or more warns\n"
+             "(rillo.RoughnessWarning) and is used as given."},
         {"manning",
          {{"solve"}, {"shape"}, {"units"}, {"flow"}, {"depth"}, {"width"}, {"n"}, {"slope"}, {"side"}},
          "Manning's equation for uniform flow, as `rillo-cli manning` computes it.\n\n"

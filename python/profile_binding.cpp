@@ -153,8 +153,7 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
     o.shape = LowerWord(shape);
     o.units = LowerWord(units);
     if (!ShapeWithWord(o.shape))
-        RaiseInputError("Input Error",
-                        "the shape is " + ShapeWordList() + ", not \"" + shape + "\".",
+        RaiseInputError("Input Error", "the shape is " + ShapeWordList() + ", not \"" + shape + "\".",
                         "shape");
     if (!cli::IsUnitsName(o.units))
         RaiseInputError("Input Error", "the units are english or si, not \"" + units + "\".", "units");
@@ -243,9 +242,9 @@ The interpreter lock is released while the profile is computed, so threads
 compute profiles in parallel.)";
 
 const std::string& ProfileDoc() {
-    static const std::string doc = std::string(kProfileDocHead) + cli::OptionName(InputField::StartStation) + ", " +
-                                   cli::OptionName(InputField::Flowrate) + kProfileDocBody + "shape    " +
-                                   ShapeWordList() + kProfileDocTail;
+    static const std::string doc = std::string(kProfileDocHead) + cli::OptionName(InputField::StartStation) +
+                                   ", " + cli::OptionName(InputField::Flowrate) + kProfileDocBody +
+                                   "shape    " + ShapeWordList() + kProfileDocTail;
     return doc;
 }
 

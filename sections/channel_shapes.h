@@ -42,7 +42,7 @@ struct ChannelShape {
 // The shapes in menu order, which is also the order of the enum, the option
 // buttons and the words in the command line's help. The curved shapes take
 // their radius from the diameter here and nowhere else.
-inline constexpr std::array<ChannelShape, 4> kChannelShapes = {{
+inline constexpr auto kChannelShapes = std::to_array<ChannelShape>({
     {ChannelType::Trapezoidal, "Trapezoidal Channel", "&Trapezoidal", "Trapezoidal", "Trapezoidal",
      "trapezoidal", "TRAPEZOIDAL CHANNEL", "Width", SideInput::SideSlope, true,
      +[](float width, float sideSlope) -> std::unique_ptr<ChannelSection> {
@@ -58,12 +58,13 @@ inline constexpr std::array<ChannelShape, 4> kChannelShapes = {{
      +[](float diameter, float) -> std::unique_ptr<ChannelSection> {
          return std::make_unique<UShapedSection>(diameter * 0.5f);
      }},
-    {ChannelType::ElongatedCircular, "Elongated Circular Channel", "&Elongated Circular", "Elongated Circular",
-     "Elongated circular", "elongated", "ELONGATED CIRCULAR", "Diameter", SideInput::SideHeight, false,
+    {ChannelType::ElongatedCircular, "Elongated Circular Channel", "&Elongated Circular",
+     "Elongated Circular", "Elongated circular", "elongated", "ELONGATED CIRCULAR", "Diameter",
+     SideInput::SideHeight, false,
      +[](float diameter, float sideHeight) -> std::unique_ptr<ChannelSection> {
          return std::make_unique<ElongatedSection>(diameter * 0.5f, sideHeight);
      }},
-}};
+});
 
 // One entry per shape, in the order of kChannelShapes.
 template <class T>
@@ -71,18 +72,28 @@ using PerShape = std::array<T, kChannelShapes.size()>;
 
 // The position of the shape in kChannelShapes; a value outside the enum
 // (a corrupted one) has none.
-constexpr std::size_t ShapeIndex(ChannelType type) { return static_cast<std::size_t>(type); }
-constexpr bool IsKnownShape(ChannelType type) { return ShapeIndex(type) < kChannelShapes.size(); }
-constexpr const ChannelShape& ShapeOf(ChannelType type) { return kChannelShapes[ShapeIndex(type)]; }
+constexpr std::size_t ShapeIndex(ChannelType type) {
+    return static_cast<std::size_t>(type);
+}
+constexpr bool IsKnownShape(ChannelType type) {
+    return ShapeIndex(type) < kChannelShapes.size();
+}
+constexpr const ChannelShape& ShapeOf(ChannelType type) {
+    return kChannelShapes[ShapeIndex(type)];
+}
 // Whether the shape reads the side field (side slope or side height).
-constexpr bool UsesSideInput(ChannelType type) { return ShapeOf(type).UsesSideInput(); }
+constexpr bool UsesSideInput(ChannelType type) {
+    return ShapeOf(type).UsesSideInput();
+}
 
-static_assert([] {
-    for (std::size_t i = 0; i < kChannelShapes.size(); ++i) {
-        if (ShapeIndex(kChannelShapes[i].type) != i) return false;
-    }
-    return true;
-}(), "the table follows the order of ChannelType");
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kChannelShapes.size(); ++i) {
+            if (ShapeIndex(kChannelShapes[i].type) != i) return false;
+        }
+        return true;
+    }(),
+    "the table follows the order of ChannelType");
 
 // The shape whose command-line word is `word` (lower case), or null.
 const ChannelShape* ShapeWithWord(std::string_view word);

@@ -57,7 +57,8 @@ InputCheckResult CheckInputs(const ProfileInputTexts& t, ChannelType type, UnitS
     ReachLengthResult reach = ReachLength(t.startStation, t.endStation);
     ProfileInputs in;
     in.reachLength = ToSingle(reach.length);
-    if (in.reachLength == 0.0f) return Problem(InputCheckOutcome::EqualStations, InputField::StartStation, "", "");
+    if (in.reachLength == 0.0f)
+        return Problem(InputCheckOutcome::EqualStations, InputField::StartStation, "", "");
     // A start after the end would make the profile run outside the reach.
     if (StationValue(t.startStation) > StationValue(t.endStation)) {
         return Problem(InputCheckOutcome::StationOrder, InputField::EndStation, kStationErrorTitle,
@@ -76,7 +77,8 @@ InputCheckResult CheckInputs(const ProfileInputTexts& t, ChannelType type, UnitS
     }
     in.bottomSlope = ReadField(t.bottomSlope, InputField::BottomSlope);
     if (in.bottomSlope == 0.0f) {
-        return Problem(InputCheckOutcome::ZeroSlope, InputField::BottomSlope, kSlopeErrorTitle, kSlopeErrorText);
+        return Problem(InputCheckOutcome::ZeroSlope, InputField::BottomSlope, kSlopeErrorTitle,
+                       kSlopeErrorText);
     }
     in.controlDepth = ReadField(t.controlDepth, InputField::ControlDepth);
 

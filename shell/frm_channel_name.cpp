@@ -24,7 +24,8 @@ FrmChannelName::FrmChannelName(PlatformServices& services, std::optional<Channel
     const int index = static_cast<int>(ShapeIndex(checkedType.value_or(ChannelType::Trapezoidal)));
     optChannelType[index]->setChecked(true);
     OptionClicked(index);
-    txtNewlbl->setText(checkedType ? channelName : QString::fromUtf8(ShapeOf(ChannelType::Trapezoidal).displayName));
+    txtNewlbl->setText(checkedType ? channelName
+                                   : QString::fromUtf8(ShapeOf(ChannelType::Trapezoidal).displayName));
 }
 
 void FrmChannelName::BuildControls() {

@@ -3,10 +3,10 @@
 #include "documents/frm_main_inputs.h"
 #include "documents/frm_main_results.h"
 #include "engine/table_headings.h"
-#include "shell/mdi_main.h"
 #include "platform/platform_services.h"
 #include "platform/setting.h"
 #include "sections/channel_shapes.h"
+#include "shell/mdi_main.h"
 
 namespace rillo {
 

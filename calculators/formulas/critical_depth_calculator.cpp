@@ -4,10 +4,10 @@
 #include <exception>
 
 #include "calculators/formulas/calculator_captions.h"
-#include "sections/channel_shapes.h"
 #include "engine/float_guard.h"
 #include "engine/input_checks.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 

@@ -37,7 +37,7 @@ struct CriticalOutcome {
 struct CriticalCaptions {
     std::string flowrate;
     std::string width;
-    std::string sides;          // empty when the side field is hidden
+    std::string sides;  // empty when the side field is hidden
     std::string criticalDepth;
 };
 CriticalCaptions CriticalCalculatorCaptions(ChannelType shape, UnitSystem units);

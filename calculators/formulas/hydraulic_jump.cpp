@@ -4,11 +4,11 @@
 #include <exception>
 
 #include "calculators/formulas/calculator_captions.h"
-#include "sections/channel_shapes.h"
 #include "calculators/formulas/critical_depth_calculator.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_field_text.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 

@@ -51,7 +51,7 @@ struct JumpOutcome {
 struct JumpCaptions {
     std::string flowrate;
     std::string width;
-    std::string sides;               // empty when the side field is hidden
+    std::string sides;  // empty when the side field is hidden
     std::string upstreamDepth;
     std::string sequentDepth;
     std::string upstreamFroude;

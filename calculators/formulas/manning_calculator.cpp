@@ -5,10 +5,10 @@
 #include <exception>
 
 #include "calculators/formulas/calculator_captions.h"
-#include "sections/channel_shapes.h"
 #include "calculators/formulas/depth_search.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 

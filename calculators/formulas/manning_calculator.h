@@ -53,7 +53,7 @@ struct ManningCaptions {
     std::string flowField;
     std::string widthField;
     std::string roughnessField;
-    std::string sideField;        // empty when the side field is hidden
+    std::string sideField;  // empty when the side field is hidden
     std::string slopeField;
     std::string velocity;
     std::string area;

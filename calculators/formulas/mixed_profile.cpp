@@ -8,13 +8,13 @@
 #include <memory>
 #include <vector>
 
-#include "sections/channel_shapes.h"
 #include "calculators/formulas/hydraulic_jump.h"
 #include "engine/float_guard.h"
 #include "engine/input_checks.h"
 #include "engine/numeric_text.h"
 #include "engine/profile_classification.h"
 #include "engine/profile_computation.h"
+#include "sections/channel_shapes.h"
 #include "sections/profile_dispatch.h"
 
 namespace rillo {

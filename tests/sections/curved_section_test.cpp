@@ -32,7 +32,8 @@ std::unique_ptr<ChannelSection> Build(ChannelType shape, float diameter, float s
 // What one operation must give at one depth: "" not asked, "fail" a run-time
 // error, "=0" exactly zero, "~v" v to a millionth of it ("~v+-t": to t), ">y"
 // a finite value above the depth.
-void ExpectOperation(const char* what, const std::string& expected, float y, const std::function<double()>& op) {
+void ExpectOperation(const char* what, const std::string& expected, float y,
+                     const std::function<double()>& op) {
     SCOPED_TRACE(std::string(what) + " at " + std::to_string(y));
     if (expected.empty()) return;
     if (expected == "fail") {
@@ -47,8 +48,8 @@ void ExpectOperation(const char* what, const std::string& expected, float y, con
     } else {
         char* rest = nullptr;
         const double v = std::strtod(expected.c_str() + 1, &rest);
-        const double tolerance =
-            std::string(rest).rfind("+-", 0) == 0 ? std::strtod(rest + 2, nullptr) : 1e-6 * std::fmax(1.0, std::fabs(v));
+        const double tolerance = std::string(rest).rfind("+-", 0) == 0 ? std::strtod(rest + 2, nullptr)
+                                                                       : 1e-6 * std::fmax(1.0, std::fabs(v));
         EXPECT_NEAR(value, v, tolerance);
     }
 }
@@ -101,32 +102,32 @@ INSTANTIATE_TEST_SUITE_P(
     Shapes, CurvedSectionAtDepth,
     ::testing::Values(
         // Above the pipe's crown only the area (the full pipe) and the energy are defined.
-        DepthCase{"PipeAboveTheCrown", kPipe, 2.0f, 0.0f, 2.01f, 5.0f, "~3.141593", "fail", "fail", "fail", "fail",
-                  ">y", "", "fail", "", ""},
-        DepthCase{"PipeFarAboveTheCrown", kPipe, 2.0f, 0.0f, 5.0f, 5.0f, "~3.141593", "", "", "", "", "", "", "",
-                  "", ""},
-        DepthCase{"PipeBelowTheInvert", kPipe, 2.0f, 0.0f, -0.5f, 5.0f, "=0", "fail", "", "fail", "", "", "", "",
-                  "", ""},
+        DepthCase{"PipeAboveTheCrown", kPipe, 2.0f, 0.0f, 2.01f, 5.0f, "~3.141593", "fail", "fail", "fail",
+                  "fail", ">y", "", "fail", "", ""},
+        DepthCase{"PipeFarAboveTheCrown", kPipe, 2.0f, 0.0f, 5.0f, 5.0f, "~3.141593", "", "", "", "", "", "",
+                  "", "", ""},
+        DepthCase{"PipeBelowTheInvert", kPipe, 2.0f, 0.0f, -0.5f, 5.0f, "=0", "fail", "", "fail", "", "", "",
+                  "", "", ""},
         // Zero area at the invert: everything that divides by it fails.
-        DepthCase{"PipeAtTheInvert", kPipe, 2.0f, 0.0f, 0.0f, 5.0f, "", "", "", "", "fail", "fail", "fail", "fail",
-                  "fail", "fail"},
+        DepthCase{"PipeAtTheInvert", kPipe, 2.0f, 0.0f, 0.0f, 5.0f, "", "", "", "", "fail", "fail", "fail",
+                  "fail", "fail", "fail"},
         // The U-shape's geometry is zero at and below the invert; its
         // hydraulic radius is the circle's, finite at the invert only.
-        DepthCase{"UAtTheInvert", kU, 2.0f, 0.0f, 0.0f, 5.0f, "=0", "=0", "=0", "~0.5+-1e-5", "=0", "fail", "", "fail",
-                  "", ""},
+        DepthCase{"UAtTheInvert", kU, 2.0f, 0.0f, 0.0f, 5.0f, "=0", "=0", "=0", "~0.5+-1e-5", "=0", "fail",
+                  "", "fail", "", ""},
         DepthCase{"UBelowTheInvert", kU, 2.0f, 0.0f, -0.5f, 5.0f, "=0", "=0", "=0", "fail", "=0", "fail", "",
                   "fail", "", ""},
         // The elongated section has no guard of its own at the invert: the
         // circle's quarter-turn angle.
         DepthCase{"ElongatedAtTheInvert", kLong, 2.0f, 1.0f, 0.0f, 10.0f, "=0", "~2.0", "~3.1416", "", "fail",
                   "fail", "", "", "", ""},
-        DepthCase{"ElongatedJustBelowTheInvert", kLong, 2.0f, 1.0f, -0.1f, 10.0f, "", "fail", "", "fail", "", "",
-                  "", "", "", ""},
-        DepthCase{"ElongatedBelowTheInvert", kLong, 2.0f, 1.0f, -1.0f, 10.0f, "=0", "", "", "", "", "", "", "", "",
-                  ""},
-        // Full: 3.141593 r^2 + 2 r h over 2 pi r + 2 h, also above the crown.
-        DepthCase{"ElongatedFull", kLong, 2.0f, 1.0f, 3.0f, 10.0f, "~5.141593", "", "", "~0.62072649+-1e-7", "", "", "",
+        DepthCase{"ElongatedJustBelowTheInvert", kLong, 2.0f, 1.0f, -0.1f, 10.0f, "", "fail", "", "fail", "",
+                  "", "", "", "", ""},
+        DepthCase{"ElongatedBelowTheInvert", kLong, 2.0f, 1.0f, -1.0f, 10.0f, "=0", "", "", "", "", "", "",
                   "", "", ""},
+        // Full: 3.141593 r^2 + 2 r h over 2 pi r + 2 h, also above the crown.
+        DepthCase{"ElongatedFull", kLong, 2.0f, 1.0f, 3.0f, 10.0f, "~5.141593", "", "", "~0.62072649+-1e-7",
+                  "", "", "", "", "", ""},
         DepthCase{"ElongatedAboveTheCrown", kLong, 2.0f, 1.0f, 3.5f, 10.0f, "~5.141593", "fail", "fail",
                   "~0.62072649+-1e-7", "fail", "", "", "fail", "", ""}),
     [](const auto& info) { return std::string(info.param.name); });

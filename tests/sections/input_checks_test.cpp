@@ -3,7 +3,6 @@
 #include <cfenv>
 
 #include "engine/float_guard.h"
-
 #include "sections/profile_input_check.h"
 
 namespace rillo {
