@@ -3,6 +3,7 @@
 #include "engine/float_guard.h"
 #include "sections/CIRCULAR.h"
 #include "sections/ELNGATED.h"
+#include "sections/profile_dispatch.h"
 
 namespace rillo {
 namespace {
@@ -24,7 +25,7 @@ ProfileInputs TwoFootConduit(ChannelType shape, float q, float sideHeight) {
 void BM_CircularProfile(benchmark::State& state) {
     const ProfileInputs in = TwoFootConduit(ChannelType::Circular, 5.0f, 0.0f);
     for (auto _ : state) {
-        ProfileResult r = circular::ComputeProfile(in);
+        ProfileResult r = ComputeProfileFor(in);
         benchmark::DoNotOptimize(r);
     }
 }
@@ -33,7 +34,7 @@ BENCHMARK(BM_CircularProfile);
 void BM_ElongatedProfile(benchmark::State& state) {
     const ProfileInputs in = TwoFootConduit(ChannelType::ElongatedCircular, 10.0f, 1.0f);
     for (auto _ : state) {
-        ProfileResult r = elngated::ComputeProfile(in);
+        ProfileResult r = ComputeProfileFor(in);
         benchmark::DoNotOptimize(r);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "engine/float_guard.h"
 #include "sections/TRAPZOID.h"
+#include "sections/profile_dispatch.h"
 
 namespace rillo {
 namespace {
@@ -21,7 +22,7 @@ ProfileInputs TrapezoidWorkedExample() {
 void BM_TrapezoidProfile(benchmark::State& state) {
     const ProfileInputs in = TrapezoidWorkedExample();
     for (auto _ : state) {
-        ProfileResult r = trapzoid::ComputeProfile(in);
+        ProfileResult r = ComputeProfileFor(in);
         benchmark::DoNotOptimize(r);
     }
 }

@@ -10,20 +10,13 @@
 
 namespace rillo {
 
-namespace {
-
-const std::array<const char*, 4> kOptionCaptions = {"Trapezoidal", "Circular", "Ushaped",
-                                                    "Elongated circular"};
-
-}  // namespace
-
-QGroupBox* BuildChannelTypeFrame(QWidget* parent, std::array<QRadioButton*, 4>& options,
+QGroupBox* BuildChannelTypeFrame(QWidget* parent, PerShape<QRadioButton*>& options,
                                  const std::function<void(int)>& selected) {
     auto* frame = new QGroupBox("Select the channel type", parent);
     frame->setObjectName("Frame1");
     auto* layout = new QVBoxLayout(frame);
     for (size_t i = 0; i < options.size(); ++i) {
-        auto* option = new QRadioButton(kOptionCaptions[i], frame);
+        auto* option = new QRadioButton(QString::fromUtf8(kChannelShapes[i].calculatorCaption), frame);
         option->setObjectName(QString("optChanType%1").arg(i + 1));
         QObject::connect(option, &QRadioButton::toggled, frame, [selected, i](bool checked) {
             if (checked) selected(static_cast<int>(i));
@@ -33,13 +26,6 @@ QGroupBox* BuildChannelTypeFrame(QWidget* parent, std::array<QRadioButton*, 4>& 
     }
     layout->addStretch();
     return frame;
-}
-
-int ChannelTypeIndex(ChannelType type) {
-    for (size_t i = 0; i < kChannelTypes.size(); ++i) {
-        if (kChannelTypes[i] == type) return static_cast<int>(i);
-    }
-    return 0;
 }
 
 void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelName, QLineEdit*& field,
@@ -107,9 +93,9 @@ void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& 
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-ChannelType CheckedChannelType(const std::array<QRadioButton*, 4>& options) {
+ChannelType CheckedChannelType(const PerShape<QRadioButton*>& options) {
     for (size_t i = 0; i < options.size(); ++i) {
-        if (options[i]->isChecked()) return kChannelTypes[i];
+        if (options[i]->isChecked()) return kChannelShapes[i].type;
     }
     return ChannelType::Trapezoidal;
 }

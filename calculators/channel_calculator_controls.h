@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "calculators/result_label.h"
-#include "engine/channel_type.h"
 #include "engine/units.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -21,13 +21,12 @@ namespace rillo {
 
 // The frame "Select the channel type" with the option buttons optChanType1 to
 // optChanType4 ("Trapezoidal", "Circular", "Ushaped", "Elongated circular"),
-// in the order of kChannelTypes. `selected` runs with the index (0 to 3) each
+// in the order of kChannelShapes. `selected` runs with the index (0 to 3) each
 // time a button becomes the selected one, by a click, a key or the program.
-QGroupBox* BuildChannelTypeFrame(QWidget* parent, std::array<QRadioButton*, 4>& options,
+QGroupBox* BuildChannelTypeFrame(QWidget* parent, PerShape<QRadioButton*>& options,
                                  const std::function<void(int)>& selected);
 
 // The index (0 to 3) of a channel type among the option buttons.
-int ChannelTypeIndex(ChannelType type);
 
 // A label and a field on a row of a grid; the label is the field's buddy.
 void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelName, QLineEdit*& field,
@@ -58,7 +57,7 @@ void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& 
                               QGroupBox& results, QHBoxLayout* buttons);
 
 // The channel type of the checked option button; Trapezoidal when none is.
-ChannelType CheckedChannelType(const std::array<QRadioButton*, 4>& options);
+ChannelType CheckedChannelType(const PerShape<QRadioButton*>& options);
 
 // Labels the width field "Width" or "Diameter" for the shape and shows the
 // side field, labelled "Side slope:" or "Side height", only for the shapes

@@ -13,7 +13,7 @@ FrmCritical::FrmCritical(PlatformServices& services, const CalculatorOpening& op
     : CalculatorDialog(services, parent), units_(opening.units) {
     WaitCursor wait(services_);
     BuildControls();
-    optChanType[static_cast<size_t>(ChannelTypeIndex(opening.channelType))]->setChecked(true);
+    optChanType[ShapeIndex(opening.channelType)]->setChecked(true);
     const CriticalCaptions captions = CriticalCalculatorCaptions(opening.channelType, units_);
     lblQ->setText(QString::fromStdString(captions.flowrate));
     lblYC->setText(QString::fromStdString(captions.criticalDepth));
@@ -60,8 +60,8 @@ void FrmCritical::BuildControls() {
     Label4->setText(kCriticalSlopeCaption);
 
     std::vector<std::string> fieldCaptions = {kManningNCaption}, resultCaptions = {kCriticalSlopeCaption};
-    for (ChannelType shape : kChannelTypes) {
-        const CriticalCaptions c = CriticalCalculatorCaptions(shape, units_);
+    for (const ChannelShape& row : kChannelShapes) {
+        const CriticalCaptions c = CriticalCalculatorCaptions(row.type, units_);
         fieldCaptions.insert(fieldCaptions.end(), {c.flowrate, c.width, c.sides});
         resultCaptions.push_back(c.criticalDepth);
     }
@@ -78,7 +78,7 @@ void FrmCritical::BuildControls() {
 }
 
 void FrmCritical::ChannelTypeSelected(int index) {
-    ShowChannelFields(kChannelTypes[static_cast<size_t>(index)], units_, *lblB, *lblSides, *txtSides);
+    ShowChannelFields(kChannelShapes[static_cast<size_t>(index)].type, units_, *lblB, *lblSides, *txtSides);
 }
 
 void FrmCritical::ComputeClicked() {

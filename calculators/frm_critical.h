@@ -8,8 +8,9 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
-#include "calculators/result_label.h"
 #include "calculators/calculator_opening.h"
+#include "calculators/result_label.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -30,7 +31,7 @@ class FrmCritical : public CalculatorDialog {
 
     QLabel* Label2;
     QGroupBox* Frame1;
-    std::array<QRadioButton*, 4> optChanType{};
+    PerShape<QRadioButton*> optChanType{};
     QGroupBox* frmInputs;
     QLabel* lblQ;
     QLineEdit* txtQ;

@@ -9,7 +9,7 @@ FrmJump::FrmJump(PlatformServices& services, const CalculatorOpening& opening, Q
     : CalculatorDialog(services, parent), units_(opening.units) {
     WaitCursor wait(services_);
     BuildControls();
-    optChanType[static_cast<size_t>(ChannelTypeIndex(opening.channelType))]->setChecked(true);
+    optChanType[ShapeIndex(opening.channelType)]->setChecked(true);
     txtQ->setText(QString::fromStdString(opening.inputs.flowrate));
     txtB->setText(QString::fromStdString(opening.inputs.widthOrDiameter));
     txtSides->setText(QString::fromStdString(opening.inputs.sideSlopeOrHeight));
@@ -76,8 +76,8 @@ void FrmJump::BuildControls() {
     }
 
     std::vector<std::string> fieldCaptions = {captions.flowrate, captions.upstreamDepth};
-    for (ChannelType shape : kChannelTypes) {
-        const JumpCaptions c = JumpCalculatorCaptions(shape, units_);
+    for (const ChannelShape& row : kChannelShapes) {
+        const JumpCaptions c = JumpCalculatorCaptions(row.type, units_);
         fieldCaptions.insert(fieldCaptions.end(), {c.width, c.sides});
     }
     ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
@@ -91,7 +91,7 @@ void FrmJump::BuildControls() {
 }
 
 void FrmJump::ChannelTypeSelected(int index) {
-    ShowChannelFields(kChannelTypes[static_cast<size_t>(index)], units_, *lblB, *lblSides, *txtSides);
+    ShowChannelFields(kChannelShapes[static_cast<size_t>(index)].type, units_, *lblB, *lblSides, *txtSides);
 }
 
 void FrmJump::ShowResults(const JumpOutcome& outcome) {

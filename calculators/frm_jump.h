@@ -9,6 +9,7 @@
 
 #include "calculators/calculator_dialog.h"
 #include "calculators/calculator_opening.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -31,7 +32,7 @@ class FrmJump : public CalculatorDialog {
 
     QLabel* Label2;
     QGroupBox* Frame1;
-    std::array<QRadioButton*, 4> optChanType{};
+    PerShape<QRadioButton*> optChanType{};
     QGroupBox* frmInputs;
     QLabel* lblQ;
     QLineEdit* txtQ;

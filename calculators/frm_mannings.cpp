@@ -19,7 +19,7 @@ FrmMannings::FrmMannings(PlatformServices& services, const CalculatorOpening& op
     : CalculatorDialog(services, parent), units_(opening.units) {
     WaitCursor wait(services_);
     BuildControls();
-    optChanType[static_cast<size_t>(ChannelTypeIndex(opening.channelType))]->setChecked(true);
+    optChanType[ShapeIndex(opening.channelType)]->setChecked(true);
     txtQ->setText(Text(opening.inputs.flowrate));
     txtn->setText(Text(opening.inputs.manningN));
     txtB->setText(Text(opening.inputs.widthOrDiameter));
@@ -76,8 +76,8 @@ void FrmMannings::BuildControls() {
     std::vector<std::string> fieldCaptions, resultCaptions;
     for (ManningUnknown unknown : {ManningUnknown::Depth, ManningUnknown::Flowrate, ManningUnknown::Slope,
                                    ManningUnknown::Roughness}) {
-        for (ChannelType shape : kChannelTypes) {
-            const ManningCaptions c = ManningCalculatorCaptions(unknown, shape, units_);
+        for (const ChannelShape& row : kChannelShapes) {
+            const ManningCaptions c = ManningCalculatorCaptions(unknown, row.type, units_);
             fieldCaptions.insert(fieldCaptions.end(),
                                  {c.flowField, c.widthField, c.roughnessField, c.sideField, c.slopeField});
             resultCaptions.insert(resultCaptions.end(),
@@ -110,10 +110,7 @@ void FrmMannings::BuildControls() {
 }
 
 ChannelType FrmMannings::SelectedShape() const {
-    for (size_t i = 0; i < optChanType.size(); ++i) {
-        if (optChanType[i]->isChecked()) return kChannelTypes[i];
-    }
-    return ChannelType::Trapezoidal;
+    return CheckedChannelType(optChanType);
 }
 
 ManningUnknown FrmMannings::SelectedUnknown() const {
@@ -140,7 +137,7 @@ void FrmMannings::ApplyCaptions(ChannelType shape) {
 }
 
 void FrmMannings::ChannelTypeSelected(int index) {
-    const ChannelType shape = kChannelTypes[static_cast<size_t>(index)];
+    const ChannelType shape = kChannelShapes[static_cast<size_t>(index)].type;
     ApplyCaptions(shape);
     ShowFieldRow(*lblM, *txtM, UsesSideInput(shape));
 }

@@ -9,9 +9,10 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
-#include "calculators/result_label.h"
 #include "calculators/calculator_opening.h"
 #include "calculators/formulas/manning_calculator.h"
+#include "calculators/result_label.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -37,7 +38,7 @@ class FrmMannings : public CalculatorDialog {
     QLabel* Label2;
     QTabBar* tabMannings1;
     QGroupBox* Frame1;
-    std::array<QRadioButton*, 4> optChanType{};
+    PerShape<QRadioButton*> optChanType{};
     QGroupBox* frmInputs;
     QLabel* lblQ;
     QLineEdit* txtQ;

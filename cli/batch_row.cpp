@@ -12,10 +12,10 @@ namespace {
 
 // A shape or units word as the options take it: blanks around it dropped,
 // any letter case; empty, the option's default.
-std::string OptionWord(std::string_view cell, const char* fallback) {
+std::string OptionWord(std::string_view cell, std::string_view fallback) {
     while (!cell.empty() && (cell.front() == ' ' || cell.front() == '\t')) cell.remove_prefix(1);
     while (!cell.empty() && (cell.back() == ' ' || cell.back() == '\t')) cell.remove_suffix(1);
-    if (cell.empty()) return fallback;
+    if (cell.empty()) return std::string(fallback);
     std::string word(cell);
     for (char& c : word) {
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
@@ -24,9 +24,15 @@ std::string OptionWord(std::string_view cell, const char* fallback) {
 }
 
 // The profile command's messages name options ("--flow"); a batch names columns ("flow").
+// Every option named before the first ": " loses its dashes ("--start/--end"
+// becomes "start/end").
 std::string ColumnOf(std::string message) {
-    if (message.rfind("--", 0) == 0) message.erase(0, 2);
-    if (message.rfind("start/--end", 0) == 0) message.erase(6, 2);
+    if (message.rfind("--", 0) != 0) return message;
+    std::size_t named = message.find(": ");
+    for (std::size_t at = message.find("--"); at < named; at = message.find("--", at)) {
+        message.erase(at, 2);
+        named -= 2;
+    }
     return message;
 }
 
@@ -76,7 +82,7 @@ std::vector<std::string> BatchOutputHeader() {
 BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
     BatchRowResult row;
     ProfileOptions o;
-    o.shape = OptionWord(c.cells[kShapeColumn], "trapezoidal");
+    o.shape = OptionWord(c.cells[kShapeColumn], kChannelShapes.front().word);
     o.units = OptionWord(c.cells[kUnitsColumn], "english");
     for (const ProfileField& field : FormFieldsOf(InputField{})) o.texts.*field.text = c.cells[ColumnOf(field.id)];
     o.name = c.cells[kNameColumn];
@@ -87,7 +93,7 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
     cells.push_back(std::to_string(c.row));
     // A row that is no case echoes nothing: not even the default words.
     const bool isCase = c.refusal.empty();
-    cells.push_back(isCase && IsShapeName(o.shape) ? o.shape : c.cells[kShapeColumn]);
+    cells.push_back(isCase && ShapeWithWord(o.shape) ? o.shape : c.cells[kShapeColumn]);
     cells.push_back(isCase && IsUnitsName(o.units) ? o.units : c.cells[kUnitsColumn]);
     cells.insert(cells.end(), c.cells.begin() + kStartColumn, c.cells.end());
 
@@ -95,10 +101,10 @@ BatchRowResult RunBatchCase(const BatchCase& c, bool withProfileFile) {
     if (!isCase) {
         outcome.status = kExitUsage;
         outcome.refusal = c.refusal;
-    } else if (!IsShapeName(o.shape)) {
+    } else if (!ShapeWithWord(o.shape)) {
         outcome.status = kExitUsage;
         outcome.refusedOption = "shape";
-        outcome.refusal = "not a channel shape: trapezoidal, circular, u-shaped or elongated.";
+        outcome.refusal = "not a channel shape: " + ShapeWordList() + ".";
     } else if (!IsUnitsName(o.units)) {
         outcome.status = kExitUsage;
         outcome.refusedOption = "units";

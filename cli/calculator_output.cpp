@@ -21,9 +21,7 @@ void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string
 }
 
 void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format) {
-    command.add_option("--shape", shape, "Channel shape")
-        ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
-        ->capture_default_str();
+    AddShapeOption(command, shape);
     AddUnitsAndFormatOptions(command, units, format);
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculators/formulas/critical_depth_calculator.h"
+#include "sections/channel_shapes.h"
 
 namespace CLI {
 class App;
@@ -13,7 +14,7 @@ namespace rillo::cli {
 
 // The critical command's options: the calculator's fields as typed.
 struct CriticalOptions {
-    std::string shape = "trapezoidal";
+    std::string shape{kChannelShapes.front().word};
     std::string units = "english";
     CriticalInputTexts texts;
     std::string format = "text";

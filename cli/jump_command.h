@@ -4,6 +4,7 @@
 #include <string>
 
 #include "calculators/formulas/hydraulic_jump.h"
+#include "sections/channel_shapes.h"
 
 namespace CLI {
 class App;
@@ -13,7 +14,7 @@ namespace rillo::cli {
 
 // The jump command's options: the hydraulic jump calculator's fields as typed.
 struct JumpOptions {
-    std::string shape = "trapezoidal";
+    std::string shape{kChannelShapes.front().word};
     std::string units = "english";
     JumpInputTexts texts;
     std::string format = "text";

@@ -3,6 +3,8 @@
 #include <ostream>
 #include <string>
 
+#include "sections/channel_shapes.h"
+
 namespace CLI {
 class App;
 class Option;
@@ -14,7 +16,7 @@ namespace rillo::cli {
 // that holds it on the chosen tab; an option left out is an empty field.
 struct ManningOptions {
     std::string solve = "depth";  // depth, flow, slope or roughness
-    std::string shape = "trapezoidal";
+    std::string shape{kChannelShapes.front().word};
     std::string units = "english";
     std::string flow, depth, width, n, slope, side;
     std::string format = "text";

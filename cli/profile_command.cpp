@@ -2,25 +2,20 @@
 
 #include <CLI/CLI.hpp>
 #include <map>
+#include <stdexcept>
 
 #include "cli/field_text_check.h"
 #include "cli/profile_file_output.h"
 #include "engine/numeric_field_text.h"
-#include "engine/profile_fields.h"
 #include "engine/product_version.h"
+#include "engine/profile_fields.h"
+#include "sections/channel_shapes.h"
 #include "sections/profile_dispatch.h"
+#include "sections/profile_input_check.h"
 
 namespace rillo::cli {
 
 namespace {
-
-// Option words, in lower case.
-const std::map<std::string, ChannelType> kShapes = {
-    {"trapezoidal", ChannelType::Trapezoidal},
-    {"circular", ChannelType::Circular},
-    {"u-shaped", ChannelType::UShaped},
-    {"elongated", ChannelType::ElongatedCircular},
-};
 
 const std::map<std::string, UnitSystem> kUnits = {
     {"english", UnitSystem::English},
@@ -30,18 +25,19 @@ const std::map<std::string, UnitSystem> kUnits = {
 }  // namespace
 
 ChannelType ShapeFromName(const std::string& name) {
-    return kShapes.at(name);
+    const ChannelShape* shape = ShapeWithWord(name);
+    if (!shape) throw std::out_of_range("not a channel shape: " + name);
+    return shape->type;
+}
+
+std::vector<std::string> ShapeWords() {
+    std::vector<std::string> words;
+    for (const ChannelShape& shape : kChannelShapes) words.emplace_back(shape.word);
+    return words;
 }
 
 UnitSystem UnitsFromName(const std::string& name) {
     return kUnits.at(name);
-}
-
-std::string ShapeName(ChannelType shape) {
-    for (const auto& [name, type] : kShapes) {
-        if (type == shape) return name;
-    }
-    return "";
 }
 
 std::string UnitsName(UnitSystem units) {
@@ -49,10 +45,6 @@ std::string UnitsName(UnitSystem units) {
         if (system == units) return name;
     }
     return "";
-}
-
-bool IsShapeName(const std::string& name) {
-    return kShapes.count(name) > 0;
 }
 
 bool IsUnitsName(const std::string& name) {
@@ -63,14 +55,22 @@ const char* OptionName(InputField field) {
     return FieldOf(field).option;
 }
 
+std::string StationsOption() {
+    return std::string(OptionName(InputField::StartStation)) + "/" + OptionName(InputField::EndStation);
+}
+
+void AddShapeOption(CLI::App& command, std::string& shape) {
+    command.add_option("--shape", shape, "Channel shape")
+        ->transform(CLI::IsMember(ShapeWords(), CLI::ignore_case))
+        ->capture_default_str();
+}
+
 CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
     o.texts.startStation = kDefaultStartStation;
     // As in most command lines, an option given twice takes its last value.
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    cmd->add_option("--shape", o.shape, "Channel shape")
-        ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
-        ->capture_default_str();
+    AddShapeOption(*cmd, o.shape);
     cmd->add_option("--units", o.units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
         ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
         ->capture_default_str();
@@ -128,11 +128,11 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
     switch (check.outcome) {
         case InputCheckOutcome::Ready: break;
         case InputCheckOutcome::EqualStations:
-            return refuse("--end", InputField::EndStation, "",
+            return refuse(OptionName(InputField::EndStation), InputField::EndStation, "",
                           "the start and end stations are equal, so the reach has no length.");
         case InputCheckOutcome::Unreadable:
             if (check.field == InputField::StartStation || check.field == InputField::EndStation) {
-                return refuse("--start/--end", std::nullopt, "",
+                return refuse(StationsOption(), std::nullopt, "",
                               "a station is not a number in stationing notation (" + check.text + ").");
             }
             return refuse(OptionName(check.field), check.field, "",

@@ -5,9 +5,9 @@
 #include <string>
 
 #include "cli/profile_printer.h"
-#include "engine/channel_type.h"
 #include "engine/input_checks.h"
 #include "engine/units.h"
+#include "sections/channel_shapes.h"
 
 namespace CLI {
 class App;
@@ -18,7 +18,7 @@ namespace rillo::cli {
 // The profile command's options, as the texts an engineer would type into the
 // inputs view.
 struct ProfileOptions {
-    std::string shape = "trapezoidal";  // trapezoidal, circular, u-shaped, elongated
+    std::string shape{kChannelShapes.front().word};
     std::string units = "english";      // english or si
     ProfileInputTexts texts;
     std::string format = "text";
@@ -74,16 +74,21 @@ ProfileReport ReportOf(const ProfileOptions& options, const ProfileResult& resul
 // A failed computation's message on one line: "Invalid Channel Geometry: A ...".
 std::string FailureLine(const ProfileFailure& failure);
 
+// The shape of a --shape word (lower case); throws std::out_of_range for
+// a word that is none.
 ChannelType ShapeFromName(const std::string& name);
 UnitSystem UnitsFromName(const std::string& name);
-// The option words of a shape and a unit system: the inverses of the above.
-std::string ShapeName(ChannelType shape);
+// The option words of a unit system: the inverse of the above.
 std::string UnitsName(UnitSystem units);
-// Whether a word is one of the --shape or --units words (lower case).
-bool IsShapeName(const std::string& name);
+// Whether a word is one of the --units words (lower case).
 bool IsUnitsName(const std::string& name);
+
+// Adds --shape, taking the shapes' words in any letter case.
+void AddShapeOption(CLI::App& command, std::string& shape);
 
 // The option that holds a field, for messages: "--flow" for the flowrate.
 const char* OptionName(InputField field);
+// Both stations' options, for a message about either: "--start/--end".
+std::string StationsOption();
 
 }  // namespace rillo::cli

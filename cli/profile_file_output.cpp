@@ -11,7 +11,7 @@ namespace rillo::cli {
 int PrintProfileFile(const ProfileOptions& o, const ProfileResult& result, std::ostream& out,
                      std::ostream& err) {
     const ChannelType shape = ShapeFromName(o.shape);
-    std::string name = o.name.empty() ? std::string(DisplayName(shape)) : o.name;
+    std::string name = o.name.empty() ? std::string(ShapeOf(shape).displayName) : o.name;
     ProfileDocument document =
         ComputedDocument(o.texts, shape, UnitsFromName(o.units), std::move(name), result);
     if (!ProfileIsComplete(document)) {
@@ -22,14 +22,16 @@ int PrintProfileFile(const ProfileOptions& o, const ProfileResult& result, std::
         }
         // The program refuses to save a profile whose width field is blank
         // (a triangle); a file must hold every input.
-        err << "--width: Saving Error: You must enter all of the required inputs and calculate a profile "
+        err << OptionName(InputField::WidthOrDiameter)
+            << ": Saving Error: You must enter all of the required inputs and calculate a profile "
                "before saving. Give 0 for a triangular channel.\n";
         return kExitUsage;
     }
     try {
         out << ProfileFileText(document);
     } catch (const ComputationError& e) {
-        err << "--start/--end: a station is not a number in stationing notation (" << e.what() << ").\n";
+        err << StationsOption() << ": a station is not a number in stationing notation (" << e.what()
+            << ").\n";
         return kExitUsage;
     }
     if (!result.ok()) {

@@ -10,14 +10,14 @@ namespace rillo {
 
 // The inputs view's field texts, as typed.
 struct ProfileInputTexts {
-    std::string startStation;       // txtXS1
-    std::string endStation;         // txtXS2
-    std::string flowrate;           // txtQ
-    std::string widthOrDiameter;    // txtD
-    std::string manningN;           // txtRN
-    std::string bottomSlope;        // txtSO
-    std::string controlDepth;       // txtYCont
-    std::string sideSlopeOrHeight;  // txtSlope
+    std::string startStation;
+    std::string endStation;
+    std::string flowrate;
+    std::string widthOrDiameter;
+    std::string manningN;
+    std::string bottomSlope;
+    std::string controlDepth;
+    std::string sideSlopeOrHeight;
 };
 
 enum class InputField {
@@ -59,14 +59,6 @@ struct InputCheckResult {
 
     bool ready() const { return outcome == InputCheckOutcome::Ready; }
 };
-
-// Checks the inputs in the order Compute checks them: start and end station
-// present, reach length (stationing notation, equal stations, start before
-// end), flowrate, width or diameter (not for the trapezoid, where 0 is a
-// triangle), Manning's n, the warning for n >= 0.15 unless `manningAccepted`,
-// the bottom slope; then reads the control depth and the side field.
-InputCheckResult CheckProfileInputs(const ProfileInputTexts& texts, ChannelType type, UnitSystem units,
-                                    bool manningAccepted);
 
 // Message texts shared with the command-line front end.
 extern const char* const kInsufficientInputTitle;

@@ -26,20 +26,27 @@ struct Keyword {
 struct Calculator {
     const char* command;
     std::vector<Keyword> keywords;
-    const char* doc;
+    std::string doc;
 };
+
+// "trapezoidal (default), circular, u-shaped or elongated"
+std::string ChannelShapeWords() {
+    return ShapeWordList().insert(kChannelShapes.front().word.size(), " (default)");
+}
 
 const std::vector<Calculator>& Calculators() {
     static const std::vector<Calculator> calculators = {
         {"critical",
          {{"shape"}, {"units"}, {"flow"}, {"width"}, {"n"}, {"side"}},
          "Critical depth and critical slope of a channel, as `rillo-cli critical` computes them.\n\n"
-         "shape  trapezoidal (default), circular, u-shaped or elongated\n"
-         "units  english (default) or si\n"
-         "flow   flowrate Q;  width  bottom width or diameter;  n  Manning's n\n"
-         "side   side slope z (trapezoidal) or side height (elongated); None: 0\n\n"
-         "Returns {'critical_depth': text, 'critical_slope': text}. An n of 0.15 or more warns\n"
-         "(rillo.RoughnessWarning) and is used as given."},
+         "shape  " +
+             ChannelShapeWords() +
+             "\n"
+             "units  english (default) or si\n"
+             "flow   flowrate Q;  width  bottom width or diameter;  n  Manning's n\n"
+             "side   side slope z (trapezoidal) or side height (elongated); None: 0\n\n"
+             "Returns {'critical_depth': text, 'critical_slope': text}. An n of 0.15 or more warns\n"
+             "(rillo.RoughnessWarning) and is used as given."},
         {"manning",
          {{"solve"}, {"shape"}, {"units"}, {"flow"}, {"depth"}, {"width"}, {"n"}, {"slope"}, {"side"}},
          "Manning's equation for uniform flow, as `rillo-cli manning` computes it.\n\n"
@@ -149,7 +156,7 @@ void Define(py::module_& m, const Calculator& calculator, std::index_sequence<I.
     m.def(
         calculator.command,
         [&calculator](Argument<I>... values) { return RunCalculator(calculator, {std::move(values)...}); },
-        (py::arg(calculator.keywords[I].name) = py::none())..., calculator.doc);
+        (py::arg(calculator.keywords[I].name) = py::none())..., calculator.doc.c_str());
 }
 
 template <std::size_t Count>

@@ -42,7 +42,7 @@ struct Profile {
 
     ProfileDocument Document() const {
         const ChannelType shape = cli::ShapeFromName(options.shape);
-        std::string name = options.name.empty() ? std::string(DisplayName(shape)) : options.name;
+        std::string name = options.name.empty() ? std::string(ShapeOf(shape).displayName) : options.name;
         return ComputedDocument(options.texts, shape, cli::UnitsFromName(options.units), std::move(name),
                                 result);
     }
@@ -152,9 +152,8 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
     cli::ProfileOptions& o = profile.options;
     o.shape = LowerWord(shape);
     o.units = LowerWord(units);
-    if (!cli::IsShapeName(o.shape))
-        RaiseInputError("Input Error",
-                        "the shape is trapezoidal, circular, u-shaped or elongated, not \"" + shape + "\".",
+    if (!ShapeWithWord(o.shape))
+        RaiseInputError("Input Error", "the shape is " + ShapeWordList() + ", not \"" + shape + "\".",
                         "shape");
     if (!cli::IsUnitsName(o.units))
         RaiseInputError("Input Error", "the units are english or si, not \"" + units + "\".", "units");
@@ -200,7 +199,7 @@ Profile OpenProfile(const py::object& pathObject) {
     }
     const ProfileDocument& d = read.document;
     Profile profile;
-    profile.options.shape = cli::ShapeName(d.channelType);
+    profile.options.shape = ShapeOf(d.channelType).word;
     profile.options.units = cli::UnitsName(d.unitSystem);
     profile.options.texts = d;
     profile.options.name = d.channelName;
@@ -210,15 +209,20 @@ Profile OpenProfile(const py::object& pathObject) {
     return profile;
 }
 
-constexpr const char* kProfileDoc =
+// The profile function's help, in three pieces around the names it takes from
+// the fields' and the shapes' tables.
+constexpr const char* kProfileDocHead =
     R"(Compute a steady water-surface profile of a reach, as `rillo-cli profile` does.
 
 Every argument is a number or a text, as typed after the command line's
-option of the same name (--start, --flow, ...); a text goes through the same
+option of the same name ()";
+// Between the head and the body: the options named as examples, then the shapes' words.
+constexpr const char* kProfileDocBody = R"(, ...); a text goes through the same
 checks as the command line's and the program's fields, and a number is taken
 as its shortest text (0.013 as "0.013"). None leaves an option out.
 
-shape    trapezoidal, circular, u-shaped or elongated
+)";
+constexpr const char* kProfileDocTail = R"(
 units    english (ft, ft^3/s) or si (m, m^3/s)
 start    start (upstream) station in stationing notation, "0+00.000"
 end      end (downstream) station, "10+00.000"
@@ -236,6 +240,13 @@ refuses (nothing computed) and rillo.ComputationError for a computation that
 failed (.profile holds the rows computed before the failure, if any).
 The interpreter lock is released while the profile is computed, so threads
 compute profiles in parallel.)";
+
+const std::string& ProfileDoc() {
+    static const std::string doc = std::string(kProfileDocHead) + cli::OptionName(InputField::StartStation) +
+                                   ", " + cli::OptionName(InputField::Flowrate) + kProfileDocBody +
+                                   "shape    " + ShapeWordList() + kProfileDocTail;
+    return doc;
+}
 
 }  // namespace
 
@@ -266,7 +277,7 @@ void AddProfileBindings(py::module_& m) {
     auto keyword = [](std::size_t i) { return py::arg(FieldOf(kProfileOptionOrder[i]).column); };
     m.def("profile", &ComputeProfile, py::arg("shape"), py::arg("units"), keyword(0), keyword(1), keyword(2),
           keyword(3), keyword(4), keyword(5), keyword(6) = py::none(), keyword(7) = py::none(),
-          py::arg("name") = py::none(), kProfileDoc);
+          py::arg("name") = py::none(), ProfileDoc().c_str());
     m.def("read_flo", &OpenProfile, py::arg("path"),
           "Open the profile file (.flo) at path (a str, bytes or os.PathLike) as the program's File, Open "
           "does, and return it as a rillo.Profile "

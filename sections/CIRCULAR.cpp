@@ -6,8 +6,6 @@
 #include <cstdint>
 
 #include "engine/float_guard.h"
-#include "engine/profile_computation.h"
-#include "sections/profile_run_inputs.h"
 
 namespace rillo {
 
@@ -78,14 +76,5 @@ double CircularSection::Momentum(float y, float q, float g) const {
     const float a = FlowArea(y);
     return CircularSegmentMoment(r_, angle.sin, angle.cos, a) + double(q) * q / (double(g) * a);
 }
-
-namespace circular {
-
-ProfileResult ComputeProfile(const ProfileInputs& inputs) {
-    CircularSection section(inputs.widthOrDiameter * 0.5f);
-    return rillo::ComputeProfile(section, ToRunInputs(inputs));
-}
-
-}  // namespace circular
 
 }  // namespace rillo

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/channel_section.h"
-#include "engine/profile_records.h"
 
 namespace rillo {
 
@@ -64,12 +63,5 @@ class CircularSection final : public ChannelSection {
 double CircularSegmentMoment(float r, float theta, float a);
 // The same, given sin(theta) and cos(theta).
 double CircularSegmentMoment(float r, double sinTheta, double cosTheta, float a);
-
-namespace circular {
-
-// The profile of a circular pipe: diameter from `widthOrDiameter`.
-ProfileResult ComputeProfile(const ProfileInputs& inputs);
-
-}  // namespace circular
 
 }  // namespace rillo

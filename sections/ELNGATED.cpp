@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "engine/float_guard.h"
-#include "engine/profile_computation.h"
-#include "sections/profile_run_inputs.h"
 
 namespace rillo {
 
@@ -72,14 +70,5 @@ double ElongatedSection::Momentum(float y, float q, float g) const {
     const double a = FlowArea(y);
     return straight + lowerHalf + upperHalf + double(q) * q / (double(g) * a);
 }
-
-namespace elngated {
-
-ProfileResult ComputeProfile(const ProfileInputs& inputs) {
-    ElongatedSection section(inputs.widthOrDiameter * 0.5f, inputs.sideSlopeOrHeight);
-    return rillo::ComputeProfile(section, ToRunInputs(inputs));
-}
-
-}  // namespace elngated
 
 }  // namespace rillo

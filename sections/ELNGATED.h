@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/channel_section.h"
-#include "engine/profile_records.h"
 #include "sections/CIRCULAR.h"
 #include "sections/USHAPED.h"
 
@@ -54,13 +53,5 @@ class ElongatedSection final : public ChannelSection {
     CircularSection circle_;
     UShapedSection uShape_;
 };
-
-namespace elngated {
-
-// The profile of an elongated circular conduit: diameter from
-// `widthOrDiameter`, side height from `sideSlopeOrHeight`.
-ProfileResult ComputeProfile(const ProfileInputs& inputs);
-
-}  // namespace elngated
 
 }  // namespace rillo

@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "engine/float_guard.h"
-#include "engine/profile_computation.h"
-#include "sections/profile_run_inputs.h"
 
 namespace rillo {
 
@@ -28,14 +26,5 @@ double TrapezoidalSection::Momentum(float y, float q, float g) const {
     double moment = double(b_) * y * y / 2.0 + double(z_) * y * y * y / 3.0;
     return ToSingle(double(q) * q / (double(g) * FlowArea(y)) + moment);
 }
-
-namespace trapzoid {
-
-ProfileResult ComputeProfile(const ProfileInputs& inputs) {
-    TrapezoidalSection section(inputs.widthOrDiameter, inputs.sideSlopeOrHeight);
-    return rillo::ComputeProfile(section, ToRunInputs(inputs));
-}
-
-}  // namespace trapzoid
 
 }  // namespace rillo

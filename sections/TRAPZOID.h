@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/channel_section.h"
-#include "engine/profile_records.h"
 
 namespace rillo {
 
@@ -30,13 +29,5 @@ private:
     // The length of a side per unit of depth, sqrt(1 + z^2), worked out once.
     double sideLength_;
 };
-
-namespace trapzoid {
-
-// The profile of a trapezoidal channel: width from `widthOrDiameter`, side
-// slope from `sideSlopeOrHeight`.
-ProfileResult ComputeProfile(const ProfileInputs& inputs);
-
-}  // namespace trapzoid
 
 }  // namespace rillo

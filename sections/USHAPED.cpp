@@ -3,8 +3,6 @@
 #include <cmath>
 
 #include "engine/float_guard.h"
-#include "engine/profile_computation.h"
-#include "sections/profile_run_inputs.h"
 
 namespace rillo {
 
@@ -55,14 +53,5 @@ double UShapedSection::Momentum(float y, float q, float g) const {
     }
     return moment + double(q) * q / (double(g) * a);
 }
-
-namespace ushaped {
-
-ProfileResult ComputeProfile(const ProfileInputs& inputs) {
-    UShapedSection section(inputs.widthOrDiameter * 0.5f);
-    return rillo::ComputeProfile(section, ToRunInputs(inputs));
-}
-
-}  // namespace ushaped
 
 }  // namespace rillo

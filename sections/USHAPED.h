@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/channel_section.h"
-#include "engine/profile_records.h"
 #include "sections/CIRCULAR.h"
 
 namespace rillo {
@@ -34,13 +33,5 @@ class UShapedSection final : public ChannelSection {
     float r_;
     CircularSection circle_;
 };
-
-namespace ushaped {
-
-// The profile of a U-shaped channel: width (the half circle's diameter) from
-// `widthOrDiameter`.
-ProfileResult ComputeProfile(const ProfileInputs& inputs);
-
-}  // namespace ushaped
 
 }  // namespace rillo

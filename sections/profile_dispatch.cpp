@@ -1,23 +1,21 @@
 #include "sections/profile_dispatch.h"
 
-#include "sections/CIRCULAR.h"
-#include "sections/ELNGATED.h"
-#include "sections/TRAPZOID.h"
-#include "sections/USHAPED.h"
+#include "engine/profile_computation.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
-ProfileResult ComputeProfileFor(const ProfileInputs& inputs) {
-    switch (inputs.channelType) {
-        case ChannelType::Trapezoidal: return trapzoid::ComputeProfile(inputs);
-        case ChannelType::Circular: return circular::ComputeProfile(inputs);
-        case ChannelType::UShaped: return ushaped::ComputeProfile(inputs);
-        case ChannelType::ElongatedCircular: return elngated::ComputeProfile(inputs);
+ProfileResult ComputeProfileFor(const ProfileInputs& in) {
+    if (!IsKnownShape(in.channelType)) {
+        ProfileResult unknown;
+        unknown.failure = ProfileFailure{"Channel Type Unknown",
+                                         "Please select a channel type from the menu bar, and try again."};
+        return unknown;
     }
-    ProfileResult unknown;
-    unknown.failure = ProfileFailure{"Channel Type Unknown",
-                                     "Please select a channel type from the menu bar, and try again."};
-    return unknown;
+    const std::unique_ptr<ChannelSection> section =
+        ShapeOf(in.channelType).section(in.widthOrDiameter, in.sideSlopeOrHeight);
+    return ComputeProfile(*section, {in.startStation, in.endStation, in.manningN, in.bottomSlope, in.flowrate,
+                                     in.controlDepth, in.unitSystem});
 }
 
 }  // namespace rillo

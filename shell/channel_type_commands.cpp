@@ -17,14 +17,13 @@ void ApplyChannelType(MDIMain& main, ChannelType type, SideCaptionStyle style) {
     main.CheckChannelTypeItem(type);
     FrmMainInputs& inputs = main.Inputs();
     inputs.lblDiamWidth->setText(DiamWidthCaption(type, units));
-    switch (type) {
-        case ChannelType::Trapezoidal:
+    switch (ShapeOf(type).side) {
+        case SideInput::SideSlope:
             inputs.lblSides->setText(dialog ? "Side Slope:" : "Side slope:");
             ShowSideField(inputs, true);
             break;
-        case ChannelType::Circular:
-        case ChannelType::UShaped: ShowSideField(inputs, false); break;
-        case ChannelType::ElongatedCircular:
+        case SideInput::None: ShowSideField(inputs, false); break;
+        case SideInput::SideHeight:
             if (dialog) {
                 inputs.lblSides->setText(units == UnitSystem::English ? "Side Height, ft" : "Side Height, m");
             } else {
@@ -37,7 +36,7 @@ void ApplyChannelType(MDIMain& main, ChannelType type, SideCaptionStyle style) {
 
 void SelectChannelType(MDIMain& main, ChannelType type) {
     AppState& state = main.State();
-    state.channelName = QString::fromUtf8(DisplayName(type));
+    state.channelName = QString::fromUtf8(ShapeOf(type).displayName);
     main.ShowCaptionWithChannelName();
     ApplyChannelType(main, type, SideCaptionStyle::Menu);
     state.plotCustomised = false;

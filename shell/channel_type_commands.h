@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/channel_type.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 

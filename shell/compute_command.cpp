@@ -2,11 +2,11 @@
 
 #include "documents/document_texts.h"
 #include "engine/float_guard.h"
-#include "engine/input_checks.h"
-#include "sections/profile_dispatch.h"
 #include "platform/error_messages.h"
-#include "shell/mdi_main.h"
 #include "platform/platform_services.h"
+#include "sections/profile_dispatch.h"
+#include "sections/profile_input_check.h"
+#include "shell/mdi_main.h"
 
 namespace rillo {
 

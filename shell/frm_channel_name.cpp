@@ -11,20 +11,6 @@
 
 namespace rillo {
 
-namespace {
-
-const std::array<const char*, 4> kOptionCaptions = {"Trapezoidal", "Circular", "U-shaped",
-                                                    "Elongated Circular"};
-
-int OptionIndex(ChannelType type) {
-    for (size_t i = 0; i < kChannelTypes.size(); ++i) {
-        if (kChannelTypes[i] == type) return static_cast<int>(i);
-    }
-    return 0;
-}
-
-}  // namespace
-
 FrmChannelName::FrmChannelName(PlatformServices& services, std::optional<ChannelType> checkedType,
                                const QString& channelName, QWidget* parent)
     : QDialog(parent), services_(services) {
@@ -35,10 +21,11 @@ FrmChannelName::FrmChannelName(PlatformServices& services, std::optional<Channel
 
     // Selecting the checked type's button runs its click, as a click would;
     // the current name then replaces the proposed display name.
-    const int index = OptionIndex(checkedType.value_or(ChannelType::Trapezoidal));
+    const int index = static_cast<int>(ShapeIndex(checkedType.value_or(ChannelType::Trapezoidal)));
     optChannelType[index]->setChecked(true);
     OptionClicked(index);
-    txtNewlbl->setText(checkedType ? channelName : QString::fromUtf8(DisplayName(ChannelType::Trapezoidal)));
+    txtNewlbl->setText(checkedType ? channelName
+                                   : QString::fromUtf8(ShapeOf(ChannelType::Trapezoidal).displayName));
 }
 
 void FrmChannelName::BuildControls() {
@@ -50,7 +37,7 @@ void FrmChannelName::BuildControls() {
     Frame1->setObjectName("Frame1");
     auto* options = new QVBoxLayout(Frame1);
     for (size_t i = 0; i < optChannelType.size(); ++i) {
-        auto* option = new QRadioButton(kOptionCaptions[i], Frame1);
+        auto* option = new QRadioButton(QString::fromUtf8(kChannelShapes[i].dialogCaption), Frame1);
         option->setObjectName(QString("optChannelType%1").arg(i + 1));
         options->addWidget(option);
         connect(option, &QRadioButton::clicked, this, [this, i] { OptionClicked(static_cast<int>(i)); });
@@ -98,16 +85,16 @@ void FrmChannelName::BuildControls() {
 }
 
 void FrmChannelName::OptionClicked(int index) {
-    if (index < 0 || index >= static_cast<int>(kChannelTypes.size())) return;
+    if (index < 0 || index >= static_cast<int>(kChannelShapes.size())) return;
     clickedOption_ = index;
-    txtNewlbl->setText(QString::fromUtf8(DisplayName(kChannelTypes[static_cast<size_t>(index)])));
+    txtNewlbl->setText(QString::fromUtf8(kChannelShapes[static_cast<size_t>(index)].displayName));
     SelectAllOnFocus(*txtNewlbl, services_);
 }
 
 void FrmChannelName::OkClicked() {
     choice_.channelName = txtNewlbl->text();
     choice_.channelType.reset();
-    if (clickedOption_) choice_.channelType = kChannelTypes[static_cast<size_t>(*clickedOption_)];
+    if (clickedOption_) choice_.channelType = kChannelShapes[static_cast<size_t>(*clickedOption_)].type;
     accept();
 }
 

@@ -9,7 +9,7 @@
 #include <array>
 #include <optional>
 
-#include "engine/channel_type.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -38,12 +38,12 @@ class FrmChannelName : public QDialog {
 
     // Click of optChannelType(index): remembers the type and proposes its
     // display name, selected so that typing replaces it. Index 0 to 3, in the
-    // order of kChannelTypes.
+    // order of kChannelShapes.
     void OptionClicked(int index);
     void OkClicked();
 
     QGroupBox* Frame1;
-    std::array<QRadioButton*, 4> optChannelType{};
+    PerShape<QRadioButton*> optChannelType{};
     QLabel* Label1;
     QLineEdit* txtNewlbl;
     QPushButton* cmdOK;

@@ -181,13 +181,13 @@ void AddRecentFileItems(MDIMain& w, MainMenus& m) {
 
 void AddChannelTypeItems(MDIMain& w, MainMenus& m) {
     auto* channelGroup = new QActionGroup(m.mnuChannels);
-    const char* channelCaptions[4] = {"&Trapezoidal", "&Circular", "&Ushaped", "&Elongated Circular"};
-    for (int i = 0; i < 4; ++i) {
-        QAction* item = AddItem(*m.mnuChannels, "mnuChannelType", channelCaptions[i]);
+    for (int i = 0; i < static_cast<int>(kChannelShapes.size()); ++i) {
+        const ChannelShape& shape = kChannelShapes[static_cast<size_t>(i)];
+        QAction* item = AddItem(*m.mnuChannels, "mnuChannelType", QString::fromUtf8(shape.menuCaption));
         item->setProperty("index", i + 1);
         item->setCheckable(true);
         channelGroup->addAction(item);
-        const ChannelType type = kChannelTypes[static_cast<size_t>(i)];
+        const ChannelType type = shape.type;
         QObject::connect(item, &QAction::triggered, &w, [&w, type] { SelectChannelType(w, type); });
         m.mnuChannelType[static_cast<size_t>(i)] = item;
     }

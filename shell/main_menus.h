@@ -6,6 +6,8 @@
 #include <QToolBar>
 #include <array>
 
+#include "sections/channel_shapes.h"
+
 class QMainWindow;
 
 namespace rillo {
@@ -31,7 +33,7 @@ struct MainMenus {
     QAction* mnuExit = nullptr;
 
     QMenu* mnuChannels = nullptr;
-    std::array<QAction*, 4> mnuChannelType{};  // in the order of kChannelTypes
+    PerShape<QAction*> mnuChannelType{};  // in the order of kChannelShapes
     QAction* mnuChannelName = nullptr;
 
     QMenu* mnuUnits = nullptr;

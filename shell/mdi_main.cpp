@@ -108,7 +108,7 @@ void MDIMain::Start() {
 
     CheckChannelTypeItem(ChannelType::Trapezoidal);
     SetUnitSystem(*this, units);
-    state_.channelName = QString::fromUtf8(DisplayName(ChannelType::Trapezoidal));
+    state_.channelName = QString::fromUtf8(ShapeOf(ChannelType::Trapezoidal).displayName);
     Grid().WriteGridHeadings();
     LoadRecentFiles(services_, RecentFileMenuOf(*this));
 
@@ -228,8 +228,8 @@ void MDIMain::ShowStatusHint(const QString& text) {
 
 void MDIMain::CheckChannelTypeItem(ChannelType type) {
     state_.channelType = type;
-    for (size_t i = 0; i < kChannelTypes.size(); ++i) {
-        menus_.mnuChannelType[i]->setChecked(kChannelTypes[i] == type);
+    for (size_t i = 0; i < kChannelShapes.size(); ++i) {
+        menus_.mnuChannelType[i]->setChecked(kChannelShapes[i].type == type);
     }
 }
 

@@ -3,9 +3,10 @@
 #include "documents/frm_main_inputs.h"
 #include "documents/frm_main_results.h"
 #include "engine/table_headings.h"
-#include "shell/mdi_main.h"
 #include "platform/platform_services.h"
 #include "platform/setting.h"
+#include "sections/channel_shapes.h"
+#include "shell/mdi_main.h"
 
 namespace rillo {
 
@@ -15,8 +16,8 @@ namespace {
 const Setting<QString> kStoredUnits{"User", "Units", QStringLiteral("1")};
 
 // "ft" or "m" inside a caption pattern such as "Start station, %1:".
-QString WithLength(const char* pattern, UnitSystem units) {
-    return QString(pattern).arg(units == UnitSystem::English ? "ft" : "m");
+QString WithLength(const QString& pattern, UnitSystem units) {
+    return pattern.arg(units == UnitSystem::English ? "ft" : "m");
 }
 
 }  // namespace
@@ -26,7 +27,7 @@ UnitSystem ReadStoredUnitSystem(PlatformServices& services) {
 }
 
 QString DiamWidthCaption(ChannelType type, UnitSystem units) {
-    return WithLength(type == ChannelType::Trapezoidal ? "Width, %1:" : "Diameter, %1:", units);
+    return WithLength(QString::fromUtf8(ShapeOf(type).sizeName) + ", %1:", units);
 }
 
 QString SideHeightCaption(UnitSystem units) { return WithLength("Side height, %1:", units); }

@@ -1,5 +1,7 @@
 #include "calculators/formulas/calculator_captions.h"
 
+#include "sections/channel_shapes.h"
+
 namespace rillo {
 
 namespace {
@@ -27,12 +29,15 @@ std::string DepthCaption(UnitSystem units) {
 }
 
 std::string WidthOrDiameterCaption(ChannelType shape, UnitSystem units) {
-    return LengthCaption(shape == ChannelType::Trapezoidal ? "Width" : "Diameter", units);
+    return LengthCaption(std::string(ShapeOf(shape).sizeName), units);
 }
 
 std::string SideCaption(ChannelType shape, UnitSystem units) {
-    if (shape == ChannelType::Trapezoidal) return "Side slope:";
-    if (shape == ChannelType::ElongatedCircular) return LengthCaption("Side height", units);
+    switch (ShapeOf(shape).side) {
+        case SideInput::SideSlope: return "Side slope:";
+        case SideInput::SideHeight: return LengthCaption("Side height", units);
+        case SideInput::None: break;
+    }
     return "";
 }
 

@@ -4,10 +4,10 @@
 #include <exception>
 
 #include "calculators/formulas/calculator_captions.h"
-#include "calculators/formulas/calculator_section.h"
 #include "engine/float_guard.h"
 #include "engine/input_checks.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -84,12 +84,11 @@ float CriticalCalculatorGravity(UnitSystem units) {
     return units == UnitSystem::English ? 32.2f : 9.81f;
 }
 
-DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sideSlopeOrHeight, float g) {
-    const auto section = SectionOfSize(shape, size, sideSlopeOrHeight);
+DepthSearch SolveCriticalDepth(const ChannelSection& section, float q, float g) {
     // An exact zero is the critical depth; a residual that is not a number
     // raises the lower bound, and the guard reports it.
-    return BisectDepth(0.0f, section->SearchCeiling(), kCriticalHalvings, BisectionStop::OnExactZero,
-                       [&](float y) { return section->CriticalFlowResidual(y, q, g); });
+    return BisectDepth(0.0f, section.SearchCeiling(), kCriticalHalvings, BisectionStop::OnExactZero,
+                       [&](float y) { return section.CriticalFlowResidual(y, q, g); });
 }
 
 CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units,
@@ -119,10 +118,8 @@ CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units
         const float g = CriticalCalculatorGravity(units);
         const float f = SlopeFactor(q, n, units);
 
-        // The width of a trapezoid, the radius of the curved shapes.
-        const float size = shape == ChannelType::Trapezoidal ? b : b / 2.0f;
-        const auto section = SectionOfSize(shape, size, m);
-        const DepthSearch search = SolveCriticalDepth(shape, q, size, m, g);
+        const auto section = ShapeOf(shape).section(b, m);
+        const DepthSearch search = SolveCriticalDepth(*section, q, g);
         guard.Check();
         if (ReachesCrown(*section, search.depth)) {
             outcome.message = CriticalDepthAtCrown();

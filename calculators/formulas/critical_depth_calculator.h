@@ -6,6 +6,7 @@
 
 #include "calculators/formulas/calculator_message.h"
 #include "calculators/formulas/depth_search.h"
+#include "engine/channel_section.h"
 #include "engine/channel_type.h"
 #include "engine/units.h"
 
@@ -27,17 +28,17 @@ struct CriticalInputTexts {
 // message of a check leaves the results as they were; one of a failed
 // computation blanks them (`clearsResults`).
 struct CriticalOutcome {
-    std::optional<std::string> criticalDepth;  // lblYCoutput, "0.000"
-    std::optional<std::string> criticalSlope;  // lblSC, "0.00000"
+    std::optional<std::string> criticalDepth;  // "0.000"
+    std::optional<std::string> criticalSlope;  // "0.00000"
     std::optional<CalculatorMessage> message;
 };
 
 // The result captions and field labels of the window, by shape and unit system.
 struct CriticalCaptions {
-    std::string flowrate;       // lblQ
-    std::string width;          // lblB
-    std::string sides;          // lblSides; empty when the side field is hidden
-    std::string criticalDepth;  // lblYC
+    std::string flowrate;
+    std::string width;
+    std::string sides;  // empty when the side field is hidden
+    std::string criticalDepth;
 };
 CriticalCaptions CriticalCalculatorCaptions(ChannelType shape, UnitSystem units);
 inline constexpr const char* kCriticalSlopeCaption = "Critical slope:";
@@ -47,10 +48,9 @@ float CriticalCalculatorGravity(UnitSystem units);
 
 // The critical depth by bisection on 1 - Q^2 T / (g A^3) with at most 100
 // halvings: on [0, 100] for the trapezoid and the U-shape, on [0, 2 radius]
-// for the circle and on [0, 2 radius + side height] for the elongated circle.
-// `size` is the bottom width of the trapezoid or the radius of the curved
-// shapes; `sideSlopeOrHeight` is ignored by the circle and the U-shape.
-DepthSearch SolveCriticalDepth(ChannelType shape, float q, float size, float sideSlopeOrHeight, float g);
+// for the circle and on [0, 2 radius + side height] for the elongated circle
+// (the section's search ceiling).
+DepthSearch SolveCriticalDepth(const ChannelSection& section, float q, float g);
 
 // Compute: checks the fields, warns about a roughness of 0.15 or more unless
 // `roughnessAccepted`, finds the critical depth, then the critical slope

@@ -22,7 +22,7 @@ struct GateInputs {
     std::string coefficient;  
 };
 
-// The texts for lblQoutput and lblVOutput ("0.000"), or the message that
+// The flowrate and velocity texts ("0.000"), or the message that
 // stops Compute (one that `clearsResults` blanks both).
 struct GateResult {
     std::string flowrate;

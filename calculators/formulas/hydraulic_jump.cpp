@@ -4,11 +4,11 @@
 #include <exception>
 
 #include "calculators/formulas/calculator_captions.h"
-#include "calculators/formulas/calculator_section.h"
 #include "calculators/formulas/critical_depth_calculator.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_field_text.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -135,9 +135,7 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
                 return outcome;
             }
         }
-        // The width of a trapezoid, the radius of the curved shapes.
-        const float size = shape == ChannelType::Trapezoidal ? b : b / 2.0f;
-        const auto section = SectionOfSize(shape, size, m);
+        const auto section = ShapeOf(shape).section(b, m);
         const std::optional<float> crown = section->CrownDepth();
         if (crown && *crown < y1) {
             outcome.message = Refusal(kInputErrorTitle,
@@ -147,7 +145,7 @@ JumpOutcome ComputeHydraulicJump(ChannelType shape, UnitSystem units, const Jump
         }
 
         const float g = CriticalCalculatorGravity(units);
-        const float criticalDepth = SolveCriticalDepth(shape, q, size, m, g).depth;
+        const float criticalDepth = SolveCriticalDepth(*section, q, g).depth;
         const std::string fr1Text = FormatFixed3(Froude(*section, y1, q, g));
         guard.Check();
         // The type and the refusal follow the Froude number as it is shown.

@@ -27,14 +27,14 @@ struct JumpInputTexts {
 // The result captions' texts, in the order the window shows them: numbers
 // "0.000", the jump type a word ("steady").
 struct JumpResultTexts {
-    std::string sequentDepth;        // lblY2Output
-    std::string upstreamFroude;      // lblFr1Output
-    std::string downstreamFroude;    // lblFr2Output
-    std::string upstreamVelocity;    // lblV1Output
-    std::string downstreamVelocity;  // lblV2Output
-    std::string energyLoss;          // lblELOutput
-    std::string jumpLength;          // lblLOutput
-    std::string jumpType;            // lblTypeOutput
+    std::string sequentDepth;
+    std::string upstreamFroude;
+    std::string downstreamFroude;
+    std::string upstreamVelocity;
+    std::string downstreamVelocity;
+    std::string energyLoss;
+    std::string jumpLength;
+    std::string jumpType;
 };
 
 // What one Compute leaves. Results replace every result caption; a message is
@@ -49,18 +49,18 @@ struct JumpOutcome {
 
 // The labels of the fields and results, by shape and unit system.
 struct JumpCaptions {
-    std::string flowrate;            // lblQ
-    std::string width;               // lblB
-    std::string sides;               // lblSides; empty when the side field is hidden
-    std::string upstreamDepth;       // lblY1
-    std::string sequentDepth;        // lblY2
-    std::string upstreamFroude;      // lblFr1
-    std::string downstreamFroude;    // lblFr2
-    std::string upstreamVelocity;    // lblV1
-    std::string downstreamVelocity;  // lblV2
-    std::string energyLoss;          // lblEL
-    std::string jumpLength;          // lblL
-    std::string jumpType;            // lblType
+    std::string flowrate;
+    std::string width;
+    std::string sides;  // empty when the side field is hidden
+    std::string upstreamDepth;
+    std::string sequentDepth;
+    std::string upstreamFroude;
+    std::string downstreamFroude;
+    std::string upstreamVelocity;
+    std::string downstreamVelocity;
+    std::string energyLoss;
+    std::string jumpLength;
+    std::string jumpType;
 };
 JumpCaptions JumpCalculatorCaptions(ChannelType shape, UnitSystem units);
 

@@ -5,10 +5,10 @@
 #include <exception>
 
 #include "calculators/formulas/calculator_captions.h"
-#include "calculators/formulas/calculator_section.h"
 #include "calculators/formulas/depth_search.h"
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -113,7 +113,7 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
         }
         const float k = ProfileConstants(units).k;
         const float uniformFlowFactor = UniformFlowFactor(n, k, s);
-        const auto section = CalculatorSection(shape, b, m);
+        const auto section = ShapeOf(shape).section(b, m);
 
         float y;
         if (unknown == ManningUnknown::Depth) {

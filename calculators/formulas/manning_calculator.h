@@ -33,11 +33,11 @@ struct ManningInputTexts {
 // The result captions' texts: the unknown ("0.00000" or more decimals for a
 // slope or a roughness, "0.000" otherwise) and the section at the depth concerned, "0.000".
 struct ManningResultTexts {
-    std::string unknown;          // lblYOutput
-    std::string velocity;         // lblVOutput
-    std::string area;             // lblAOutput
-    std::string wettedPerimeter;  // lblPOutput
-    std::string hydraulicRadius;  // lblRHOutput
+    std::string unknown;
+    std::string velocity;
+    std::string area;
+    std::string wettedPerimeter;
+    std::string hydraulicRadius;
 };
 
 // Either every result text or the message to show instead; a message leaves
@@ -49,16 +49,16 @@ struct ManningOutcome {
 
 // Labels of the fields and results, by tab, shape and unit system.
 struct ManningCaptions {
-    std::string unknown;          // lblY
-    std::string flowField;        // lblQ
-    std::string widthField;       // lblB
-    std::string roughnessField;   // lbln
-    std::string sideField;        // lblM; empty when the side field is hidden
-    std::string slopeField;       // lblS
-    std::string velocity;         // lblV
-    std::string area;             // lblA
-    std::string wettedPerimeter;  // lblP
-    std::string hydraulicRadius;  // lblRH
+    std::string unknown;
+    std::string flowField;
+    std::string widthField;
+    std::string roughnessField;
+    std::string sideField;  // empty when the side field is hidden
+    std::string slopeField;
+    std::string velocity;
+    std::string area;
+    std::string wettedPerimeter;
+    std::string hydraulicRadius;
 };
 ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType shape, UnitSystem units);
 

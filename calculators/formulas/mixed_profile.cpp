@@ -8,13 +8,13 @@
 #include <memory>
 #include <vector>
 
-#include "calculators/formulas/calculator_section.h"
 #include "calculators/formulas/hydraulic_jump.h"
 #include "engine/float_guard.h"
 #include "engine/input_checks.h"
 #include "engine/numeric_text.h"
 #include "engine/profile_classification.h"
 #include "engine/profile_computation.h"
+#include "sections/channel_shapes.h"
 #include "sections/profile_dispatch.h"
 
 namespace rillo {
@@ -223,7 +223,7 @@ MixedProfileResult ComputeMixedProfile(const ProfileInputs& in, const MixedDepth
     out.refusal = MissingEndDepth(depths);
     if (out.refusal) return out;
     const std::unique_ptr<ChannelSection> section =
-        CalculatorSection(in.channelType, in.widthOrDiameter, in.sideSlopeOrHeight);
+        ShapeOf(in.channelType).section(in.widthOrDiameter, in.sideSlopeOrHeight);
     const ProfileFailure geometryFailure{kInvalidGeometryTitle, section->ProfileFailureText()};
     try {
         FloatGuard guard;

@@ -10,8 +10,8 @@ namespace rillo {
 
 // The two end depths of a reach controlled at both ends, as typed.
 struct MixedDepthTexts {
-    std::string upstreamDepth;    // txtY1: the supercritical depth entering the reach (below a gate)
-    std::string downstreamDepth;  // txtY2: the subcritical depth at its end (a tailwater)
+    std::string upstreamDepth;    // the supercritical depth entering the reach (below a gate)
+    std::string downstreamDepth;  // the subcritical depth at its end (a tailwater)
 };
 
 enum class MixedDepthField { Upstream, Downstream };

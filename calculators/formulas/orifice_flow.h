@@ -26,7 +26,7 @@ struct OrificeInputs {
     std::string head;       
 };
 
-// The flowrate text for lblQoutput ("0.000"), or the message that stops Compute.
+// The flowrate text ("0.000"), or the message that stops Compute.
 struct OrificeResult {
     std::string flowrate;
     std::optional<CalculatorMessage> message;

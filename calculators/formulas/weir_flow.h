@@ -31,7 +31,7 @@ struct WeirInputs {
     bool coefficientAccepted = false;
 };
 
-// The flowrate text for lblWeirQ ("0.000"), or the message that stops Compute.
+// The flowrate text ("0.000"), or the message that stops Compute.
 struct WeirResult {
     std::string flowrate;
     std::optional<CalculatorMessage> message;

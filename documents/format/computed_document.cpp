@@ -2,6 +2,7 @@
 
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 

@@ -12,6 +12,7 @@
 #include "engine/numeric_field_text.h"
 #include "engine/numeric_text.h"
 #include "engine/stationing.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -226,9 +227,9 @@ ProfileDocument ReadDocument(std::string_view text) {
 
     std::string_view header = lines.Next("channel type");
     while (!header.empty() && header.front() == ' ') header.remove_prefix(1);
-    std::optional<ChannelType> type = ChannelTypeFromHeader(header);
-    if (!type) throw Refusal{ProfileReadStatus::UnknownChannelType, "line 1 names no channel type"};
-    d.channelType = *type;
+    const ChannelShape* shape = ShapeWithHeading(header);
+    if (!shape) throw Refusal{ProfileReadStatus::UnknownChannelType, "line 1 names no channel type"};
+    d.channelType = shape->type;
     d.unitSystem = lines.Next("unit system") == "English Units" ? UnitSystem::English : UnitSystem::SI;
     d.channelName = std::string(lines.Next("channel name"));
     lines.Next("input headings");

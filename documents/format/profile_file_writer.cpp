@@ -4,6 +4,7 @@
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "engine/stationing.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -14,11 +15,12 @@ std::string_view UnitsLine(UnitSystem units) {
 }
 
 std::string_view SideHeading(ChannelType type) {
-    switch (type) {
-        case ChannelType::Trapezoidal: return "Side Slope";
-        case ChannelType::ElongatedCircular: return "Side Height";
-        default: return "";
+    switch (ShapeOf(type).side) {
+        case SideInput::SideSlope: return "Side Slope";
+        case SideInput::SideHeight: return "Side Height";
+        case SideInput::None: break;
     }
+    return "";
 }
 
 // An input as its field holds it, less the blanks around it, which would
@@ -45,7 +47,7 @@ std::string ReachLengthText(const ProfileDocument& d) {
 
 std::vector<std::string> ProfileFileLines(const ProfileDocument& d) {
     std::vector<std::string> lines;
-    lines.emplace_back(FileHeader(d.channelType));
+    lines.emplace_back(ShapeOf(d.channelType).fileHeading);
     lines.emplace_back(UnitsLine(d.unitSystem));
     lines.push_back(d.channelName);
     lines.push_back(JoinInPrintZones({"Length", "Discharge", "Diameter", "Manning's n", "Slope",

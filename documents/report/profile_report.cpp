@@ -1,6 +1,7 @@
 #include "documents/report/profile_report.h"
 
 #include "documents/format/profile_file_writer.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -60,7 +61,7 @@ ReportLine TableLine(const Texts& texts, ReportLineRole role) {
 
 std::vector<ReportLine> ProfileReportLines(const ProfileDocument& d, const CalendarDate& today) {
     const ProfileSummary& s = d.summary;
-    const bool trapezoid = d.channelType == ChannelType::Trapezoidal;
+    const ChannelShape& shape = ShapeOf(d.channelType);
     std::vector<ReportLine> lines;
     lines.push_back(Empty(kTitleFont));
     lines.push_back(Empty(kTitleFont));
@@ -74,11 +75,11 @@ std::vector<ReportLine> ProfileReportLines(const ProfileDocument& d, const Calen
                                 "XSec Area = " + s.normalArea));
     lines.push_back(SummaryLine("Discharge = " + d.flowrate, "Critical Depth = " + s.criticalDepth,
                                 "XSec Area = " + s.criticalArea));
-    lines.push_back(SummaryLine((trapezoid ? "Width = " : "Diameter = ") + d.widthOrDiameter,
+    lines.push_back(SummaryLine(std::string(shape.sizeName) + " = " + d.widthOrDiameter,
                                 "Control Depth = " + d.controlDepth, "Flow Type = " + s.flowType));
-    const char* sideLabel = trapezoid ? "Side Slope = " : "Side Height = ";
+    const char* sideLabel = shape.side == SideInput::SideSlope ? "Side Slope = " : "Side Height = ";
     lines.push_back(SummaryLine("Manning's n = " + d.manningN, "Invert Slope = " + d.bottomSlope,
-                                sideLabel + d.sideSlopeOrHeight, UsesSideInput(d.channelType)));
+                                sideLabel + d.sideSlopeOrHeight, shape.UsesSideInput()));
     lines.push_back(Empty(kBodyFont));
 
     const char* headings[] = {"Station", "Depth", "Energy", "Area", "Velocity", "Top Width", "Momentum"};

@@ -110,7 +110,7 @@ TEST(ProfileReport, CurvedShapesNameTheDiameterAndTheElongatedShapeItsSideHeight
          "10 | 30:Manning's n = 0.013 | 65:Invert Slope = 0.001 | 99:Side Slope = 1.5"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::string(DisplayName(c.shape)));
+        SCOPED_TRACE(std::string(ShapeOf(c.shape).displayName));
         const PrintedDocument report =
             Print(testing::ComputeSampleDocument(testing::SampleTexts(c.shape), c.shape, UnitSystem::SI));
         ASSERT_GT(report.lines.size(), 13u);

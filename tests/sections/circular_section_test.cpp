@@ -17,7 +17,6 @@ using testing::ValueOf;
 // the operations would report a flag raised by an earlier test.
 
 constexpr float kG = ProfileConstants(UnitSystem::English).g;
-constexpr float kK = ProfileConstants(UnitSystem::English).k;
 
 struct AngleCase {
     float y;
@@ -96,36 +95,6 @@ TEST(CircularSectionTest, CrownValues) {
     EXPECT_GT(top, -2e-5 * r);
 }
 
-TEST(CircularSectionTest, AboveTheCrownOnlyAreaAndEnergyAreDefined) {
-    FloatGuard guard;
-    const CircularSection pipe(1.0f);
-    const float above = 2.01f;
-    EXPECT_FLOAT_EQ(float(ValueOf([&] { return pipe.FlowArea(above); })), 3.141593f);
-    EXPECT_FLOAT_EQ(float(ValueOf([&] { return pipe.FlowArea(5.0f); })), 3.141593f);
-    EXPECT_GT(ValueOf([&] { return pipe.SpecificEnergy(above, 5.0f, kG); }), above);
-    EXPECT_TRUE(OperationFails([&] { return pipe.TopWidth(above); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.WettedPerimeter(above); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.HydraulicRadius(above); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.Momentum(above, 5.0f, kG); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.CriticalFlowResidual(above, 5.0f, kG); }));
-}
-
-TEST(CircularSectionTest, BelowAndAtTheInvert) {
-    FloatGuard guard;
-    const CircularSection pipe(1.0f);
-    EXPECT_EQ(ValueOf([&] { return pipe.FlowArea(-0.5f); }), 0.0);
-    EXPECT_TRUE(OperationFails([&] { return pipe.TopWidth(-0.5f); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.HydraulicRadius(-0.5f); }));
-    // Zero area at the invert: everything that divides by it fails.
-    const float k = UniformFlowFactor(0.013f, kK, 0.001f);
-    EXPECT_TRUE(OperationFails([&] { return pipe.SpecificEnergy(0.0f, 5.0f, kG); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.Momentum(0.0f, 5.0f, kG); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.FroudeNumber(0.0f, 5.0f, kG); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.CriticalFlowResidual(0.0f, 5.0f, kG); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.NormalFlowResidual(0.0f, 5.0f, k); }));
-    EXPECT_TRUE(OperationFails([&] { return pipe.ProfileIntegrand(0.0f, 5.0f, kG, k, 0.001f); }));
-}
-
 TEST(CircularSectionTest, MomentumOfHalfAndFullPipe) {
     FloatGuard guard;
     const float r = 1.0f;
@@ -146,46 +115,6 @@ TEST(CircularSectionTest, CriticalResidualChangesSignInsideThePipe) {
         EXPECT_GT(pipe.CriticalFlowResidual(1.9999f, q, kG), 0.0f) << q;
         EXPECT_LT(pipe.CriticalFlowResidual(0.001f, q, kG), 0.0f) << q;
     }
-}
-
-struct PipeCase {
-    float q;
-    const char* criticalDepth;
-    const char* criticalArea;
-    const char* normalDepth;
-    const char* normalArea;
-};
-
-class CircularDepthsTest : public ::testing::TestWithParam<PipeCase> {};
-
-// D = 2 ft, n = 0.013, S0 = 0.001, English units.
-TEST_P(CircularDepthsTest, CriticalAndNormalDepth) {
-    FloatGuard guard;
-    const PipeCase c = GetParam();
-    const CircularSection pipe(1.0f);
-    const float yc = pipe.CriticalDepth(c.q, kG);
-    const float yn = pipe.NormalDepth(c.q, UniformFlowFactor(0.013f, kK, 0.001f));
-    guard.Check();
-    EXPECT_EQ(FormatFixed3(yc), c.criticalDepth);
-    EXPECT_EQ(FormatFixed3(pipe.FlowArea(yc)), c.criticalArea);
-    EXPECT_NEAR(pipe.FroudeNumber(yc, c.q, kG), 1.0, 1e-4);
-    EXPECT_EQ(FormatFixed3(yn), c.normalDepth);
-    EXPECT_EQ(FormatFixed3(pipe.FlowArea(yn)), c.normalArea);
-}
-
-INSTANTIATE_TEST_SUITE_P(TwoFootPipe, CircularDepthsTest,
-                         ::testing::Values(PipeCase{5.0f, "0.788", "1.149", "1.232", "2.030"},
-                                           // More than the pipe carries in uniform flow (about 7.15):
-                                           // the normal-depth search ends at the crown.
-                                           PipeCase{10.0f, "1.131", "1.833", "2.000", "3.142"}));
-
-TEST(CircularSectionTest, ClosedConduitIdentity) {
-    FloatGuard guard;
-    const CircularSection pipe(0.75f);
-    EXPECT_EQ(pipe.Diameter(), 1.5f);
-    EXPECT_EQ(pipe.CrownDepth(), std::optional<float>(1.5f));
-    EXPECT_EQ(pipe.SearchCeiling(), 1.5f);
-    EXPECT_EQ(pipe.ProfileFailureText(), testing::kExpectedConduitMessage);
 }
 
 }  // namespace

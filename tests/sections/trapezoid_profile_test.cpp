@@ -5,6 +5,7 @@
 #include "engine/numeric_text.h"
 #include "engine/stationing.h"
 #include "sections/TRAPZOID.h"
+#include "sections/profile_dispatch.h"
 
 namespace rillo {
 namespace {
@@ -33,7 +34,7 @@ void ExpectRow(const ProfileRow& row, const Cells& expected, double stationToler
 }
 
 TEST(TrapezoidProfile, WorkedExample) {
-    ProfileResult r = trapzoid::ComputeProfile(WorkedExample());
+    ProfileResult r = ComputeProfileFor(WorkedExample());
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.summary.criticalDepth, "1.329");
     EXPECT_EQ(r.summary.criticalArea, "16.817");
@@ -67,7 +68,7 @@ TEST(TrapezoidProfile, WorkedExample) {
 TEST(TrapezoidProfile, ALongMildReachStopsShortAtTheEndOfTheDepthRange) {
     ProfileInputs in = WorkedExample();
     in.endStation = "1000+00.000";
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_TRUE(r.ok());
     ASSERT_EQ(r.table.size(), 16u);
     EXPECT_NE(r.table.back().cells[0], "0+00.000");
@@ -75,13 +76,13 @@ TEST(TrapezoidProfile, ALongMildReachStopsShortAtTheEndOfTheDepthRange) {
     EXPECT_EQ(r.table.back().cells[1], "1.720");
     EXPECT_EQ(r.earlyEndNote, "The profile ends at " + r.table.back().cells[0] +
                                   ", before the start station 0+00.000: its depth range is used up.");
-    EXPECT_EQ(trapzoid::ComputeProfile(WorkedExample()).earlyEndNote, "");
+    EXPECT_EQ(ComputeProfileFor(WorkedExample()).earlyEndNote, "");
 }
 
 TEST(TrapezoidProfile, AReachShorterThanTheFirstStepGivesTwoRows) {
     ProfileInputs in = WorkedExample();
     in.startStation = "9+99.900";
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_TRUE(r.ok());
     ASSERT_EQ(r.table.size(), 2u);
     EXPECT_EQ(r.table[1].cells[0], "9+99.900");
@@ -95,7 +96,7 @@ TEST(TrapezoidProfile, ASteepSlopeRunsDownstreamInSixtyIncrements) {
     ProfileInputs in = WorkedExample();
     in.bottomSlope = 0.02f;
     in.endStation = "1000+00.000";
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.summary.flowType, "supercritical");
     EXPECT_EQ(r.summary.profileType, "steep, S-2");
@@ -111,7 +112,7 @@ TEST(TrapezoidProfile, AnAdverseSlopeHasNoNormalDepth) {
     ProfileInputs in = WorkedExample();
     in.bottomSlope = -0.001f;
     in.controlDepth = 0.8f;  // below critical: supercritical, computed downstream
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.summary.normalDepth, "----");
     EXPECT_EQ(r.summary.normalArea, "----");
@@ -125,7 +126,7 @@ TEST(TrapezoidProfile, AnAdverseSlopeHasNoNormalDepth) {
 TEST(TrapezoidProfile, AGivenControlDepthIsWrittenBack) {
     ProfileInputs in = WorkedExample();
     in.controlDepth = 2.5f;
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.controlDepthText, "2.500");
     EXPECT_EQ(r.summary.profileType, "mild, M-1");
@@ -136,7 +137,7 @@ TEST(TrapezoidProfile, NoWidthAndNoSideSlopeIsInvalidGeometryWithEmptyResults) {
     ProfileInputs in = WorkedExample();
     in.widthOrDiameter = 0.0f;
     in.sideSlopeOrHeight = 0.0f;
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.failure->title, "Invalid Channel Geometry");
     EXPECT_EQ(r.failure->text,
@@ -150,7 +151,7 @@ TEST(TrapezoidProfile, NoWidthAndNoSideSlopeIsInvalidGeometryWithEmptyResults) {
 TEST(TrapezoidProfile, AStationThatCannotBeReadIsInvalidGeometry) {
     ProfileInputs in = WorkedExample();
     in.endStation = "10+0x";
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.failure->title, "Invalid Channel Geometry");
 }
@@ -160,7 +161,7 @@ TEST(TrapezoidProfile, AFailureDuringTheIntegrationKeepsWhatWasWritten) {
     // but one whose area overflows single precision fails after the summary.
     ProfileInputs in = WorkedExample();
     in.controlDepth = 3e19f;
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_FALSE(r.ok());
     EXPECT_EQ(r.summary.criticalDepth, "1.329");
     EXPECT_EQ(r.summary.flowType, "subcritical");
@@ -176,7 +177,7 @@ TEST(TrapezoidProfile, AFailureDuringTheIntegrationKeepsWhatWasWritten) {
 TEST(TrapezoidProfile, SiUnitsUseTheirOwnConstants) {
     ProfileInputs in = WorkedExample();
     in.unitSystem = UnitSystem::SI;
-    ProfileResult r = trapzoid::ComputeProfile(in);
+    ProfileResult r = ComputeProfileFor(in);
     ASSERT_TRUE(r.ok());
     // g = 9.806 raises the critical depth; k = 1 makes n act 1.486 times rougher.
     EXPECT_GT(ReadLeadingNumber(r.summary.criticalDepth), 1.329 * 1.4);

@@ -11,14 +11,10 @@
 namespace rillo {
 namespace {
 
-using testing::OperationFails;
-using testing::ValueOf;
-
 // Each test starts with a FloatGuard: the floating-point flags are sticky and
 // the operations would report a flag raised by an earlier test.
 
 constexpr float kG = ProfileConstants(UnitSystem::English).g;
-constexpr float kK = ProfileConstants(UnitSystem::English).k;
 
 TEST(UShapedSectionTest, AboveTheSpringline) {
     FloatGuard guard;
@@ -73,59 +69,6 @@ TEST(UShapedSectionTest, MomentumAboveTheSpringline) {
     const double area = 1.5707965 + 2.0;
     const double expected = 1.0 + 1.5707965 * 1.4244 + 100.0 / (kG * area);
     EXPECT_NEAR(u.Momentum(2.0f, 10.0f, kG), expected, 1e-5);
-}
-
-TEST(UShapedSectionTest, AtAndBelowTheInvertTheGeometryIsZero) {
-    FloatGuard guard;
-    const UShapedSection u(1.0f);
-    for (float y : {0.0f, -0.5f}) {
-        EXPECT_EQ(ValueOf([&] { return u.FlowArea(y); }), 0.0) << y;
-        EXPECT_EQ(ValueOf([&] { return u.WettedPerimeter(y); }), 0.0) << y;
-        EXPECT_EQ(ValueOf([&] { return u.TopWidth(y); }), 0.0) << y;
-        EXPECT_EQ(ValueOf([&] { return u.Momentum(y, 5.0f, kG); }), 0.0) << y;
-        EXPECT_TRUE(OperationFails([&] { return u.SpecificEnergy(y, 5.0f, kG); })) << y;
-        EXPECT_TRUE(OperationFails([&] { return u.CriticalFlowResidual(y, 5.0f, kG); })) << y;
-    }
-    // The hydraulic radius is the circle's there: finite at the invert only.
-    EXPECT_NEAR(ValueOf([&] { return u.HydraulicRadius(0.0f); }), 0.5, 1e-5);
-    EXPECT_TRUE(OperationFails([&] { return u.HydraulicRadius(-0.5f); }));
-}
-
-TEST(UShapedSectionTest, TwoFootChannelDepths) {
-    FloatGuard guard;
-    // D = 2 ft, Q = 10 ft^3/s, n = 0.013, S0 = 0.001: both depths lie above
-    // the springline, so the critical depth is not the pipe's 1.131.
-    const UShapedSection u(1.0f);
-    const float yc = u.CriticalDepth(10.0f, kG);
-    const float yn = u.NormalDepth(10.0f, UniformFlowFactor(0.013f, kK, 0.001f));
-    guard.Check();
-    EXPECT_EQ(FormatFixed3(yc), "1.134");
-    EXPECT_EQ(FormatFixed3(yn), "1.982");
-    EXPECT_EQ(FormatFixed3(u.FlowArea(yn)), "3.535");
-}
-
-TEST(UShapedSectionTest, SearchesRunUpToOneHundredWhateverTheWidth) {
-    FloatGuard guard;
-    // A narrow channel with a large flow: critical depth far above the width.
-    const UShapedSection narrow(0.1f);
-    const float yc = narrow.CriticalDepth(10.0f, kG);
-    guard.Check();
-    EXPECT_GT(yc, 4.0f);
-    EXPECT_NEAR(narrow.FroudeNumber(yc, 10.0f, kG), 1.0, 1e-4);
-    // Depths beyond 100 are not found: the search ends at the top of its bracket.
-    const UShapedSection u(1.0f);
-    EXPECT_EQ(FormatFixed3(u.CriticalDepth(50000.0f, kG)), "100.000");
-    EXPECT_EQ(FormatFixed3(u.NormalDepth(50000.0f, UniformFlowFactor(0.013f, kK, 0.001f))), "100.000");
-    guard.Check();
-}
-
-TEST(UShapedSectionTest, OpenChannelIdentity) {
-    FloatGuard guard;
-    const UShapedSection u(1.0f);
-    EXPECT_EQ(u.SearchCeiling(), 100.0f);
-    EXPECT_FALSE(u.CrownDepth().has_value());
-    EXPECT_EQ(u.NormalDepthStop(), BisectionStop::OnZeroOrUnordered);
-    EXPECT_EQ(u.ProfileFailureText(), testing::kExpectedOpenChannelMessage);
 }
 
 }  // namespace

@@ -144,7 +144,7 @@ class ShapeFromDialogTest : public ChannelNameCommandTest, public ::testing::Wit
 
 TEST_P(ShapeFromDialogTest, ProfileComputesFromTheWindow) {
     const int option = GetParam();
-    const ChannelType shape = kChannelTypes[static_cast<size_t>(option)];
+    const ChannelType shape = kChannelShapes[static_cast<size_t>(option)].type;
     RunDialog([option](FrmChannelName& dialog) {
         dialog.optChannelType[option]->click();
         dialog.cmdOK->click();

@@ -7,6 +7,7 @@
 #include "documents/document_texts.h"
 #include "engine/numeric_text.h"
 #include "sections/profile_dispatch.h"
+#include "sections/profile_input_check.h"
 #include "shell/channel_type_commands.h"
 #include "platform/error_messages.h"
 #include "shell/unit_commands.h"

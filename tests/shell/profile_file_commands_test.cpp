@@ -179,7 +179,7 @@ TEST_P(OpenRoundTripTest, OpeningASavedFileGivesBackTheViewsTexts) {
     const ProfileDocument opened = CurrentDocument(Main());
     EXPECT_EQ(Main().State().channelType, c.shape);
     EXPECT_EQ(Main().State().unitSystem, c.units);
-    EXPECT_EQ(Main().windowTitle(), QString("Rillo 2.1: ") + QString::fromUtf8(DisplayName(c.shape)));
+    EXPECT_EQ(Main().windowTitle(), QString("Rillo 2.1: ") + QString::fromUtf8(ShapeOf(c.shape).displayName));
     EXPECT_EQ(Main().Inputs().txtSlope->isVisibleTo(&Main().Inputs()), UsesSideInput(c.shape));
     EXPECT_EQ(opened.startStation, saved.startStation);
     EXPECT_EQ(opened.endStation, saved.endStation);

@@ -5,8 +5,9 @@
 
 #include "calculators/calculator_opening.h"
 #include "documents/format/computed_document.h"
-#include "engine/input_checks.h"
+#include "sections/channel_shapes.h"
 #include "sections/profile_dispatch.h"
+#include "sections/profile_input_check.h"
 
 namespace rillo::testing {
 
@@ -46,7 +47,7 @@ inline ProfileDocument ComputeSampleDocument(const ProfileInputTexts& texts, Cha
     if (!check.ready()) throw std::logic_error("sample inputs refused: " + check.text);
     ProfileResult result = ComputeProfileFor(check.inputs);
     if (!result.ok()) throw std::logic_error("sample profile failed: " + result.failure->text);
-    return ComputedDocument(texts, shape, units, std::string(DisplayName(shape)), result);
+    return ComputedDocument(texts, shape, units, std::string(ShapeOf(shape).displayName), result);
 }
 
 }  // namespace rillo::testing

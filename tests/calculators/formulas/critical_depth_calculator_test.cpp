@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/input_checks.h"
+#include "sections/TRAPZOID.h"
 
 namespace rillo {
 namespace {
@@ -105,11 +106,11 @@ TEST(CriticalCalculator, ADepthAboveTheSearchIsAMessageNotTheBound) {
     EXPECT_FALSE(si.criticalDepth);
 
     // Just inside the bracket it is found.
-    const DepthSearch found = SolveCriticalDepth(ChannelType::Trapezoidal, 56000.0f, 10.0f, 0.0f, 32.2f);
+    const DepthSearch found = SolveCriticalDepth(TrapezoidalSection(10.0f, 0.0f), 56000.0f, 32.2f);
     EXPECT_FALSE(found.EndedAtTop());
     EXPECT_NEAR(found.depth, 99.12, 0.01);  // (Q^2 / (g b^2))^(1/3)
     EXPECT_TRUE(
-        SolveCriticalDepth(ChannelType::Trapezoidal, 57000.0f, 10.0f, 0.0f, 32.2f).EndedAtTop());  // 100.30
+        SolveCriticalDepth(TrapezoidalSection(10.0f, 0.0f), 57000.0f, 32.2f).EndedAtTop());  // 100.30
 }
 
 TEST(CriticalCalculator, RunTimeErrorsBecomeTheUnknownError) {

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "engine/input_checks.h"
+#include <cfenv>
+
+#include "engine/float_guard.h"
+#include "sections/profile_input_check.h"
 
 namespace rillo {
 namespace {
@@ -162,6 +165,16 @@ TEST(InputChecks, ReadsTheInputsTheComputationTakes) {
     EXPECT_EQ(circular.inputs.sideSlopeOrHeight, 0.0f);
     EXPECT_FALSE(circular.sideFieldShowsZero);
     EXPECT_EQ(Check(t, ChannelType::ElongatedCircular).inputs.sideSlopeOrHeight, 5.0f);
+}
+
+// A fault flag raised by foreign code (the window system) outside any guard.
+TEST(FloatGuardFlags, AStaleFlagOutsideAGuardDoesNotFailAReading) {
+    std::feraiseexcept(FE_INVALID);
+    EXPECT_FLOAT_EQ(ToSingle(1.5), 1.5f);
+    InputCheckResult r = CheckProfileInputs({"0+00.000", "10+00.000", "100", "10", "0.013", "0.001", "", "2"},
+                                            ChannelType::Trapezoidal, UnitSystem::English, false);
+    EXPECT_TRUE(r.ready()) << r.text;
+    std::feclearexcept(FE_ALL_EXCEPT);
 }
 
 }  // namespace
