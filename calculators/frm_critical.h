@@ -9,6 +9,7 @@
 
 #include "calculators/calculator_dialog.h"
 #include "calculators/result_label.h"
+#include "calculators/results_group.h"
 #include "calculators/calculator_opening.h"
 
 namespace rillo {
@@ -45,6 +46,8 @@ class FrmCritical : public CalculatorDialog {
     ResultLabel* lblYCoutput;
     QLabel* Label4;
     ResultLabel* lblSC;
+    // The flow at critical depth, in the order of CriticalFlowRows().
+    ResultsGroup* frmCriticalFlow;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 

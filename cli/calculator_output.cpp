@@ -11,20 +11,37 @@
 
 namespace rillo::cli {
 
-void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string& format) {
-    command.add_option("--units", units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
-        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
-        ->capture_default_str();
+namespace {
+
+void AddFormatOption(CLI::App& command, std::string& format) {
     command.add_option("--format", format, "Output: text (the window's result captions and values) or tsv")
         ->check(CLI::IsMember({"text", "tsv"}))
         ->capture_default_str();
 }
 
-void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format) {
+}  // namespace
+
+void AddUnitsOption(CLI::App& command, std::string& units) {
+    command.add_option("--units", units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
+        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
+        ->capture_default_str();
+}
+
+void AddShapeAndUnits(CLI::App& command, std::string& shape, std::string& units) {
     command.add_option("--shape", shape, "Channel shape")
         ->transform(CLI::IsMember({"trapezoidal", "circular", "u-shaped", "elongated"}, CLI::ignore_case))
         ->capture_default_str();
-    AddUnitsAndFormatOptions(command, units, format);
+    AddUnitsOption(command, units);
+}
+
+void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string& format) {
+    AddUnitsOption(command, units);
+    AddFormatOption(command, format);
+}
+
+void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format) {
+    AddShapeAndUnits(command, shape, units);
+    AddFormatOption(command, format);
 }
 
 bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream& err) {
@@ -83,6 +100,13 @@ void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, cons
                 << std::string(wholeWidth - wholeDigits(line.text), ' ') << line.text << "\n";
         }
     }
+}
+
+void PrintMoreCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
+                                std::ostream& out) {
+    if (lines.empty()) return;
+    if (format != "tsv") out << "\n";
+    PrintCalculatorResults(lines, format, out);
 }
 
 }  // namespace rillo::cli
