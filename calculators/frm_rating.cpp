@@ -122,7 +122,7 @@ void FrmRating::BuildControls() {
     for (const std::string& heading : RatingHeadings(units_)) headings << Text(heading).replace(", ", "\n");
     grdRating->setHorizontalHeaderLabels(headings);
     grdRating->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grdRating->setMinimumSize(920, 360);
+    grdRating->setMinimumSize(1200, 360);
 
     auto button = [this](const char* name, const char* caption) {
         auto* b = new QPushButton(caption, this);
