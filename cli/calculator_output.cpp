@@ -82,7 +82,11 @@ void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, cons
     // Captions in a column, numbers lined up on their decimal points; a word
     // ("steady") starts where the widest number does.
     auto isNumber = [](const std::string& text) {
-        return !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-');
+        const auto digit = [&](std::size_t i) {
+            return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+        };
+        // "----", a quantity that cannot be formed, is set as a word.
+        return digit(0) || (!text.empty() && text[0] == '-' && digit(1));
     };
     std::size_t captionWidth = 0, wholeWidth = 0;
     for (const CalculatorResultLine& line : lines) {
