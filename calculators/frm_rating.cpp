@@ -31,12 +31,13 @@ std::string RangeCaption(const char* quantity, RatingBy by, UnitSystem units) {
 
 // The printed table's headings: the quantity alone, the units in the notes.
 const char* const kPrintedHeadings[kRatingColumnCount] = {
-    "Depth", "Flowrate", "Area", "Velocity", "Top W.", "Wet. P.", "Hyd. R.", "Froude", "Sp. Energy",
-    "Crit. D.", "Mean Shear", "Max Shear"};
+    "Depth",   "Flowrate", "Area",       "Velocity", "Top W.",     "Wet. P.",
+    "Hyd. R.", "Froude",   "Sp. Energy", "Crit. D.", "Mean Shear", "Max Shear"};
 
 }  // namespace
 
-FrmRating::FrmRating(PlatformServices& services, const CalculatorOpening& opening, QWidget* parent, FileSystemIo& io)
+FrmRating::FrmRating(PlatformServices& services, const CalculatorOpening& opening, QWidget* parent,
+                     FileSystemIo& io)
     : CalculatorDialog(services, parent), units_(opening.units), io_(io) {
     WaitCursor wait(services_);
     BuildControls();
@@ -54,7 +55,8 @@ void FrmRating::BuildControls() {
     setWindowTitle("Rating Table");
 
     Label2 = new QLabel(
-        "Rillo will compute a rating table of uniform flow for the channel type of your choice, over a range of "
+        "Rillo will compute a rating table of uniform flow for the channel type of your choice, over a range "
+        "of "
         "depths or of flowrates.",
         this);
     Label2->setObjectName("Label2");
@@ -102,7 +104,8 @@ void FrmRating::BuildControls() {
     BindField(txtStep, RatingField::Step);
     std::vector<std::string> rangeCaptions;
     for (RatingBy by : {RatingBy::Depth, RatingBy::Flowrate})
-        for (const char* quantity : {"From", "To", "Step"}) rangeCaptions.push_back(RangeCaption(quantity, by, units_));
+        for (const char* quantity : {"From", "To", "Step"})
+            rangeCaptions.push_back(RangeCaption(quantity, by, units_));
     ReserveCaptionWidth(*fields, *frmRange, rangeCaptions);
     std::vector<std::string> fieldCaptions = {kManningNCaption, kBottomSlopeCaption};
     for (ChannelType shape : kChannelTypes) {
@@ -146,7 +149,8 @@ void FrmRating::BuildControls() {
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdCompute, cmdCopy, cmdExport, cmdPrint, cmdPrintPreview, cmdPlot}) buttons->addWidget(b);
+    for (QPushButton* b : {cmdCompute, cmdCopy, cmdExport, cmdPrint, cmdPrintPreview, cmdPlot})
+        buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* panels = new QHBoxLayout;
@@ -160,9 +164,11 @@ void FrmRating::BuildControls() {
     layout->addWidget(grdRating, 1);
     layout->addLayout(buttons);
 
-    SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtB, txtM, txtn, txtS,
-                 optRatingBy[0], optRatingBy[1], txtFrom, txtTo, txtStep, cmdCompute, grdRating, cmdCopy, cmdExport,
-                 cmdPrint, cmdPrintPreview, cmdPlot, cmdClose});
+    SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3],  txtB,
+                 txtM,           txtn,           txtS,           optRatingBy[0],  optRatingBy[1],
+                 txtFrom,        txtTo,          txtStep,        cmdCompute,      grdRating,
+                 cmdCopy,        cmdExport,      cmdPrint,       cmdPrintPreview, cmdPlot,
+                 cmdClose});
 }
 
 ChannelType FrmRating::SelectedShape() const {
@@ -243,19 +249,20 @@ void FrmRating::Copy() {
 void FrmRating::ExportCsv() {
     if (!HasTable(QStringLiteral("Export Error"))) return;
     const std::optional<QString> path = services_.AskSavePath(
-        {QStringLiteral("rating.csv"), QStringLiteral("Comma-Separated Values (*.csv)|*.csv"), QStringLiteral("csv")});
+        {QStringLiteral("rating.csv"), QStringLiteral("Comma-Separated Values (*.csv)|*.csv"),
+         QStringLiteral("csv")});
     if (!path) return;
     QString target = *path;
     if (!target.endsWith(".csv", Qt::CaseInsensitive)) target += ".csv";
     std::optional<std::string> error;
     {
         WaitCursor wait(services_);
-        error = WriteFileAtomically(QFile::encodeName(target).toStdString(), CommaSeparatedText(TableWithHeadings()),
-                                    io_);
+        error = WriteFileAtomically(QFile::encodeName(target).toStdString(),
+                                    CommaSeparatedText(TableWithHeadings()), io_);
     }
     if (error) {
-        ShowSystemError(services_, QStringLiteral("Save Error"), QStringLiteral("The following error occurred:"),
-                        Text(*error));
+        ShowSystemError(services_, QStringLiteral("Save Error"),
+                        QStringLiteral("The following error occurred:"), Text(*error));
     }
 }
 
@@ -271,12 +278,14 @@ void FrmRating::PrintTo(LinePrinter& printer, int copies) {
     if (UsesSideInput(rowsShape_))
         report.inputs.push_back((trapezoid ? "Side Slope = " : "Side Height = ") + rowsTexts_.side);
     report.inputs.push_back("From " + rowsTexts_.from + " to " + rowsTexts_.to + " by " + rowsTexts_.step);
-    report.notes = {english ? "Lengths in ft, flowrates in ft^3/s, areas in ft^2, velocities in ft/s, shear in lb/ft^2."
-                            : "Lengths in m, flowrates in m^3/s, areas in m^2, velocities in m/s, shear in N/m^2."};
+    report.notes = {
+        english ? "Lengths in ft, flowrates in ft^3/s, areas in ft^2, velocities in ft/s, shear in lb/ft^2."
+                : "Lengths in m, flowrates in m^3/s, areas in m^2, velocities in m/s, shear in N/m^2."};
     report.headings.assign(std::begin(kPrintedHeadings), std::end(kPrintedHeadings));
     for (const RatingRow& row : rows_) report.rows.emplace_back(row.begin(), row.end());
-    const std::optional<std::string> failure = PrintReportLines(
-        printer, TableReportLines(report, TodayOnThisComputer()), copies, [this] { services_.ProcessPendingEvents(); });
+    const std::optional<std::string> failure =
+        PrintReportLines(printer, TableReportLines(report, TodayOnThisComputer()), copies,
+                         [this] { services_.ProcessPendingEvents(); });
     if (failure) {
         ShowSystemError(services_, QStringLiteral("Print Error"),
                         QStringLiteral("The following error occurred while printing:"), Text(*failure));
@@ -305,7 +314,8 @@ void FrmRating::Plot() {
         points.depth.push_back(ReadLeadingNumber(row[0]));
         points.velocity.push_back(ReadLeadingNumber(row[3]));
     }
-    FrmRatingCurve window(services_, points, units_, "Rating Curve, " + std::string(DisplayName(rowsShape_)), this);
+    FrmRatingCurve window(services_, points, units_, "Rating Curve, " + std::string(DisplayName(rowsShape_)),
+                          this);
     window.exec();
 }
 

@@ -12,7 +12,11 @@ namespace rillo {
 
 FrmRatingCurve::FrmRatingCurve(PlatformServices& services, RatingCurvePoints points, UnitSystem units,
                                std::string title, QWidget* parent)
-    : QDialog(parent), services_(services), points_(std::move(points)), units_(units), title_(std::move(title)) {
+    : QDialog(parent),
+      services_(services),
+      points_(std::move(points)),
+      units_(units),
+      title_(std::move(title)) {
     WaitCursor wait(services_);
     setObjectName("frmRatingCurve");
     setWindowTitle("Rating Curve");
@@ -41,7 +45,8 @@ FrmRatingCurve::FrmRatingCurve(PlatformServices& services, RatingCurvePoints poi
     cmdClose = button("cmdClose", "Cl&ose");
     connect(cmdCopy, &QPushButton::clicked, this, [this] { CopyChart(services_, chart_, *grfRating); });
     connect(cmdPrint, &QPushButton::clicked, this, [this] { PrintChart(services_, chart_, *grfRating); });
-    connect(cmdPrintPreview, &QPushButton::clicked, this, [this] { PreviewChart(services_, chart_, *grfRating); });
+    connect(cmdPrintPreview, &QPushButton::clicked, this,
+            [this] { PreviewChart(services_, chart_, *grfRating); });
     connect(cmdExport, &QPushButton::clicked, this, [this] { ExportChart(services_, chart_, *grfRating); });
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -41,7 +41,8 @@ void PrintAligned(const TextTable& table, std::ostream& out) {
 CLI::App* AddRatingCommand(CLI::App& app, RatingOptions& o) {
     CLI::App* cmd = app.add_subcommand(
         "rating",
-        "Rating table of uniform flow: depth, flowrate, area, velocity, top width, wetted perimeter, hydraulic "
+        "Rating table of uniform flow: depth, flowrate, area, velocity, top width, wetted perimeter, "
+        "hydraulic "
         "radius, Froude number, specific energy, critical depth and shear, by depth or by flowrate.");
     cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
     AddShapeAndUnits(*cmd, o.shape, o.units);
@@ -50,9 +51,11 @@ CLI::App* AddRatingCommand(CLI::App& app, RatingOptions& o) {
         ->capture_default_str();
     cmd->add_option(FieldOf(RatingField::Width).option, o.width,
                     "Bottom width (trapezoidal) or diameter (other shapes) (required)");
-    cmd->add_option(FieldOf(RatingField::Side).option, o.side,
-                    "Side slope z (trapezoidal) or side height (elongated); absent: 0; ignored by the other shapes");
-    cmd->add_option(FieldOf(RatingField::Roughness).option, o.n, "Manning's roughness coefficient n (required)");
+    cmd->add_option(
+        FieldOf(RatingField::Side).option, o.side,
+        "Side slope z (trapezoidal) or side height (elongated); absent: 0; ignored by the other shapes");
+    cmd->add_option(FieldOf(RatingField::Roughness).option, o.n,
+                    "Manning's roughness coefficient n (required)");
     cmd->add_option(FieldOf(RatingField::Slope).option, o.slope, "Bottom slope S (required)");
     o.depthsOption = cmd->add_option("--depths", o.depths, "Depths FROM:TO:STEP, ft or m");
     o.flowsOption = cmd->add_option("--flows", o.flows, "Flowrates FROM:TO:STEP, ft^3/s or m^3/s");
@@ -72,11 +75,13 @@ int RunRatingCommand(const RatingOptions& o, std::ostream& out, std::ostream& er
         return kExitUsage;
     }
     const RatingInputTexts texts{o.width, o.side, o.n, o.slope, (*range)[0], (*range)[1], (*range)[2]};
-    const std::vector<CalculatorField> fields = {
-        TableField(RatingField::Width, texts.width),          TableField(RatingField::Side, texts.side),
-        TableField(RatingField::Roughness, texts.roughness),  TableField(RatingField::Slope, texts.slope),
-        TableField(RatingField::From, texts.from, rangeOption), TableField(RatingField::To, texts.to, rangeOption),
-        TableField(RatingField::Step, texts.step, rangeOption)};
+    const std::vector<CalculatorField> fields = {TableField(RatingField::Width, texts.width),
+                                                 TableField(RatingField::Side, texts.side),
+                                                 TableField(RatingField::Roughness, texts.roughness),
+                                                 TableField(RatingField::Slope, texts.slope),
+                                                 TableField(RatingField::From, texts.from, rangeOption),
+                                                 TableField(RatingField::To, texts.to, rangeOption),
+                                                 TableField(RatingField::Step, texts.step, rangeOption)};
     if (!FieldTextsAccepted(fields, err)) return kExitUsage;
 
     const ChannelType shape = ShapeFromName(o.shape);

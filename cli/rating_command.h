@@ -8,7 +8,7 @@
 namespace CLI {
 class App;
 class Option;
-}
+}  // namespace CLI
 
 namespace rillo::cli {
 

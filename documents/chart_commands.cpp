@@ -29,7 +29,8 @@ const QString kExportFilter =
     QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
 
 void ShowPrintError(PlatformServices& services, const std::string& failure) {
-    ShowSystemError(services, QStringLiteral("Print Error"), QStringLiteral("The following error occurred while printing:"),
+    ShowSystemError(services, QStringLiteral("Print Error"),
+                    QStringLiteral("The following error occurred while printing:"),
                     QString::fromStdString(failure));
 }
 
@@ -67,8 +68,9 @@ void PrintChart(PlatformServices& services, const PlotChart& chart, const QWidge
     std::optional<std::string> failure;
     {
         WaitCursor wait(services);
-        failure = PrintPlotPicture(services.PrinterForPictures(), PrintedPicture(chart, view), ChartTwips(view),
-                                   copies, [&services] { services.ProcessPendingEvents(); });
+        failure =
+            PrintPlotPicture(services.PrinterForPictures(), PrintedPicture(chart, view), ChartTwips(view),
+                             copies, [&services] { services.ProcessPendingEvents(); });
     }
     if (failure) ShowPrintError(services, *failure);
 }
@@ -82,7 +84,8 @@ void PreviewChart(PlatformServices& services, const PlotChart& chart, const QWid
 }
 
 void ExportChart(PlatformServices& services, const PlotChart& chart, const QWidget& view) {
-    const std::optional<QString> path = services.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
+    const std::optional<QString> path =
+        services.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
     if (!path) return;
     std::optional<std::string> error;
     {
@@ -96,8 +99,8 @@ void ExportChart(PlatformServices& services, const PlotChart& chart, const QWidg
         }
     }
     if (error) {
-        ShowSystemError(services, QStringLiteral("Export Error"), QStringLiteral("The following error occurred:"),
-                        QString::fromStdString(*error));
+        ShowSystemError(services, QStringLiteral("Export Error"),
+                        QStringLiteral("The following error occurred:"), QString::fromStdString(*error));
     }
 }
 

@@ -23,7 +23,8 @@ std::string OnOneLine(std::string text) {
     return text;
 }
 
-ReportLine Centred(const ReportFont& font, const std::string& text, ReportLineRole role = ReportLineRole::Plain) {
+ReportLine Centred(const ReportFont& font, const std::string& text,
+                   ReportLineRole role = ReportLineRole::Plain) {
     return {font, {{Placement::Centred, 0, OnOneLine(text)}}, role};
 }
 
@@ -33,8 +34,8 @@ ReportLine TableLine(const std::vector<std::string>& cells, const std::vector<st
     std::string text;
     for (std::size_t i = 0; i < widths.size(); ++i) {
         const std::string cell = i < cells.size() ? OnOneLine(cells[i]) : std::string();
-        text += std::string(i == 0 ? 0 : 2, ' ') + std::string(widths[i] - std::min(widths[i], cell.size()), ' ') +
-                cell;
+        text += std::string(i == 0 ? 0 : 2, ' ') +
+                std::string(widths[i] - std::min(widths[i], cell.size()), ' ') + cell;
     }
     return {kTableFont, {{Placement::AtColumn, 1, text}}, role};
 }
@@ -62,7 +63,8 @@ std::vector<ReportLine> TableReportLines(const TableReport& r, const CalendarDat
     std::vector<std::size_t> widths(r.headings.size(), 0);
     for (std::size_t i = 0; i < r.headings.size(); ++i) widths[i] = r.headings[i].size();
     for (const auto& row : r.rows)
-        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+        for (std::size_t i = 0; i < row.size() && i < widths.size(); ++i)
+            widths[i] = std::max(widths[i], row[i].size());
     lines.push_back(TableLine(r.headings, widths, ReportLineRole::TableHeading));
     for (const auto& row : r.rows) lines.push_back(TableLine(row, widths, ReportLineRole::TableRow));
     return lines;

@@ -20,7 +20,8 @@ namespace {
 using testing::FakePlatformServices;
 using testing::ShowActive;
 
-CalculatorOpening WorkedExample(ChannelType type = ChannelType::Trapezoidal, UnitSystem units = UnitSystem::English) {
+CalculatorOpening WorkedExample(ChannelType type = ChannelType::Trapezoidal,
+                                UnitSystem units = UnitSystem::English) {
     return {units, type, {"", "", "100", "10", "0.013", "0.001", "", "2"}};
 }
 
@@ -154,7 +155,8 @@ TEST_F(RatingWindow, CalculatorsShowTheDesignQuantities) {
     m.cmdCompute->click();
     EXPECT_EQ(m.frmDesign->Result(2)->text(), "----");
 
-    FrmCritical c(services, {UnitSystem::SI, ChannelType::Trapezoidal, {"", "", "10", "3", "0.015", "", "", "1.5"}});
+    FrmCritical c(services,
+                  {UnitSystem::SI, ChannelType::Trapezoidal, {"", "", "10", "3", "0.015", "", "", "1.5"}});
     ShowActive(c);
     c.cmdCompute->click();
     EXPECT_EQ(c.frmCriticalFlow->Caption(3)->text(), "Minimum specific energy, m:");

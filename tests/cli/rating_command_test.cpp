@@ -7,7 +7,8 @@ namespace {
 
 // The worked example's channel: 10 ft wide, 2:1 sides, n 0.013, slope 0.001.
 std::vector<std::string> Rating(const std::vector<std::string>& more) {
-    std::vector<std::string> args = {"rating", "--width", "10", "--side", "2", "--n", "0.013", "--slope", "0.001"};
+    std::vector<std::string> args = {"rating", "--width", "10",      "--side", "2",
+                                     "--n",    "0.013",   "--slope", "0.001"};
     args.insert(args.end(), more.begin(), more.end());
     return args;
 }
@@ -34,13 +35,18 @@ TEST(RatingCommand, ExitStatusesAndMessages) {
         std::string err;
     } cases[] = {
         {{}, 2, "rating: give either --depths or --flows, FROM:TO:STEP.\n"},
-        {{"--depths", "1:2:1", "--flows", "1:2:1"}, 2, "rating: give either --depths or --flows, FROM:TO:STEP.\n"},
+        {{"--depths", "1:2:1", "--flows", "1:2:1"},
+         2,
+         "rating: give either --depths or --flows, FROM:TO:STEP.\n"},
         {{"--depths", "1:2"}, 2, "--depths: give FROM:TO:STEP, for example 0.5:5:0.5.\n"},
         {{"--depths", "1:2:1:3"}, 2, "--depths: give FROM:TO:STEP, for example 0.5:5:0.5.\n"},
         {{"--depths", "1:-2:1"}, 2, "--depths: Input Error"},
         {{"--depths", "1:2:0"}, 2, "--depths: Invalid Input Value: Please use an entry other than zero."},
-        {{"--flows", "0.01:1e9:0.01"}, 2, "--flows: Rating Table: These values would make more than 10,000 rows."},
-        {{"--shape", "circular", "--depths", "5:11:1"}, 2,
+        {{"--flows", "0.01:1e9:0.01"},
+         2,
+         "--flows: Rating Table: These values would make more than 10,000 rows."},
+        {{"--shape", "circular", "--depths", "5:11:1"},
+         2,
          "Input Error: At the depth 11.000: The depth cannot be greater than the height of the channel."},
     };
     for (const auto& c : cases) {
