@@ -52,6 +52,7 @@ class CalculatorDialog : public QDialog {
     QWidget* FieldWidget(FieldId field) const;
     // The labels that ClearResults blanks.
     void RegisterResults(std::initializer_list<ResultLabel*> results) { results_.assign(results); }
+    void RegisterResults(std::vector<ResultLabel*> results) { results_ = std::move(results); }
 
     PlatformServices& services_;
 

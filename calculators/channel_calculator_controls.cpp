@@ -79,10 +79,11 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
 }
 
 void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
-                              QGroupBox& results, QHBoxLayout* buttons) {
+                              QGroupBox& results, QHBoxLayout* buttons, QGroupBox* moreResults) {
     auto* right = new QVBoxLayout;
     right->addWidget(&inputs);
     right->addWidget(&results);
+    if (moreResults) right->addWidget(moreResults);
     auto* middle = new QHBoxLayout;
     middle->addWidget(&channelType);
     middle->addLayout(right);

@@ -54,7 +54,7 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
 // results at the right and the buttons below; the window keeps the size its
 // contents ask for.
 void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
-                              QGroupBox& results, QHBoxLayout* buttons);
+                              QGroupBox& results, QHBoxLayout* buttons, QGroupBox* moreResults = nullptr);
 
 // The channel type of the checked option button; Trapezoidal when none is.
 ChannelType CheckedChannelType(const PerShape<QRadioButton*>& options);

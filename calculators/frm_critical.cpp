@@ -21,7 +21,9 @@ FrmCritical::FrmCritical(PlatformServices& services, const CalculatorOpening& op
     txtn->setText(QString::fromStdString(opening.inputs.manningN));
     txtB->setText(QString::fromStdString(opening.inputs.widthOrDiameter));
     txtSides->setText(QString::fromStdString(opening.inputs.sideSlopeOrHeight));
-    RegisterResults({lblYCoutput, lblSC});
+    std::vector<ResultLabel*> results = {lblYCoutput, lblSC};
+    results.insert(results.end(), frmCriticalFlow->Results().begin(), frmCriticalFlow->Results().end());
+    RegisterResults(results);
     FinishLoading();
 }
 
@@ -65,14 +67,26 @@ void FrmCritical::BuildControls() {
         fieldCaptions.insert(fieldCaptions.end(), {c.flowrate, c.width, c.sides});
         resultCaptions.push_back(c.criticalDepth);
     }
+    const CriticalCaptions captions = CriticalCalculatorCaptions(ChannelType::Trapezoidal, units_);
+    std::vector<const char*> stems;
+    std::vector<std::string> flowCaptions;
+    for (const CriticalFlowRow& row : CriticalFlowRows()) {
+        stems.push_back(row.stem);
+        flowCaptions.push_back(captions.*row.caption);
+    }
+    // One caption column for both groups, so that their results line up.
+    resultCaptions.insert(resultCaptions.end(), flowCaptions.begin(), flowCaptions.end());
     ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
     ReserveCaptionWidth(*results, *Frame3, resultCaptions);
+    frmCriticalFlow = new ResultsGroup(this, "frmCriticalFlow", stems, resultCaptions);
+    frmCriticalFlow->setTitle("Flow at critical depth");
+    frmCriticalFlow->SetCaptions(flowCaptions);
 
     QHBoxLayout* buttons = BuildComputeCloseRow(this, cmdCompute, cmdClose);
     connect(cmdCompute, &QPushButton::clicked, this, &FrmCritical::ComputeClicked);
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::reject);
 
-    ArrangeChannelCalculator(*this, *Label2, *Frame1, *frmInputs, *Frame3, buttons);
+    ArrangeChannelCalculator(*this, *Label2, *Frame1, *frmInputs, *Frame3, buttons, frmCriticalFlow);
     SetTabOrder({optChanType[0], optChanType[1], optChanType[2], optChanType[3], txtQ, txtB, txtn, txtSides,
                  cmdCompute, cmdClose});
 }
@@ -96,6 +110,9 @@ void FrmCritical::ComputeClicked() {
     }
     lblYCoutput->SetResult(QString::fromStdString(*outcome.criticalDepth));
     lblSC->SetResult(QString::fromStdString(*outcome.criticalSlope));
+    std::vector<std::string> flow;
+    for (const CriticalFlowRow& row : CriticalFlowRows()) flow.push_back((*outcome.criticalFlow).*row.text);
+    frmCriticalFlow->SetResults(flow);
 }
 
 }  // namespace rillo

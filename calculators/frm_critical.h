@@ -8,6 +8,7 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/results_group.h"
 #include "calculators/calculator_opening.h"
 #include "calculators/result_label.h"
 #include "sections/channel_shapes.h"
@@ -46,6 +47,8 @@ class FrmCritical : public CalculatorDialog {
     ResultLabel* lblYCoutput;
     QLabel* Label4;
     ResultLabel* lblSC;
+    // The flow at critical depth, in the order of CriticalFlowRows().
+    ResultsGroup* frmCriticalFlow;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 

@@ -25,7 +25,9 @@ FrmMannings::FrmMannings(PlatformServices& services, const CalculatorOpening& op
     txtB->setText(Text(opening.inputs.widthOrDiameter));
     txtS->setText(Text(opening.inputs.bottomSlope));
     txtM->setText(Text(opening.inputs.sideSlopeOrHeight));
-    RegisterResults({lblYOutput, lblVOutput, lblAOutput, lblPOutput, lblRHOutput});
+    std::vector<ResultLabel*> results = {lblYOutput, lblVOutput, lblAOutput, lblPOutput, lblRHOutput};
+    results.insert(results.end(), frmDesign->Results().begin(), frmDesign->Results().end());
+    RegisterResults(results);
     FinishLoading();
 }
 
@@ -84,8 +86,20 @@ void FrmMannings::BuildControls() {
                                   {c.unknown, c.velocity, c.area, c.wettedPerimeter, c.hydraulicRadius});
         }
     }
+    const DesignQuantityCaptions design = DesignCaptions(units_);
+    std::vector<const char*> stems;
+    std::vector<std::string> designCaptions;
+    for (const DesignRow& row : DesignRows()) {
+        stems.push_back(row.stem);
+        designCaptions.push_back(design.*row.caption);
+    }
+    // One caption column for both groups, so that their results line up.
+    resultCaptions.insert(resultCaptions.end(), designCaptions.begin(), designCaptions.end());
     ReserveCaptionWidth(*inputs, *frmInputs, fieldCaptions);
     ReserveCaptionWidth(*results, *Frame2, resultCaptions);
+    frmDesign = new ResultsGroup(this, "frmDesign", stems, resultCaptions);
+    frmDesign->setTitle("Design quantities");
+    frmDesign->SetCaptions(designCaptions);
 
     QHBoxLayout* buttons = BuildComputeCloseRow(this, cmdCompute, cmdClose);
     connect(cmdCompute, &QPushButton::clicked, this, &FrmMannings::ComputeClicked);
@@ -95,7 +109,10 @@ void FrmMannings::BuildControls() {
     auto* panels = new QHBoxLayout;
     panels->addWidget(Frame1);
     panels->addWidget(frmInputs);
-    panels->addWidget(Frame2);
+    auto* resultsColumn = new QVBoxLayout;
+    resultsColumn->addWidget(Frame2);
+    resultsColumn->addWidget(frmDesign);
+    panels->addLayout(resultsColumn);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label2);
     layout->addWidget(tabMannings1);
@@ -140,6 +157,13 @@ void FrmMannings::ChannelTypeSelected(int index) {
     const ChannelType shape = kChannelShapes[static_cast<size_t>(index)].type;
     ApplyCaptions(shape);
     ShowFieldRow(*lblM, *txtM, UsesSideInput(shape));
+    ShowDesignRows(shape);
+}
+
+void FrmMannings::ShowDesignRows(ChannelType shape) {
+    const bool conduit = shape == ChannelType::Circular || shape == ChannelType::ElongatedCircular;
+    const auto rows = DesignRows();
+    for (std::size_t i = 0; i < rows.size(); ++i) frmDesign->ShowRow(i, conduit || !rows[i].conduitOnly);
 }
 
 void FrmMannings::TabSelected(int /*index*/) {
@@ -163,6 +187,9 @@ void FrmMannings::ComputeClicked() {
     lblAOutput->SetResult(Text(r.area));
     lblPOutput->SetResult(Text(r.wettedPerimeter));
     lblRHOutput->SetResult(Text(r.hydraulicRadius));
+    std::vector<std::string> design;
+    for (const DesignRow& row : DesignRows()) design.push_back((*outcome.design).*row.text);
+    frmDesign->SetResults(design);
 }
 
 }  // namespace rillo

@@ -9,6 +9,7 @@
 #include <array>
 
 #include "calculators/calculator_dialog.h"
+#include "calculators/results_group.h"
 #include "calculators/calculator_opening.h"
 #include "calculators/formulas/manning_calculator.h"
 #include "calculators/result_label.h"
@@ -61,6 +62,8 @@ class FrmMannings : public CalculatorDialog {
     ResultLabel* lblPOutput;
     QLabel* lblRH;
     ResultLabel* lblRHOutput;
+    // The design quantities at the same depth, in the order of DesignRows().
+    ResultsGroup* frmDesign;
     QPushButton* cmdCompute;
     QPushButton* cmdClose;
 
@@ -70,6 +73,9 @@ class FrmMannings : public CalculatorDialog {
     ManningUnknown SelectedUnknown() const;
     // The labels of the selected tab for the shape.
     void ApplyCaptions(ChannelType shape);
+
+    // Shows a closed conduit's capacity rows only for the conduits.
+    void ShowDesignRows(ChannelType shape);
 
     UnitSystem units_;
 };

@@ -11,18 +11,35 @@
 
 namespace rillo::cli {
 
-void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string& format) {
-    command.add_option("--units", units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
-        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
-        ->capture_default_str();
+namespace {
+
+void AddFormatOption(CLI::App& command, std::string& format) {
     command.add_option("--format", format, "Output: text (the window's result captions and values) or tsv")
         ->check(CLI::IsMember({"text", "tsv"}))
         ->capture_default_str();
 }
 
-void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format) {
+}  // namespace
+
+void AddUnitsOption(CLI::App& command, std::string& units) {
+    command.add_option("--units", units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
+        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
+        ->capture_default_str();
+}
+
+void AddShapeAndUnits(CLI::App& command, std::string& shape, std::string& units) {
     AddShapeOption(command, shape);
-    AddUnitsAndFormatOptions(command, units, format);
+    AddUnitsOption(command, units);
+}
+
+void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string& format) {
+    AddUnitsOption(command, units);
+    AddFormatOption(command, format);
+}
+
+void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format) {
+    AddShapeAndUnits(command, shape, units);
+    AddFormatOption(command, format);
 }
 
 bool FieldTextsAccepted(const std::vector<CalculatorField>& fields, std::ostream& err) {
@@ -63,7 +80,11 @@ void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, cons
     // Captions in a column, numbers lined up on their decimal points; a word
     // ("steady") starts where the widest number does.
     auto isNumber = [](const std::string& text) {
-        return !text.empty() && (std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-');
+        const auto digit = [&](std::size_t i) {
+            return i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]));
+        };
+        // "----", a quantity that cannot be formed, is set as a word.
+        return digit(0) || (!text.empty() && text[0] == '-' && digit(1));
     };
     std::size_t captionWidth = 0, wholeWidth = 0;
     for (const CalculatorResultLine& line : lines) {
@@ -81,6 +102,13 @@ void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, cons
                 << std::string(wholeWidth - wholeDigits(line.text), ' ') << line.text << "\n";
         }
     }
+}
+
+void PrintMoreCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
+                                std::ostream& out) {
+    if (lines.empty()) return;
+    if (format != "tsv") out << "\n";
+    PrintCalculatorResults(lines, format, out);
 }
 
 }  // namespace rillo::cli

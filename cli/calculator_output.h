@@ -27,6 +27,11 @@ struct CalculatorResultLine {
 
 // Adds --units and --format, in the style of the profile command.
 void AddUnitsAndFormatOptions(CLI::App& command, std::string& units, std::string& format);
+// Adds --units (english or si).
+void AddUnitsOption(CLI::App& command, std::string& units);
+// Adds --shape (the four channel shapes) and --units, for a command with a
+// --format of its own.
+void AddShapeAndUnits(CLI::App& command, std::string& shape, std::string& units);
 // Adds --shape (the four channel shapes), --units and --format.
 void AddShapeUnitsAndFormat(CLI::App& command, std::string& shape, std::string& units, std::string& format);
 
@@ -56,5 +61,9 @@ void WarnAndAccept(const CalculatorMessage& question, std::ostream& err);
 // points; tsv: key<TAB>text.
 void PrintCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
                             std::ostream& out);
+// A window's second group of results after the first: in text, after a
+// blank line and lined up on its own; in tsv, more key<TAB>text lines.
+void PrintMoreCalculatorResults(const std::vector<CalculatorResultLine>& lines, const std::string& format,
+                                std::ostream& out);
 
 }  // namespace rillo::cli

@@ -44,6 +44,12 @@ int RunCriticalCommand(const CriticalOptions& o, std::ostream& out, std::ostream
     if (outcome.criticalSlope)
         lines.push_back({kCriticalSlopeCaption, "critical_slope", *outcome.criticalSlope});
     PrintCalculatorResults(lines, o.format, out);
+    if (outcome.criticalFlow) {
+        std::vector<CalculatorResultLine> more;
+        for (const CriticalFlowRow& row : CriticalFlowRows())
+            more.push_back({captions.*row.caption, row.key, (*outcome.criticalFlow).*row.text});
+        PrintMoreCalculatorResults(more, o.format, out);
+    }
     if (!outcome.message) return kExitOk;
 
     const std::string missing = MissingOptionsHint(

@@ -115,6 +115,13 @@ int RunManningCommand(const ManningOptions& o, std::ostream& out, std::ostream& 
                             {captions.wettedPerimeter, "wetted_perimeter", r.wettedPerimeter},
                             {captions.hydraulicRadius, "hydraulic_radius", r.hydraulicRadius}},
                            o.format, out);
+    const DesignQuantityCaptions design = DesignCaptions(units);
+    std::vector<CalculatorResultLine> more;
+    for (const DesignRow& row : DesignRows()) {
+        // A conduit's capacities only for a conduit.
+        if (!((*outcome.design).*row.text).empty()) more.push_back({design.*row.caption, row.key, (*outcome.design).*row.text});
+    }
+    PrintMoreCalculatorResults(more, o.format, out);
     return kExitOk;
 }
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "documents/chart_commands.h"
 #include "documents/frm_plot_setup.h"
 #include "documents/plot_chart.h"
 #include "documents/plot_printing.h"
@@ -16,28 +17,6 @@
 #include "platform/twips.h"
 
 namespace rillo {
-
-namespace {
-
-// How much finer than on the screen the printed picture is drawn, so that
-// text and lines stay sharp on paper; a very large window is drawn less
-// finely, so that the picture stays a reasonable size in memory.
-constexpr double kPrintScale = 4.0;
-constexpr double kLongestPrintedSide = 3200.0;
-
-double PrintScale(QSize chart) {
-    return std::min(kPrintScale, kLongestPrintedSide / std::max({chart.width(), chart.height(), 1}));
-}
-
-const QString kExportFilter =
-    QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
-
-void ShowPrintError(PlatformServices& services, const std::string& failure) {
-    ShowSystemError(services, QStringLiteral("Print Error"), QStringLiteral("The following error occurred while printing:"),
-                    QString::fromStdString(failure));
-}
-
-}  // namespace
 
 FrmPlot::FrmPlot(PlatformServices& services, FrmPlotSetup& setup, std::function<PlotSource()> readSource,
                  bool& plotCustomised, QWidget* parent)
@@ -117,53 +96,16 @@ void FrmPlot::Redraw() {
     delete previous;
 }
 
-QImage FrmPlot::ChartImage(double scale) const {
-    return RenderPlotImage(chart_, grfPlot->size(), scale);
-}
-
 void FrmPlot::Copy() {
-    try {
-        WaitCursor wait(services_);
-        const QImage image = ChartImage(grfPlot->devicePixelRatioF());
-        if (image.isNull()) throw std::runtime_error("the chart could not be drawn");
-        services_.SetClipboardImage(image);
-    } catch (const std::exception&) {
-        ShowUnexpectedFailureShort(services_);
-        return;
-    }
-    services_.ShowMessage(
-        QStringLiteral(
-            "The graph has been copied to the clipboard.\rYou may now paste it into your document."),
-        QStringLiteral("Copy"), MessageIcon::Information);
-}
-
-QImage FrmPlot::PrintedPicture() const {
-    return ChartImage(PrintScale(grfPlot->size()));
-}
-
-QSizeF FrmPlot::ChartTwips() const {
-    return QSizeF(PixelsToTwips(grfPlot->width()), PixelsToTwips(grfPlot->height()));
+    CopyChart(services_, chart_, *grfPlot);
 }
 
 void FrmPlot::Print() {
-    const std::optional<int> answer = services_.AskPrintCopies();
-    if (!answer) return;
-    const int copies = *answer <= 0 ? 1 : *answer;
-    std::optional<std::string> failure;
-    {
-        WaitCursor wait(services_);
-        failure = PrintPlotPicture(services_.PrinterForPictures(), PrintedPicture(), ChartTwips(), copies,
-                                   [this] { services_.ProcessPendingEvents(); });
-    }
-    if (failure) ShowPrintError(services_, *failure);
+    PrintChart(services_, chart_, *grfPlot);
 }
 
 void FrmPlot::PrintPreview() {
-    const QImage picture = PrintedPicture();
-    const QSizeF chart = ChartTwips();
-    // The preview shows what it drew; there is nothing to report from it.
-    services_.ShowPicturePreview(
-        [&picture, chart](PicturePrinter& printer) { PrintPlotPicture(printer, picture, chart, 1); });
+    PreviewChart(services_, chart_, *grfPlot);
 }
 
 void FrmPlot::Customize() {
@@ -182,23 +124,7 @@ void FrmPlot::Customize() {
 }
 
 void FrmPlot::Export() {
-    const std::optional<QString> path =
-        services_.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
-    if (!path) return;
-    std::optional<std::string> error;
-    {
-        WaitCursor wait(services_);
-        if (path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-            // A page as Print puts it on paper, in the page set-up of the report.
-            error = PrintPlotPicture(*services_.BeginPdfPicturePrint(*path), PrintedPicture(), ChartTwips(), 1);
-        } else {
-            error = WritePlotImageFile(chart_, grfPlot->size(), *path);
-        }
-    }
-    if (error) {
-        ShowSystemError(services_, QStringLiteral("Export Error"),
-                        QStringLiteral("The following error occurred:"), QString::fromStdString(*error));
-    }
+    ExportChart(services_, chart_, *grfPlot);
 }
 
 bool FrmPlot::eventFilter(QObject* watched, QEvent* event) {

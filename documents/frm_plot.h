@@ -51,11 +51,6 @@ class FrmPlot : public QDialog {
    private:
     void BuildControls();
     void Redraw();
-    // The chart as shown, drawn `scale` times larger.
-    QImage ChartImage(double scale) const;
-    // The chart drawn finer for paper, and its size on paper.
-    QImage PrintedPicture() const;
-    QSizeF ChartTwips() const;
 
     PlatformServices& services_;
     FrmPlotSetup& setup_;

@@ -237,19 +237,23 @@ QChart* NewPlotChart(const PlotChart& plot) {
     titleFont.setPointSizeF(12);
     chart.setTitleFont(titleFont);
 
-    Range yRange{0.0, 1.0};
-    bool anyValue = false;
-    for (const PlotSeries& quantity : plot.series) {
-        if (quantity.values.empty()) continue;
-        const Range r = SpanOf(quantity.values, {});
-        yRange = anyValue ? Range{std::min(yRange.low, r.low), std::max(yRange.high, r.high)} : r;
-        anyValue = true;
-    }
-    // Depths, areas and widths are measured from zero; the area type fills down to it.
-    yRange.low = std::min(0.0, yRange.low);
+    // Each axis spans the series drawn against it.
+    const auto rangeOf = [&plot](bool right) {
+        Range range{0.0, 1.0};
+        bool anyValue = false;
+        for (const PlotSeries& quantity : plot.series) {
+            if (quantity.values.empty() || quantity.rightAxis != right) continue;
+            const Range r = SpanOf(quantity.values, {});
+            range = anyValue ? Range{std::min(range.low, r.low), std::max(range.high, r.high)} : r;
+            anyValue = true;
+        }
+        // Depths, areas and widths are measured from zero; the area type fills down to it.
+        range.low = std::min(0.0, range.low);
+        return range;
+    };
     const Range stations = SpanOf(plot.x, {0.0, 1.0});
     QValueAxis* xAxis = MakeAxis(TitleMarkup(plot.bottomTitle), stations);
-    QValueAxis* yAxis = MakeAxis(TitleMarkup(plot.leftTitle), yRange);
+    QValueAxis* yAxis = MakeAxis(TitleMarkup(plot.leftTitle), rangeOf(false));
     // The station labels are fitted to the width the plot area takes, at
     // every size the chart is given.
     QObject::connect(&chart, &QChart::plotAreaChanged, xAxis,
@@ -258,13 +262,18 @@ QChart* NewPlotChart(const PlotChart& plot) {
                      });
     chart.addAxis(xAxis, Qt::AlignBottom);
     chart.addAxis(yAxis, Qt::AlignLeft);
+    QValueAxis* rightAxis = nullptr;
+    if (std::any_of(plot.series.begin(), plot.series.end(), [](const PlotSeries& s) { return s.rightAxis; })) {
+        rightAxis = MakeAxis(TitleMarkup(plot.rightTitle), rangeOf(true));
+        chart.addAxis(rightAxis, Qt::AlignRight);
+    }
 
     for (const PlotSeries* quantity : DrawingOrder(plot)) {
         QAbstractSeries* added =
             plot.type == PlotChartType::Area ? AreaOf(plot, *quantity) : LineOf(plot, *quantity);
         chart.addSeries(added);
         added->attachAxis(xAxis);
-        added->attachAxis(yAxis);
+        added->attachAxis(quantity->rightAxis ? rightAxis : yAxis);
     }
 
     QLegend* legend = chart.legend();

@@ -52,9 +52,23 @@ double HeightOf(LinePrinter& printer, const ReportLine& line) {
 std::optional<std::string> PrintProfileReport(LinePrinter& printer, const ProfileDocument& document,
                                               const CalendarDate& today, int copies,
                                               const std::function<void()>& letEventsRun) {
+    std::vector<ReportLine> report;
+    try {
+        report = ProfileReportLines(document, today);
+    } catch (const std::exception& e) {
+        try {
+            printer.EndDocument();
+        } catch (const std::exception&) {
+        }
+        return e.what();
+    }
+    return PrintReportLines(printer, report, copies, letEventsRun);
+}
+
+std::optional<std::string> PrintReportLines(LinePrinter& printer, const std::vector<ReportLine>& report, int copies,
+                                            const std::function<void()>& letEventsRun) {
     std::optional<std::string> failure;
     try {
-        const std::vector<ReportLine> report = ProfileReportLines(document, today);
         if (printer.PrintableWidth() <= 0.0 || printer.PageHeight() <= 0.0) {
             throw LinePrintError("The margins leave no room on the page to print on.");
         }

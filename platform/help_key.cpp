@@ -29,6 +29,8 @@ constexpr WindowPage kWindowPages[] = {
     {"frmCritical", "critical-depth-calculator"},
     {"frmMannings", "mannings-calculator"},
     {"frmJump", "hydraulic-jump-calculator"},
+    {"frmRating", "rating-table"},
+    {"frmRatingCurve", "rating-table"},
     {"frmWeirs", "weir-calculator"},
     {"frmOrifices", "orifice-calculator"},
     {"frmGates", "gate-calculator"},

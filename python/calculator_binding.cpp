@@ -21,12 +21,14 @@ namespace {
 struct Keyword {
     const char* name;
     bool flag = false;
+    bool range = false;  // FROM:TO:STEP, or a sequence of the three
 };
 
 struct Calculator {
     const char* command;
     std::vector<Keyword> keywords;
     std::string doc;
+    bool table = false;  // prints a line of keys, then one line per row
 };
 
 // "trapezoidal (default), circular, u-shaped or elongated"
@@ -45,7 +47,8 @@ const std::vector<Calculator>& Calculators() {
              "units  english (default) or si\n"
              "flow   flowrate Q;  width  bottom width or diameter;  n  Manning's n\n"
              "side   side slope z (trapezoidal) or side height (elongated); None: 0\n\n"
-             "Returns {'critical_depth': text, 'critical_slope': text}. An n of 0.15 or more warns\n"
+             "Returns critical_depth, critical_slope, critical_velocity, critical_area, critical_top_width\n"
+             "and minimum_energy, each as the text shown. An n of 0.15 or more warns\n"
              "(rillo.RoughnessWarning) and is used as given."},
         {"manning",
          {{"solve"}, {"shape"}, {"units"}, {"flow"}, {"depth"}, {"width"}, {"n"}, {"slope"}, {"side"}},
@@ -53,7 +56,10 @@ const std::vector<Calculator>& Calculators() {
          "solve  the unknown: depth (default), flow, slope or roughness; leave its argument out\n"
          "shape, units, flow, depth, width, n, slope, side  as for the command line\n\n"
          "Returns the unknown under its key (depth, flow, slope or roughness) and velocity, area,\n"
-         "wetted_perimeter, hydraulic_radius, each as the text shown."},
+         "wetted_perimeter, hydraulic_radius, then top_width, hydraulic_depth, froude, flow_type,\n"
+         "specific_energy, critical_depth, slope_class, mean_shear and max_shear; a closed conduit adds\n"
+         "full_flow, max_flow, max_flow_depth and second_depth. Each as the text shown ('----' where the\n"
+         "quantity cannot be formed)."},
         {"weir",
          {{"shape"},
           {"submerged", true},
@@ -86,6 +92,15 @@ const std::vector<Calculator>& Calculators() {
          "shape, units, width, side, flow  as for critical;  depth  the depth entering the jump\n\n"
          "Returns sequent_depth, upstream_froude, downstream_froude, upstream_velocity,\n"
          "downstream_velocity, energy_loss, jump_length and jump_type, each as the text shown."},
+        {"rating",
+         {{"shape"}, {"units"}, {"width"}, {"side"}, {"n"}, {"slope"}, {"depths", false, true}, {"flows", false, true}},
+         "A rating table of uniform flow, as `rillo-cli rating` computes it.\n\n"
+         "shape, units, width, side, n, slope  as for manning\n"
+         "depths or flows  (from, to, step) or the text 'FROM:TO:STEP'; give one of them\n\n"
+         "Returns a list of rows, each a dict of depth, flow, area, velocity, top_width,\n"
+         "wetted_perimeter, hydraulic_radius, froude, specific_energy, critical_depth, mean_shear and\n"
+         "max_shear, each as the text shown.",
+         true},
     };
     return calculators;
 }
@@ -106,7 +121,13 @@ std::vector<std::string> Arguments(const Calculator& calculator, const std::vect
         const Keyword& keyword = calculator.keywords[i];
         const py::object& value = given[i];
         if (value.is_none()) continue;
-        if (keyword.flag) {
+        if (keyword.range && !py::isinstance<py::str>(value) && py::isinstance<py::sequence>(value)) {
+            const py::sequence parts = value.cast<py::sequence>();
+            if (parts.size() != 3) throw py::type_error(std::string(keyword.name) + " must be (from, to, step)");
+            std::string text;
+            for (std::size_t p = 0; p < 3; ++p) text += (p ? ":" : "") + ArgumentText(parts[p], keyword.name);
+            args.push_back(OptionOf(keyword.name) + "=" + text);
+        } else if (keyword.flag) {
             if (!py::isinstance<py::bool_>(value))
                 throw py::type_error(std::string(keyword.name) + " must be True or False");
             if (value.cast<bool>()) args.push_back(OptionOf(keyword.name));
@@ -118,7 +139,31 @@ std::vector<std::string> Arguments(const Calculator& calculator, const std::vect
     return args;
 }
 
-py::dict RunCalculator(const Calculator& calculator, const std::vector<py::object>& given) {
+// The rows of a table printed as a line of keys, then one line per row.
+py::list TableRows(const std::string& text) {
+    const auto cells = [](const std::string& line) {
+        std::vector<std::string> parts;
+        std::size_t start = 0;
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1)
+            parts.push_back(line.substr(start, tab - start));
+        parts.push_back(line.substr(start));
+        return parts;
+    };
+    std::istringstream lines(text);
+    std::string line;
+    py::list rows;
+    if (!std::getline(lines, line)) return rows;
+    const std::vector<std::string> keys = cells(line);
+    while (std::getline(lines, line)) {
+        const std::vector<std::string> values = cells(line);
+        py::dict row;
+        for (std::size_t i = 0; i < keys.size() && i < values.size(); ++i) row[py::str(keys[i])] = values[i];
+        rows.append(row);
+    }
+    return rows;
+}
+
+py::object RunCalculator(const Calculator& calculator, const std::vector<py::object>& given) {
     const std::vector<std::string> args = Arguments(calculator, given);
     std::ostringstream out, err;
     int status = 0;
@@ -137,6 +182,7 @@ py::dict RunCalculator(const Calculator& calculator, const std::vector<py::objec
         }
     }
     if (status != cli::kExitOk) RaiseMessageLine(failure, status == cli::kExitComputationFailed);
+    if (calculator.table) return TableRows(out.str());
     py::dict results;
     std::istringstream lines(out.str());
     while (std::getline(lines, line)) {
@@ -175,6 +221,7 @@ void AddCalculatorBindings(py::module_& m) {
     Define<5>(m, c[3]);  // orifice
     Define<5>(m, c[4]);  // gate
     Define<6>(m, c[5]);  // jump
+    Define<8>(m, c[6]);  // rating
 }
 
 }  // namespace rillo::python

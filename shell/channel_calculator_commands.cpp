@@ -3,6 +3,7 @@
 #include "calculators/frm_critical.h"
 #include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
+#include "calculators/frm_rating.h"
 #include "engine/profile_fields.h"
 #include "shell/mdi_main.h"
 
@@ -38,6 +39,12 @@ void ShowManningsCalculator(MDIMain& main) {
 void ShowJumpCalculator(MDIMain& main) {
     main.ShowStatusHint("Compute the sequent depth, energy loss and length of a hydraulic jump.");
     FrmJump window(main.Services(), CurrentCalculatorOpening(main), &main);
+    window.exec();
+}
+
+void ShowRatingTable(MDIMain& main) {
+    main.ShowStatusHint("Compute a rating table and curve of uniform flow by depth or by flowrate.");
+    FrmRating window(main.Services(), CurrentCalculatorOpening(main), &main);
     window.exec();
 }
 

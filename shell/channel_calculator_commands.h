@@ -21,4 +21,8 @@ void ShowManningsCalculator(MDIMain& main);
 // new hydraulic jump calculator, modal until it is closed, then unloaded.
 void ShowJumpCalculator(MDIMain& main);
 
+// "&Rating Table" and the toolbar's Rating button: its status hint, then a
+// new Rating Table window, modal until it is closed, then unloaded.
+void ShowRatingTable(MDIMain& main);
+
 }  // namespace rillo

@@ -44,6 +44,7 @@ struct MainMenus {
     QAction* mnuCritical = nullptr;
     QAction* mnuMannings1 = nullptr;
     QAction* mnuJump = nullptr;
+    QAction* mnuRating = nullptr;
     QAction* mnuOrifices = nullptr;
     QAction* mnuGates = nullptr;
     QMenu* mnuProfile = nullptr;

@@ -11,13 +11,12 @@
 
 namespace rillo {
 
-
 std::span<const FormField<CriticalField>> FormFieldsOf(CriticalField) {
     static constexpr FormField<CriticalField> kFields[] = {
-    {CriticalField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
-    {CriticalField::Width, "--width", FieldKeys::PositiveNumber, true},
-    {CriticalField::ManningN, "--n", FieldKeys::PositiveNumber, true},
-    {CriticalField::Sides, "--side", FieldKeys::PositiveNumber, false},
+        {CriticalField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
+        {CriticalField::Width, "--width", FieldKeys::PositiveNumber, true},
+        {CriticalField::ManningN, "--n", FieldKeys::PositiveNumber, true},
+        {CriticalField::Sides, "--side", FieldKeys::PositiveNumber, false},
     };
     return kFields;
 }
@@ -53,16 +52,6 @@ float SlopeFactor(float q, float n, UnitSystem units) {
     return ToSingle(scaled * scaled);
 }
 
-// A conduit's critical depth found at its crown, to a few units in the last
-// place of single precision: the conduit would flow full at this flowrate.
-bool ReachesCrown(const ChannelSection& section, float depth) {
-    const std::optional<float> crown = section.CrownDepth();
-    if (!crown || !(*crown > 0.0f)) return false;  // no conduit at all: the computation fails
-    float near = *crown;
-    for (int i = 0; i < 4; ++i) near = std::nextafter(near, 0.0f);
-    return depth >= near;
-}
-
 CalculatorMessage CriticalDepthAtCrown() {
     CalculatorMessage message;
     message.title = "Critical Depth";
@@ -75,9 +64,38 @@ CalculatorMessage CriticalDepthAtCrown() {
 
 }  // namespace
 
+bool ReachesCrown(const ChannelSection& section, float depth) {
+    const std::optional<float> crown = section.CrownDepth();
+    if (!crown || !(*crown > 0.0f)) return false;  // no conduit at all: the computation fails
+    float near = *crown;
+    for (int i = 0; i < 4; ++i) near = std::nextafter(near, 0.0f);
+    return depth >= near;
+}
+
+std::span<const CriticalFlowRow> CriticalFlowRows() {
+    using C = CriticalCaptions;
+    using T = CriticalOutcome::CriticalFlowTexts;
+    static const CriticalFlowRow kRows[] = {
+        {"critical_velocity", "CriticalVelocity", &C::criticalVelocity, &T::velocity},
+        {"critical_area", "CriticalArea", &C::criticalArea, &T::area},
+        {"critical_top_width", "CriticalTopWidth", &C::criticalTopWidth, &T::topWidth},
+        {"minimum_energy", "MinimumEnergy", &C::minimumEnergy, &T::minimumEnergy},
+    };
+    return kRows;
+}
+
 CriticalCaptions CriticalCalculatorCaptions(ChannelType shape, UnitSystem units) {
-    return {FlowrateCaption(units), WidthOrDiameterCaption(shape, units), SideCaption(shape, units),
-            units == UnitSystem::English ? "Critical depth, ft:" : "Critical depth, m:"};
+    CriticalCaptions c;
+    c.flowrate = FlowrateCaption(units);
+    c.width = WidthOrDiameterCaption(shape, units);
+    c.sides = SideCaption(shape, units);
+    c.criticalDepth = LengthCaption("Critical depth", units);
+    c.criticalVelocity =
+        units == UnitSystem::English ? "Critical velocity, ft/s:" : "Critical velocity, m/s:";
+    c.criticalArea = units == UnitSystem::English ? "Critical area, ft^2:" : "Critical area, m^2:";
+    c.criticalTopWidth = LengthCaption("Top width at critical depth", units);
+    c.minimumEnergy = LengthCaption("Minimum specific energy", units);
+    return c;
 }
 
 float CriticalCalculatorGravity(UnitSystem units) {
@@ -141,9 +159,14 @@ CriticalOutcome ComputeCriticalDepthAndSlope(ChannelType shape, UnitSystem units
         const float p = section->WettedPerimeter(yc);
         const float hydraulicRadius = ToSingle(double(a) / p);
         const float slope = ToSingle(f / (double(a) * a * std::pow(double(hydraulicRadius), 4.0 / 3.0)));
+        const float velocity = ToSingle(double(q) / a);
+        const float topWidth = ToSingle(section->TopWidth(yc));
+        const float energy = section->SpecificEnergy(yc, q, g);
         guard.Check();
         outcome.criticalDepth = FormatFixed3(yc);
         outcome.criticalSlope = FormatFixed(slope, 5);
+        outcome.criticalFlow = CriticalOutcome::CriticalFlowTexts{
+            FormatFixed3(velocity), FormatFixed3(a), FormatFixed3(topWidth), FormatFixed3(energy)};
     } catch (const std::exception&) {
         outcome.message = UnknownCalculatorError();
     }

@@ -12,14 +12,13 @@
 
 namespace rillo {
 
-
 std::span<const FormField<ManningField>> FormFieldsOf(ManningField) {
     static constexpr FormField<ManningField> kFields[] = {
-    {ManningField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
-    {ManningField::Width, "--width", FieldKeys::PositiveNumber, true},
-    {ManningField::Roughness, "--n", FieldKeys::PositiveNumber, true},
-    {ManningField::Side, "--side", FieldKeys::PositiveNumber, false},
-    {ManningField::Slope, "--slope", FieldKeys::SignedNumber, true},
+        {ManningField::Flowrate, "--flow", FieldKeys::PositiveNumber, true},
+        {ManningField::Width, "--width", FieldKeys::PositiveNumber, true},
+        {ManningField::Roughness, "--n", FieldKeys::PositiveNumber, true},
+        {ManningField::Side, "--side", FieldKeys::PositiveNumber, false},
+        {ManningField::Slope, "--slope", FieldKeys::SignedNumber, true},
     };
     return kFields;
 }
@@ -100,21 +99,37 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
         outcome.message = Information("Incomplete Input", kManningIncompleteInputText);
         return outcome;
     }
+    ManningValues v;
     try {
         FloatGuard guard;
-        const float q = ReadLeadingSingle(texts.flowField);
-        const float b = ReadLeadingSingle(texts.widthField);
-        const float n = ReadLeadingSingle(texts.roughnessField);
-        const float s = ReadLeadingSingle(texts.slopeField);
-        const float m = UsesSideInput(shape) ? ReadLeadingSingle(texts.sideField) : 0.0f;
-        if (q == 0.0f || b == 0.0f || n == 0.0f || s == 0.0f) {
-            outcome.message = Information("Invalid Input Value", "Please use an entry other than zero.");
-            return outcome;
-        }
+        v.flowField = ReadLeadingSingle(texts.flowField);
+        v.width = ReadLeadingSingle(texts.widthField);
+        v.roughnessField = ReadLeadingSingle(texts.roughnessField);
+        v.slopeField = ReadLeadingSingle(texts.slopeField);
+        v.side = UsesSideInput(shape) ? ReadLeadingSingle(texts.sideField) : 0.0f;
+        guard.Check();
+    } catch (const std::exception&) {
+        outcome.message = UnknownCalculatorError();
+        return outcome;
+    }
+    if (v.flowField == 0.0f || v.width == 0.0f || v.roughnessField == 0.0f || v.slopeField == 0.0f) {
+        outcome.message = Information("Invalid Input Value", "Please use an entry other than zero.");
+        return outcome;
+    }
+    return SolveManning(unknown, shape, units, v);
+}
+
+ManningOutcome SolveManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
+                            const ManningValues& v, bool withCapacities) {
+    ManningOutcome outcome;
+    try {
+        FloatGuard guard;
+        const float q = v.flowField;
+        const float n = v.roughnessField;
+        const float s = v.slopeField;
         const float k = ProfileConstants(units).k;
         const float uniformFlowFactor = UniformFlowFactor(n, k, s);
-        const auto section = ShapeOf(shape).section(b, m);
-
+        const auto section = ShapeOf(shape).section(v.width, v.side);
         float y;
         if (unknown == ManningUnknown::Depth) {
             const auto residual = [&](float depth) {
@@ -123,8 +138,8 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             // Stops on an exact zero: unlike the profile's normal depth of the
             // curved shapes, a residual that is not a number raises the lower
             // bound, and the guard reports it.
-            DepthSearch search =
-                BisectDepth(0.0f, section->SearchCeiling(), kNormalHalvings, BisectionStop::OnExactZero, residual);
+            DepthSearch search = BisectDepth(0.0f, section->SearchCeiling(), kNormalHalvings,
+                                             BisectionStop::OnExactZero, residual);
             // A conduit carries most a little below its crown, and a flow between
             // full-pipe and that capacity has two depths, with a residual that is
             // negative at the crown: the search over the whole height can step
@@ -132,8 +147,8 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             // capacity, and finds the lower one. (When the first search finds a
             // depth, it is already the lower one.)
             if (search.EndedAtTop() && section->CrownDepth()) {
-                search = BisectDepth(0.0f, DepthOfMaximumCapacity(*section), kNormalHalvings, BisectionStop::OnExactZero,
-                                     residual);
+                search = BisectDepth(0.0f, DepthOfMaximumCapacity(*section), kNormalHalvings,
+                                     BisectionStop::OnExactZero, residual);
             }
             guard.Check();
             if (search.EndedAtTop()) {
@@ -151,34 +166,37 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
             }
         }
 
-        const float a = section->FlowArea(y);
-        float hydraulicRadius;
-        if (shape == ChannelType::Trapezoidal || shape == ChannelType::Circular) {
-            hydraulicRadius = ToSingle(section->HydraulicRadius(y));
-        } else {
-            hydraulicRadius = ToSingle(double(a) / section->WettedPerimeter(y));
-        }
+        const ManningSectionValues at = ManningSectionAt(*section, shape, y);
+        const float a = at.area;
+        const float hydraulicRadius = at.hydraulicRadius;
         const double radiusTerm = std::pow(double(hydraulicRadius), 2.0 / 3.0);
 
         float flow = q;
         float result = y;
+        float slope = s;
+        float roughness = n;
         switch (unknown) {
             case ManningUnknown::Depth: break;
             case ManningUnknown::Flowrate:
-                flow = ToSingle(std::pow(double(s), 0.5) * radiusTerm * (double(k) / n * a));
+                flow = ManningFlowrate(at, k, n, s);
                 result = flow;
                 break;
             case ManningUnknown::Slope: {
                 const double ratio = double(q) / (radiusTerm * (double(k) / n * a));
                 result = ToSingle(ratio * ratio);
+                slope = result;
                 break;
             }
             case ManningUnknown::Roughness:
                 result = ToSingle(std::pow(double(s), 0.5) * radiusTerm * (double(k) / q * a));
+                roughness = result;
                 break;
         }
         const float velocity = ToSingle(double(flow) / a);
-        const float wettedPerimeter = ToSingle(double(a) / hydraulicRadius);
+        const float wettedPerimeter = at.wettedPerimeter;
+        guard.Check();
+        const DesignQuantityTexts design =
+            DesignQuantitiesOf({*section, shape, units, y, flow, roughness, slope, at}, withCapacities);
         guard.Check();
 
         ManningResultTexts r;
@@ -189,6 +207,7 @@ ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSys
         r.wettedPerimeter = FormatFixed3(wettedPerimeter);
         r.hydraulicRadius = FormatFixed3(hydraulicRadius);
         outcome.results = r;
+        outcome.design = design;
     } catch (const std::exception&) {
         outcome.message = UnknownCalculatorError();
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculators/formulas/calculator_message.h"
+#include "calculators/formulas/design_quantities.h"
 #include "engine/channel_type.h"
 #include "engine/units.h"
 
@@ -24,9 +25,9 @@ inline constexpr const char* kManningDepthOption = "--depth";
 // slope field on the Slope tab, the roughness field on the Roughness tab.
 struct ManningInputTexts {
     std::string flowField;
-    std::string widthField;      // bottom width of a trapezoid, diameter of the curved shapes
+    std::string widthField;  // bottom width of a trapezoid, diameter of the curved shapes
     std::string roughnessField;
-    std::string sideField;       // side slope or side height; read only for the shapes that show it
+    std::string sideField;  // side slope or side height; read only for the shapes that show it
     std::string slopeField;
 };
 
@@ -44,6 +45,8 @@ struct ManningResultTexts {
 // the results on screen as they were.
 struct ManningOutcome {
     std::optional<ManningResultTexts> results;
+    // The second group, at the same depth and flowrate; with the results.
+    std::optional<DesignQuantityTexts> design;
     std::optional<CalculatorMessage> message;
 };
 
@@ -72,6 +75,18 @@ ManningCaptions ManningCalculatorCaptions(ManningUnknown unknown, ChannelType sh
 // digits, five decimals or more.
 ManningOutcome ComputeManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
                               const ManningInputTexts& texts);
+
+// The calculator's fields as read, each non-zero: the flowrate field (the
+// given depth on the Flowrate tab), the width or diameter, the roughness
+// field, the side field (0 for the shapes that ignore it) and the slope field.
+struct ManningValues {
+    float flowField = 0.0f, width = 0.0f, roughnessField = 0.0f, side = 0.0f, slopeField = 0.0f;
+};
+
+// Compute after the checks of its fields: every result, or the message.
+// `withCapacities` adds a closed conduit's capacities to the design quantities.
+ManningOutcome SolveManning(ManningUnknown unknown, ChannelType shape, UnitSystem units,
+                            const ManningValues& v, bool withCapacities = true);
 
 extern const char* const kManningIncompleteInputText;
 

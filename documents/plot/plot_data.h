@@ -32,6 +32,7 @@ struct PlotSeries {
     int column = 0;  // the table column it comes from
     std::string legend;
     std::vector<double> values;
+    bool rightAxis = false;  // drawn against the axis at the right
 };
 
 // Everything the chart shows. A new chart is a solid line chart.
@@ -41,6 +42,7 @@ struct PlotChart {
     std::string title;
     std::string bottomTitle;
     std::string leftTitle;
+    std::string rightTitle;  // the axis at the right, shown when a series uses it
     PlotChartType type = PlotChartType::Line;
     bool patternedLines = false;
 };

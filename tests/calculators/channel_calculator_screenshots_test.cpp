@@ -7,6 +7,11 @@
 #include "calculators/frm_critical.h"
 #include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
+#include "calculators/frm_rating.h"
+#include "calculators/frm_rating_curve.h"
+#include "shell/qt_line_printer.h"
+#include <QPdfWriter>
+#include <QTimer>
 #include "tests/support/fake_platform_services.h"
 #include "tests/support/sample_profiles.h"
 
@@ -72,6 +77,56 @@ TEST_F(ChannelCalculatorScreenshots, DISABLED_HydraulicJump) {
     si.txtY1->setText("0.2");
     si.cmdCompute->click();
     Save(si, "jump-si.png");
+    EXPECT_TRUE(services.messages.empty());
+}
+
+// A 50-row table by depth, its curve with the velocity, and its printed
+// report as a PDF beside the screenshots (for looking at, not for the guide).
+TEST_F(ChannelCalculatorScreenshots, DISABLED_RatingTable) {
+    FrmRating w(services, Opening(UnitSystem::English, ChannelType::Trapezoidal,
+                                  {"", "", "100", "10", "0.013", "0.001", "", "2"}));
+    w.txtFrom->setText("0.1");
+    w.txtTo->setText("5");
+    w.txtStep->setText("0.1");
+    w.cmdCompute->click();
+    ASSERT_EQ(w.grdRating->rowCount(), 50);
+    w.resize(w.width(), 640);
+    Save(w, "rating-table-english.png");
+
+    FrmRating si(services, Opening(UnitSystem::SI, ChannelType::Circular,
+                                   {"", "", "1", "1.2", "0.013", "0.002", "", ""}));
+    si.optRatingBy[1]->setChecked(true);
+    si.txtFrom->setText("0.1");
+    si.txtTo->setText("1.5");
+    si.txtStep->setText("0.1");
+    si.cmdCompute->click();
+    Save(si, "rating-table-si.png");
+
+    QTimer::singleShot(0, [this] {
+        auto* curve = qobject_cast<FrmRatingCurve*>(QApplication::activeModalWidget());
+        ASSERT_NE(curve, nullptr);
+        curve->chkVelocity->setChecked(true);
+        Save(*curve, "rating-curve.png");
+        curve->accept();
+    });
+    w.Plot();
+
+    // The preview's document on a page of a PDF file instead of the recording printer.
+    struct PdfPreview : testing::FakePlatformServices {
+        void ShowPrintPreview(const std::function<void(LinePrinter&)>& printDocument) override {
+            QPdfWriter writer(QDir(RILLO_TEST_DATA).filePath("../../build/rating-report.pdf"));
+            QtLinePrinter printer(writer);
+            printDocument(printer);
+        }
+    } pdf;
+    FrmRating printed(pdf, Opening(UnitSystem::English, ChannelType::Trapezoidal,
+                                   {"", "", "100", "10", "0.013", "0.001", "", "2"}));
+    printed.txtFrom->setText("0.1");
+    printed.txtTo->setText("5");
+    printed.txtStep->setText("0.1");
+    printed.cmdCompute->click();
+    printed.cmdPrintPreview->click();
+    EXPECT_TRUE(pdf.messages.empty());
     EXPECT_TRUE(services.messages.empty());
 }
 

@@ -18,11 +18,18 @@ std::vector<std::string> With(std::vector<std::string> args, const std::vector<s
 TEST(CriticalCommand, TextbookTrapezoid) {
     CliRun tsv = RunRilloCli(With(kCritical, {"--format", "tsv"}));
     EXPECT_EQ(tsv.status, 0) << tsv.err;
-    EXPECT_EQ(tsv.out, "critical_depth\t1.163\ncritical_slope\t0.04985\n");
+    EXPECT_EQ(tsv.out,
+              "critical_depth\t1.163\ncritical_slope\t0.04985\n"
+              "critical_velocity\t5.054\ncritical_area\t8.706\ncritical_top_width\t10.976\nminimum_energy\t1.559\n");
     EXPECT_EQ(tsv.err, "");
 
     CliRun text = RunRilloCli(kCritical);
-    EXPECT_EQ(text.out, "Critical depth, ft:  1.163\nCritical slope:      0.04985\n");
+    EXPECT_EQ(text.out,
+              "Critical depth, ft:  1.163\nCritical slope:      0.04985\n\n"
+              "Critical velocity, ft/s:           5.054\n"
+              "Critical area, ft^2:               8.706\n"
+              "Top width at critical depth, ft:  10.976\n"
+              "Minimum specific energy, ft:       1.559\n");
     CliRun si = RunRilloCli(With(kCritical, {"--units", "SI"}));
     EXPECT_EQ(Lines(si.out)[0].rfind("Critical depth, m:", 0), 0u) << si.out;
 }
@@ -71,7 +78,7 @@ TEST(CriticalCommand, ExitStatusesAndMessages) {
 TEST(CriticalCommand, RoughnessWarningGoesToStandardErrorAndTheComputationGoesOn) {
     CliRun run = RunRilloCli(With(kCritical, {"--n", "0.15", "--format", "tsv"}));
     EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.out, "critical_depth\t1.163\ncritical_slope\t0.37078\n");
+    EXPECT_EQ(Lines(run.out)[1], "critical_slope\t0.37078");
     EXPECT_EQ(
         run.err.rfind("Warning: Manning's coefficient error: Manning's roughness coefficient is usually less "
                       "than 0.15, which is used",
@@ -87,7 +94,9 @@ TEST(ManningCommand, TextbookCases) {
     EXPECT_EQ(depth.status, 0) << depth.err;
     EXPECT_EQ(
         depth.out,
-        "depth\t1.454\nvelocity\t3.618\narea\t12.161\nwetted_perimeter\t13.197\nhydraulic_radius\t0.921\n");
+        "depth\t1.454\nvelocity\t3.618\narea\t12.161\nwetted_perimeter\t13.197\nhydraulic_radius\t0.921\n"
+        "top_width\t12.725\nhydraulic_depth\t0.956\nfroude\t0.652\nflow_type\tsubcritical\nspecific_energy\t1.657\n"
+        "critical_depth\t1.163\nslope_class\tmild\nmean_shear\t1.150\nmax_shear\t1.815\n");
 
     CliRun flow = RunRilloCli({"manning", "--solve", "flow", "--units", "si", "--depth", "1.6", "--width",
                                "6", "--side", "0", "--n", "0.015", "--slope", "0.0025", "--format", "tsv"});
@@ -101,7 +110,16 @@ TEST(ManningCommand, TextbookCases) {
               "Velocity, ft/s:         3.619\n"
               "Area, ft^2:            12.158\n"
               "Wetted perimeter, ft:  13.196\n"
-              "Hydraulic radius, ft:   0.921\n");
+              "Hydraulic radius, ft:   0.921\n\n"
+              "Top width, ft:        12.724\n"
+              "Hydraulic depth, ft:   0.956\n"
+              "Froude number:         0.652\n"
+              "Flow type:            subcritical\n"
+              "Specific energy, ft:   1.657\n"
+              "Critical depth, ft:    1.163\n"
+              "Slope class:          mild\n"
+              "Mean shear, lb/ft^2:   1.151\n"
+              "Max shear, lb/ft^2:    1.816\n");
 
     CliRun roughness = RunRilloCli({"manning", "--solve", "roughness", "--flow", "44.001", "--depth", "1.454",
                                     "--width", "4", "--side", "3", "--slope", "0.02", "--format", "tsv"});

@@ -73,7 +73,8 @@ def test_unknown_and_mistyped_arguments():
 def test_critical_warns_on_a_large_roughness():
     with pytest.warns(rillo.RoughnessWarning):
         result = rillo.critical(flow=100, width=10, n=0.2, side=2)
-    assert set(result) == {"critical_depth", "critical_slope"}
+    assert set(result) == {"critical_depth", "critical_slope", "critical_velocity", "critical_area",
+                           "critical_top_width", "minimum_energy"}
     with warnings.catch_warnings():
         warnings.simplefilter("error")
         with pytest.raises(rillo.RoughnessWarning):
@@ -85,3 +86,43 @@ def test_calculators_in_a_thread_pool_give_what_a_loop_gives():
     with concurrent.futures.ThreadPoolExecutor(4) as pool:
         pooled = list(pool.map(lambda case: getattr(rillo, case[0])(**case[1]), CASES * 5))
     assert pooled == one_by_one
+
+
+RATINGS = [
+    dict(width=10, side=2, n=0.013, slope=0.001, flows="50:200:50"),
+    dict(shape="circular", units="si", width=1.2, n=0.013, slope=0.002, depths=(0.1, 1.2, 0.1)),
+]
+
+
+@pytest.mark.parametrize("keywords", RATINGS)
+def test_rating_rows_equal_the_subcommand(keywords):
+    words = dict(keywords)
+    for key in ("depths", "flows"):
+        if isinstance(words.get(key), tuple):
+            words[key] = ":".join(str(part) for part in words[key])
+    cli = run_cli("rating", "--format", "tsv", *option_words(words))
+    assert cli.returncode == 0, cli.stderr
+    lines = cli.stdout.splitlines()
+    keys = lines[0].split("\t")
+    expected = [dict(zip(keys, line.split("\t"))) for line in lines[1:]]
+    rows = rillo.rating(**keywords)
+    assert rows == expected and len(rows) > 3
+
+
+def test_rating_and_manning_agree_on_the_worked_example():
+    (row,) = rillo.rating(width=10, side=2, n=0.013, slope=0.001, flows=(100, 100, 1))
+    manning = rillo.manning(flow=100, width=10, n=0.013, slope=0.001, side=2)
+    assert row["depth"] == manning["depth"] == "1.721"
+    for key in ("froude", "specific_energy", "critical_depth", "mean_shear", "max_shear", "top_width"):
+        assert row[key] == manning[key]
+    assert manning["flow_type"] == "subcritical" and manning["slope_class"] == "mild"
+
+
+@pytest.mark.parametrize("keywords, field", [
+    (dict(width=10, n=0.013, slope=0.001), None),                              # neither range
+    (dict(width=10, n=0.013, slope=0.001, depths=(1, 2)), "depths"),            # two parts
+    (dict(width=10, n=0.013, slope=0.001, depths="0.001:100:0.001"), "step"),  # past 10,000 rows
+])
+def test_refused_ratings(keywords, field):
+    with pytest.raises((rillo.InputError, TypeError)):
+        rillo.rating(**keywords)

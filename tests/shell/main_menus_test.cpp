@@ -60,7 +60,7 @@ TEST_F(MainMenusTest, EveryCommandHasAPageOfTheGuideAndShortcutsAreUnique) {
     ASSERT_TRUE(guide.setupData());
     QSet<QString> shortcuts;
     const QList<QAction*> commands = AllCommands(Main());
-    EXPECT_EQ(commands.size(), 27);
+    EXPECT_EQ(commands.size(), 28);
     for (QAction* command : commands) {
         const QString page = HelpPageOfCommand(*command);
         EXPECT_FALSE(guide.fileData(HelpPageUrl(page)).isEmpty()) << command->objectName().toStdString();
@@ -81,7 +81,7 @@ TEST_F(MainMenusTest, EveryCommandHasAPageOfTheGuideAndShortcutsAreUnique) {
 TEST_F(MainMenusTest, EachToolbarButtonIsItsMenuItemWithAPictureAndAHint) {
     const QList<QAction*> commands = AllCommands(Main());
     const QList<QAction*>& buttons = Main().Menus().toolbarButtons;
-    EXPECT_EQ(buttons.size(), 14);
+    EXPECT_EQ(buttons.size(), 15);
     for (QAction* button : buttons) {
         const std::string name = button->objectName().toStdString();
         EXPECT_TRUE(commands.contains(button)) << name;
