@@ -9,6 +9,7 @@
 #include "cli/gate_command.h"
 #include "cli/jump_command.h"
 #include "cli/manning_command.h"
+#include "cli/mixed_command.h"
 #include "cli/orifice_command.h"
 #include "cli/profile_command.h"
 #include "cli/show_command.h"
@@ -60,6 +61,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     OrificeOptions orifice;
     GateOptions gate;
     JumpOptions jump;
+    MixedOptions mixed;
     BatchOptions batch;
     const std::vector<Subcommand> subcommands = {
         Register(app, profile, AddProfileCommand, RunProfileCommand),
@@ -70,6 +72,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         RegisterCalculator(app, orifice, AddOrificeCommand, RunOrificeCommand),
         RegisterCalculator(app, gate, AddGateCommand, RunGateCommand),
         RegisterCalculator(app, jump, AddJumpCommand, RunJumpCommand),
+        RegisterCalculator(app, mixed, AddMixedCommand, RunMixedCommand),
         Register(app, batch, AddBatchCommand, RunBatchCommand),
     };
     auto parsed = [&subcommands]() -> const Subcommand* {
