@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "documents/format/profile_document.h"
 #include "documents/report/long_date.h"
@@ -18,6 +19,10 @@ namespace rillo {
 std::optional<std::string> PrintProfileReport(LinePrinter& printer, const ProfileDocument& document,
                                               const CalendarDate& today, int copies,
                                               const std::function<void()>& letEventsRun = {});
+
+// The same for any report's lines (ProfileReportLines, MixedProfileReportLines).
+std::optional<std::string> PrintReportLines(LinePrinter& printer, const std::vector<ReportLine>& report,
+                                            int copies, const std::function<void()>& letEventsRun = {});
 
 // Today on this computer's clock, for the report's date line.
 CalendarDate TodayOnThisComputer();

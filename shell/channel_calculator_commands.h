@@ -21,4 +21,9 @@ void ShowManningsCalculator(MDIMain& main);
 // new hydraulic jump calculator, modal until it is closed, then unloaded.
 void ShowJumpCalculator(MDIMain& main);
 
+// "&Mixed Flow Profile" under Water Surface Profile: its status hint, then a
+// new mixed flow profile window on a copy of the profile's inputs, modal
+// until it is closed; the main window's inputs and results stay as they are.
+void ShowMixedProfile(MDIMain& main);
+
 }  // namespace rillo
