@@ -139,6 +139,8 @@ void FrmMixedProfile::BuildControls(const MixedProfileOpening& opening) {
     grdMixed->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdMixed->setMinimumSize(880, 240);
     grdMixed->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The stations of the jump's rows, in bold, are never cut short.
+    grdMixed->horizontalHeader()->setSectionResizeMode(kStationColumn, QHeaderView::ResizeToContents);
 
     auto button = [this](const char* name, const char* caption) {
         auto* b = new QPushButton(caption, this);
@@ -283,7 +285,9 @@ void FrmMixedProfile::ShowResult() {
             grdMixed->setItem(y, c, item);
         }
     }
-    if (r.jumpRow) grdMixed->scrollToItem(grdMixed->item(static_cast<int>(*r.jumpRow), 0));
+    if (r.jumpRow)
+        grdMixed->scrollToItem(grdMixed->item(static_cast<int>(*r.jumpRow), 0),
+                               QAbstractItemView::PositionAtCenter);
     for (QPushButton* b : {cmdLongSection, cmdCopy, cmdPrint, cmdPrintPreview}) b->setEnabled(true);
 }
 
@@ -291,8 +295,9 @@ void FrmMixedProfile::ShowLongSection() {
     if (!document_) return;
     FrmLongSection window(
         services_, [this] { return *document_; }, setup_, this);
-    window.SetSectionBuilder([row = result_.jumpRow](const ProfileDocument& d, const LongSectionSetup& s) {
-        return BuildMixedLongSection(d, s, row);
+    window.SetSectionBuilder([row = result_.jumpRow, drowned = result_.jumpNote == kJumpDrownedNote](
+                                 const ProfileDocument& d, const LongSectionSetup& s) {
+        return BuildMixedLongSection(d, s, row, drowned);
     });
     if (!window.BuildSection()) return;
     window.exec();

@@ -101,10 +101,11 @@ LongSection BuildLongSection(const ProfileDocument& document, const LongSectionS
 // The long section of a mixed-regime profile, whose rows run from the start
 // station to the end station with the jump's two rows at one station, the
 // first of them `jumpRow` (none: no jump in the reach). The control mark
-// names the upstream depth; the water surface and energy line rise and fall
-// at the jump, which is marked.
+// names the upstream depth, or the downstream one when the tailwater
+// `drowned` the jump; the water surface and energy line rise and fall at the
+// jump, which is marked.
 LongSection BuildMixedLongSection(const ProfileDocument& document, const LongSectionSetup& setup,
-                                  std::optional<std::size_t> jumpRow);
+                                  std::optional<std::size_t> jumpRow, bool drowned);
 
 // The scale of a long section drawn into a plot area of a given size.
 struct LongSectionFrame {

@@ -18,13 +18,29 @@ double DepthOf(const ProfileRow& row) {
 }  // namespace
 
 LongSection BuildMixedLongSection(const ProfileDocument& d, const LongSectionSetup& setup,
-                                  std::optional<std::size_t> jumpRow) {
+                                  std::optional<std::size_t> jumpRow, bool drowned) {
     LongSection s = BuildLongSection(d, setup);
     if (d.table.empty()) return s;
     const char* unit = d.unitSystem == UnitSystem::English ? " ft" : " m";
-    const ProfileRow& first = d.table.front();
-    // The rows start at the upstream end whatever regime the reach runs in.
-    s.control.label = "Upstream depth " + first.cells[kDepthColumn] + unit;
+    if (drowned) {
+        // The tailwater alone holds the reach: its control is the last row.
+        const ProfileRow& last = d.table.back();
+        const double station = StationValue(last.cells[kStationColumn]);
+        const double bed =
+            s.control.bedElevation - ReadLeadingNumber(d.bottomSlope) * (station - s.control.station);
+        if (!std::isfinite(bed)) throw ComputationError("the end station is out of range");
+        s.control = {station, bed, bed + DepthOf(last),
+                     "Downstream depth " + last.cells[kDepthColumn] + unit};
+        s.flowArrowStation = station;
+        // Rows that end short of the start station leave the rest blank.
+        const double first = StationValue(d.table.front().cells[kStationColumn]);
+        s.earlyEnd.reset();
+        if (first - s.startStation > 0.0005)
+            s.earlyEnd = SectionEarlyEnd{first, "profile ends at " + FormatStation(first).text};
+        return s;
+    }
+    // The rows start at the upstream end, below the gate.
+    s.control.label = "Upstream depth " + d.table.front().cells[kDepthColumn] + unit;
     if (!jumpRow || *jumpRow + 1 >= d.table.size()) return s;
 
     const ProfileRow& before = d.table[*jumpRow];

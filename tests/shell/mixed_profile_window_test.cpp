@@ -159,9 +159,9 @@ TEST_F(MixedProfileWindowTest, RefusalsFocusTheirField) {
 // Run by hand with --gtest_also_run_disabled_tests.
 TEST_F(MixedProfileWindowTest, DISABLED_Screenshots) {
     const QString folder = QDir::cleanPath(QStringLiteral(RILLO_TEST_DATA "/../../docs/screenshots"));
-    auto shoot = [&](const QString& windowFile, const QString& sectionFile) {
+    auto shoot = [&](const char* y1, const char* y2, const QString& windowFile, const QString& sectionFile) {
         Open([&](FrmMixedProfile& w) {
-            Compute(w, "0.5", "2.5");
+            Compute(w, y1, y2);
             QApplication::processEvents();
             EXPECT_TRUE(w.grab().save(windowFile));
             WhileModal<FrmLongSection>([&] { w.cmdLongSection->click(); },
@@ -173,11 +173,11 @@ TEST_F(MixedProfileWindowTest, DISABLED_Screenshots) {
             w.cmdClose->click();
         });
     };
-    shoot(QDir(folder).filePath("mixed-profile-english.png"),
+    shoot("0.5", "2.5", QDir(folder).filePath("mixed-profile-english.png"),
           QDir(folder).filePath("mixed-long-section.png"));
     Main().Menus().mnuSI->trigger();
     EnterInputs({"0+00.000", "3+00.000", "3", "3", "0.013", "0.001", "", "0"});
-    shoot(QDir::temp().filePath("mixed-profile-si.png"), QDir::temp().filePath("mixed-long-section-si.png"));
+    shoot("0.2", "0.8", QDir::temp().filePath("mixed-profile-si.png"), QDir::temp().filePath("mixed-long-section-si.png"));
 }
 
 }  // namespace
