@@ -10,6 +10,7 @@
 #include "cli/jump_command.h"
 #include "cli/rating_command.h"
 #include "cli/manning_command.h"
+#include "cli/mixed_command.h"
 #include "cli/orifice_command.h"
 #include "cli/profile_command.h"
 #include "cli/show_command.h"
@@ -62,6 +63,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
     GateOptions gate;
     JumpOptions jump;
     RatingOptions rating;
+    MixedOptions mixed;
     BatchOptions batch;
     const std::vector<Subcommand> subcommands = {
         Register(app, profile, AddProfileCommand, RunProfileCommand),
@@ -73,6 +75,7 @@ int RunCli(const std::vector<std::string>& args, std::ostream& out, std::ostream
         RegisterCalculator(app, gate, AddGateCommand, RunGateCommand),
         RegisterCalculator(app, jump, AddJumpCommand, RunJumpCommand),
         RegisterCalculator(app, rating, AddRatingCommand, RunRatingCommand),
+        RegisterCalculator(app, mixed, AddMixedCommand, RunMixedCommand),
         Register(app, batch, AddBatchCommand, RunBatchCommand),
     };
     auto parsed = [&subcommands]() -> const Subcommand* {

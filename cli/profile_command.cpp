@@ -4,6 +4,7 @@
 #include <map>
 #include <stdexcept>
 
+#include "cli/calculator_output.h"
 #include "cli/field_text_check.h"
 #include "cli/profile_file_output.h"
 #include "engine/numeric_field_text.h"
@@ -21,6 +22,19 @@ const std::map<std::string, UnitSystem> kUnits = {
     {"english", UnitSystem::English},
     {"si", UnitSystem::SI},
 };
+
+// A refusal with no title reads as its text alone on the command line and
+// under the application's title elsewhere.
+ProfileOutcome Refused(ProfileOutcome& outcome, std::string option, std::optional<InputField> field,
+                       const std::string& title, std::string text) {
+    outcome.status = kExitUsage;
+    outcome.refusedOption = std::move(option);
+    outcome.refusal = title.empty() ? text : title + ": " + text;
+    outcome.refusedField = field;
+    outcome.refusalTitle = title.empty() ? std::string(kProductTitle) : title;
+    outcome.refusalText = std::move(text);
+    return outcome;
+}
 
 }  // namespace
 
@@ -65,22 +79,25 @@ void AddShapeOption(CLI::App& command, std::string& shape) {
         ->capture_default_str();
 }
 
-CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
-    CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
+void AddProfileInputOptions(CLI::App& cmd, ProfileOptions& o, bool withControlDepth) {
     o.texts.startStation = kDefaultStartStation;
     // As in most command lines, an option given twice takes its last value.
-    cmd->option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
-    AddShapeOption(*cmd, o.shape);
-    cmd->add_option("--units", o.units, "Unit system: english (ft, ft^3/s) or si (m, m^3/s)")
-        ->transform(CLI::IsMember({"english", "si"}, CLI::ignore_case))
-        ->capture_default_str();
+    cmd.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
+    AddShapeOption(cmd, o.shape);
+    AddUnitsOption(cmd, o.units);
     for (InputField id : kProfileOptionOrder) {
+        if (id == InputField::ControlDepth && !withControlDepth) continue;
         const ProfileField& field = FieldOf(id);
         std::string& text = o.texts.*field.text;
-        CLI::Option* option = cmd->add_option(field.option, text, field.help);
+        CLI::Option* option = cmd.add_option(field.option, text, field.help);
         if (field.required) option->required();
         if (!text.empty()) option->capture_default_str();  // the start station's default
     }
+}
+
+CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
+    CLI::App* cmd = app.add_subcommand("profile", "Compute a steady water-surface profile of a reach.");
+    AddProfileInputOptions(*cmd, o, true);
     cmd->add_option("--name", o.name, "Channel name; absent: the shape's name, e.g. \"Circular Channel\"");
     cmd->add_option("--format", o.format,
                     "Output: text (summary and table), tsv, or flo (the program's profile file)")
@@ -89,21 +106,13 @@ CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& o) {
     return cmd;
 }
 
-ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
+ProfileOutcome CheckProfileOptions(const ProfileOptions& o, ProfileInputs& checked) {
     const ChannelType shape = ShapeFromName(o.shape);
     const UnitSystem units = UnitsFromName(o.units);
     ProfileOutcome outcome;
-    // A refusal with no title reads as its text alone on the command line and
-    // under the application's title elsewhere.
     auto refuse = [&outcome](std::string option, std::optional<InputField> field, const std::string& title,
                              std::string text) {
-        outcome.status = kExitUsage;
-        outcome.refusedOption = std::move(option);
-        outcome.refusal = title.empty() ? text : title + ": " + text;
-        outcome.refusedField = field;
-        outcome.refusalTitle = title.empty() ? std::string(kProductTitle) : title;
-        outcome.refusalText = std::move(text);
-        return outcome;
+        return Refused(outcome, std::move(option), field, title, std::move(text));
     };
     // A text the inputs view's fields would refuse is never read as a guess.
     // The stations follow stationing notation, which the input checks read.
@@ -116,7 +125,7 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
         const std::optional<InputField> field = refused->field.As<InputField>();
         const std::string prefix = std::string(kInputErrorTitle) + ": ";
         std::string text = refused->message.rfind(prefix, 0) == 0 ? refused->message.substr(prefix.size())
-                                                                   : refused->message;
+                                                                  : refused->message;
         return refuse(refused->option, field, kInputErrorTitle, std::move(text));
     }
     InputCheckResult check = CheckProfileInputs(o.texts, shape, units, false);
@@ -142,10 +151,19 @@ ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
                           check.title.empty() ? std::string(kProductTitle) : check.title,
                           OneLine(check.text));
     }
-    outcome.result = ComputeProfileFor(check.inputs);
+    checked = check.inputs;
+    return outcome;
+}
+
+ProfileOutcome CheckAndComputeProfile(const ProfileOptions& o) {
+    ProfileInputs inputs;
+    ProfileOutcome outcome = CheckProfileOptions(o, inputs);
+    if (outcome.status != kExitOk) return outcome;
+    outcome.result = ComputeProfileFor(inputs);
     if (const std::optional<ProfileFailure>& failure = outcome.result.failure) {
         // A depth beyond the searches is an answer the inputs cannot have, not a failed run.
-        if (failure->depthBeyondSearch) return refuse("", std::nullopt, failure->title, OneLine(failure->text));
+        if (failure->depthBeyondSearch)
+            return Refused(outcome, "", std::nullopt, failure->title, OneLine(failure->text));
         outcome.status = kExitComputationFailed;
     }
     return outcome;

@@ -36,6 +36,10 @@ inline constexpr int kExitUsage = 2;
 // Adds the "profile" subcommand and its options to the application.
 CLI::App* AddProfileCommand(CLI::App& app, ProfileOptions& options);
 
+// Adds --shape, --units and the profile's input options from its field
+// table; the control depth's only when asked.
+void AddProfileInputOptions(CLI::App& command, ProfileOptions& options, bool withControlDepth);
+
 // Checks the inputs as the Compute command does and computes the profile.
 // Writes the result to `out`, messages to `err`; returns the exit status.
 int RunProfileCommand(const ProfileOptions& options, std::ostream& out, std::ostream& err);
@@ -67,6 +71,9 @@ struct ProfileOutcome {
 
 // The shape and units words must be the options' own (lower case).
 ProfileOutcome CheckAndComputeProfile(const ProfileOptions& options);
+// The same checks alone: on kExitOk, `checked` holds the inputs to compute
+// from (and the outcome has no result yet).
+ProfileOutcome CheckProfileOptions(const ProfileOptions& options, ProfileInputs& checked);
 
 // What the profile command prints of a computed profile.
 ProfileReport ReportOf(const ProfileOptions& options, const ProfileResult& result);

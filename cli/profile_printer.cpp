@@ -27,25 +27,31 @@ void PrintText(const ProfileReport& report, std::ostream& out) {
     out << std::left << std::setw(22)
         << (u == UnitSystem::English ? "Control depth, ft:" : "Control depth, m:")
         << report.controlDepth.value_or("") << "\n\n";
+    PrintTextTable(report.table, u, out);
+}
 
+void PrintTextTable(const ProfileTable& table, UnitSystem u, std::ostream& out,
+                    std::span<const std::string> rowNotes) {
     // Each column as wide as its widest heading or cell, right-aligned.
     std::array<std::size_t, kProfileColumnCount> width{};
     for (int c = 0; c < kProfileColumnCount; ++c) {
         auto i = static_cast<std::size_t>(c);
         width[i] = std::max(TableHeading(c, 0, u).size(), TableHeading(c, 1, u).size());
-        for (const ProfileRow& row : report.table) width[i] = std::max(width[i], row.cells[i].size());
+        for (const ProfileRow& row : table) width[i] = std::max(width[i], row.cells[i].size());
     }
-    auto printLine = [&](auto cellText) {
+    auto printLine = [&](auto cellText, const std::string& note) {
         for (int c = 0; c < kProfileColumnCount; ++c) {
             auto i = static_cast<std::size_t>(c);
             out << (c == 0 ? "" : "  ") << std::right << std::setw(static_cast<int>(width[i])) << cellText(c);
         }
+        if (!note.empty()) out << "  " << note;
         out << "\n";
     };
-    printLine([&](int c) { return std::string(TableHeading(c, 0, u)); });
-    printLine([&](int c) { return std::string(TableHeading(c, 1, u)); });
-    for (const ProfileRow& row : report.table) {
-        printLine([&](int c) { return row.cells[static_cast<std::size_t>(c)]; });
+    printLine([&](int c) { return std::string(TableHeading(c, 0, u)); }, "");
+    printLine([&](int c) { return std::string(TableHeading(c, 1, u)); }, "");
+    for (std::size_t r = 0; r < table.size(); ++r) {
+        const std::string note = r < rowNotes.size() ? rowNotes[r] : std::string();
+        printLine([&](int c) { return table[r].cells[static_cast<std::size_t>(c)]; }, note);
     }
 }
 
@@ -59,7 +65,11 @@ void PrintTsv(const ProfileReport& report, std::ostream& out) {
         << "profile_type\t" << s.profileType << "\n"
         << "control_depth\t" << report.controlDepth.value_or("") << "\n"
         << "\n";
-    for (const ProfileRow& row : report.table) {
+    PrintTsvRows(report.table, out);
+}
+
+void PrintTsvRows(const ProfileTable& table, std::ostream& out) {
+    for (const ProfileRow& row : table) {
         for (int c = 0; c < kProfileColumnCount; ++c) {
             out << (c == 0 ? "" : "\t") << row.cells[static_cast<std::size_t>(c)];
         }

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <ostream>
+#include <span>
 #include <string>
 
 #include "engine/profile_records.h"
@@ -27,6 +28,13 @@ void PrintText(const ProfileReport& report, std::ostream& out);
 // Seven lines "key<TAB>text", an empty line, then one line per table row with
 // its eleven cell texts separated by tabs.
 void PrintTsv(const ProfileReport& report, std::ostream& out);
+
+// The table alone as PrintText writes it; a row's note, when not empty,
+// follows it ("before the jump").
+void PrintTextTable(const ProfileTable& table, UnitSystem units, std::ostream& out,
+                    std::span<const std::string> rowNotes = {});
+// The table's lines alone as PrintTsv writes them.
+void PrintTsvRows(const ProfileTable& table, std::ostream& out);
 
 void PrintReport(const ProfileReport& report, OutputFormat format, std::ostream& out);
 

@@ -95,7 +95,7 @@ bool FrmLongSection::BuildSection() {
         WaitCursor wait(services_);
         const ProfileDocument document = readDocument_();
         units_ = document.unitSystem;
-        section_ = BuildLongSection(document, setup_);
+        section_ = build_(document, setup_);
         picLongSection->Show(section_);
         return true;
     } catch (const std::exception& e) {
@@ -110,7 +110,8 @@ QImage FrmLongSection::DrawingImage(double scale) const {
 
 QImage FrmLongSection::PrintedPicture() const {
     const QSize size = picLongSection->size();
-    return DrawingImage(std::min(kPrintScale, kLongestPrintedSide / std::max({size.width(), size.height(), 1})));
+    return DrawingImage(
+        std::min(kPrintScale, kLongestPrintedSide / std::max({size.width(), size.height(), 1})));
 }
 
 QSizeF FrmLongSection::DrawingTwips() const {
@@ -128,7 +129,8 @@ void FrmLongSection::Copy() {
         return;
     }
     services_.ShowMessage(
-        QStringLiteral("The long section has been copied to the clipboard.\rYou may now paste it into your document."),
+        QStringLiteral(
+            "The long section has been copied to the clipboard.\rYou may now paste it into your document."),
         QStringLiteral("Copy"), MessageIcon::Information);
 }
 
@@ -144,7 +146,8 @@ void FrmLongSection::Print() {
     }
     if (failure) {
         ShowSystemError(services_, QStringLiteral("Print Error"),
-                        QStringLiteral("The following error occurred while printing:"), QString::fromStdString(*failure));
+                        QStringLiteral("The following error occurred while printing:"),
+                        QString::fromStdString(*failure));
     }
 }
 
@@ -167,20 +170,22 @@ void FrmLongSection::SetUp() {
 }
 
 void FrmLongSection::Export() {
-    const std::optional<QString> path = services_.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
+    const std::optional<QString> path =
+        services_.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
     if (!path) return;
     std::optional<std::string> error;
     {
         WaitCursor wait(services_);
         if (path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-            error = PrintPlotPicture(*services_.BeginPdfPicturePrint(*path), PrintedPicture(), DrawingTwips(), 1);
+            error =
+                PrintPlotPicture(*services_.BeginPdfPicturePrint(*path), PrintedPicture(), DrawingTwips(), 1);
         } else {
             error = WriteLongSectionImageFile(section_, picLongSection->size(), *path);
         }
     }
     if (error) {
-        ShowSystemError(services_, QStringLiteral("Export Error"), QStringLiteral("The following error occurred:"),
-                        QString::fromStdString(*error));
+        ShowSystemError(services_, QStringLiteral("Export Error"),
+                        QStringLiteral("The following error occurred:"), QString::fromStdString(*error));
     }
 }
 

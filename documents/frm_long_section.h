@@ -41,6 +41,12 @@ class FrmLongSection : public QDialog {
     // Builds the drawing from the document. On failure (a text that does not
     // read as a number) shows the error and returns false.
     bool BuildSection();
+    // How the drawing is built from the document; BuildLongSection unless set
+    // (a mixed-regime profile marks its jump).
+    void SetSectionBuilder(
+        std::function<LongSection(const ProfileDocument&, const LongSectionSetup&)> build) {
+        build_ = std::move(build);
+    }
     const LongSection& Section() const { return section_; }
 
     void Copy();
@@ -66,6 +72,7 @@ class FrmLongSection : public QDialog {
 
     PlatformServices& services_;
     std::function<ProfileDocument()> readDocument_;
+    std::function<LongSection(const ProfileDocument&, const LongSectionSetup&)> build_ = BuildLongSection;
     LongSectionSetup& setup_;
     LongSection section_;
     UnitSystem units_ = UnitSystem::English;

@@ -17,10 +17,10 @@ const char* const kControlDepthTip =
 // inputs' table (profile_fields.h), with the captions shown before the unit
 // system labels them.
 struct InputRow {
-    QLabel* FrmMainInputs::* label;
+    QLabel* FrmMainInputs::*label;
     const char* labelName;
     const char* caption;
-    QLineEdit* FrmMainInputs::* field;
+    QLineEdit* FrmMainInputs::*field;
     const char* fieldName;
 };
 using V = FrmMainInputs;
@@ -91,6 +91,10 @@ QList<QLineEdit*> FrmMainInputs::Fields() const {
 
 QLineEdit* FrmMainInputs::Field(InputField field) const {
     return this->*kRows[static_cast<std::size_t>(field)].field;
+}
+
+QLabel* FrmMainInputs::Label(InputField field) const {
+    return this->*kRows[static_cast<std::size_t>(field)].label;
 }
 
 bool FrmMainInputs::eventFilter(QObject* watched, QEvent* event) {

@@ -13,13 +13,14 @@ namespace rillo {
 // with its label to the left. The fields hold the texts as typed.
 class FrmMainInputs : public QWidget {
     Q_OBJECT
-public:
+   public:
     explicit FrmMainInputs(QWidget* parent = nullptr);
 
     // Every input field, in tab order.
     QList<QLineEdit*> Fields() const;
     // The field that holds an input.
     QLineEdit* Field(InputField field) const;
+    QLabel* Label(InputField field) const;
 
     QWidget* picInputs;
     QLabel* lblXS1;
@@ -39,11 +40,11 @@ public:
     QLabel* lblSides;
     QLineEdit* txtSlope;
 
-signals:
+   signals:
     // The mouse moved over the view's background (not over a field or label).
     void backgroundHovered();
 
-protected:
+   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 

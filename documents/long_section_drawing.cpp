@@ -84,7 +84,8 @@ void DrawWater(QPainter& p, const LongSection& s, const Mapping& m) {
     const SectionLine* surface = Find(s, SectionLineKind::WaterSurface);
     if (!surface || surface->points.size() < 2) return;
     std::vector<SectionPoint> points = surface->points;
-    std::sort(points.begin(), points.end(), [](auto& a, auto& b) { return a.station < b.station; });
+    // Stable: a jump's two points share a station and keep their order.
+    std::stable_sort(points.begin(), points.end(), [](auto& a, auto& b) { return a.station < b.station; });
     // The bed under each end of the water, on the straight bed line.
     const SectionLine* bed = Find(s, SectionLineKind::Bed);
     const auto bedAt = [&](double station) {
@@ -175,6 +176,21 @@ void DrawMarks(QPainter& p, const LongSection& s, const Mapping& m, const QRectF
     p.setPen(QPen(Qt::black, 1.5));
     DrawArrow(p, QPointF(ax, arrowY), QPointF(ax + arrowLength, arrowY));
     p.drawText(QRectF(ax, arrowY - line - 2, arrowLength, line), Qt::AlignCenter, QStringLiteral("Flow"));
+
+    if (s.jump) {
+        // The rise of the water surface, bold, named above the lines.
+        const double jx = m.X(s.jump->station);
+        p.setPen(QPen(QColor(0x10, 0x3c, 0x96), 3.0));
+        p.drawLine(QPointF(jx, m.Y(s.jump->lowSurface)), QPointF(jx, m.Y(s.jump->highSurface)));
+        const QString label = Text(s.jump->label);
+        const double width = metrics.horizontalAdvance(label) + 2;
+        const double top = std::max(plot.top() + 3 * line + 8, m.Y(HighestAt(s, s.jump->station)) - 2 * line - 8);
+        const double left = std::clamp(jx - width / 2, plot.left() + 2, std::max(plot.left() + 2, plot.right() - width - 2));
+        p.setPen(Qt::black);
+        p.drawText(QRectF(left, top, width, line), Qt::AlignCenter, label);
+        p.setPen(QPen(Qt::black, 1.0, Qt::DotLine));
+        p.drawLine(QPointF(jx, top + line), QPointF(jx, m.Y(s.jump->highSurface)));
+    }
 
     if (s.earlyEnd) {
         // The part of the reach without rows is left blank, greyed, and marked.

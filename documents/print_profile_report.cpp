@@ -25,7 +25,8 @@ double FittingScale(LinePrinter& printer, const std::vector<ReportLine>& lines) 
     double scale = 1.0;
     for (int attempt = 0; attempt < 16; ++attempt) {
         double widest = 0.0;
-        for (const ReportLine& line : Scaled(lines, scale)) widest = std::max(widest, printer.ColumnsEnd(line));
+        for (const ReportLine& line : Scaled(lines, scale))
+            widest = std::max(widest, printer.ColumnsEnd(line));
         if (widest <= width) break;
         scale *= width / widest * 0.999;
     }
@@ -65,10 +66,11 @@ std::optional<std::string> PrintProfileReport(LinePrinter& printer, const Profil
     return PrintReportLines(printer, report, copies, letEventsRun);
 }
 
-std::optional<std::string> PrintReportLines(LinePrinter& printer, const std::vector<ReportLine>& report, int copies,
-                                            const std::function<void()>& letEventsRun) {
+std::optional<std::string> PrintReportLines(LinePrinter& printer, const std::vector<ReportLine>& report,
+                                            int copies, const std::function<void()>& letEventsRun) {
     std::optional<std::string> failure;
     try {
+        if (report.empty()) throw LinePrintError("There is nothing to print.");
         if (printer.PrintableWidth() <= 0.0 || printer.PageHeight() <= 0.0) {
             throw LinePrintError("The margins leave no room on the page to print on.");
         }
@@ -84,7 +86,8 @@ std::optional<std::string> PrintReportLines(LinePrinter& printer, const std::vec
             for (int page = 0; page < pageCount; ++page) {
                 for (const ReportLine& line : pages[static_cast<std::size_t>(page)]) {
                     printer.PrintLine(line);
-                    const bool table = line.role == ReportLineRole::TableHeading || line.role == ReportLineRole::TableRow;
+                    const bool table =
+                        line.role == ReportLineRole::TableHeading || line.role == ReportLineRole::TableRow;
                     if (table && letEventsRun) letEventsRun();
                 }
                 printer.MoveToFoot();

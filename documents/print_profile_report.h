@@ -20,7 +20,7 @@ std::optional<std::string> PrintProfileReport(LinePrinter& printer, const Profil
                                               const CalendarDate& today, int copies,
                                               const std::function<void()>& letEventsRun = {});
 
-// The same for any report's lines: fitted to the page's width, shared out on
+// The same for any report's lines (the profile's, the mixed profile's, the rating table's): fitted to the page's width, shared out on
 // pages with the name and the table heading repeated, "Page 1 of 2" at each
 // page's foot.
 std::optional<std::string> PrintReportLines(LinePrinter& printer, const std::vector<ReportLine>& report, int copies,

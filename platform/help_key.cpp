@@ -38,6 +38,7 @@ constexpr WindowPage kWindowPages[] = {
     {"frmPlotSetup", "plot-setup"},
     {"frmLongSection", "long-section"},
     {"frmLongSectionSetup", "long-section"},
+    {"frmMixedProfile", "mixed-flow-profile"},
     {"frmHelp", "using-help"},
     // The platform's dialogs, opened by the file and print commands.
     {"QFileDialog", "files"},

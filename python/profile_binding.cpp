@@ -16,8 +16,8 @@
 #include "engine/float_guard.h"
 #include "engine/numeric_text.h"
 #include "engine/product_version.h"
-#include "engine/stationing.h"
 #include "engine/profile_fields.h"
+#include "engine/stationing.h"
 #include "python/argument_text.h"
 #include "python/errors.h"
 
@@ -85,9 +85,11 @@ py::object CellValue(const std::string& text, bool station) {
     return py::none();
 }
 
-py::list RowsOf(const Profile& profile) {
+}  // namespace
+
+py::list RowsOfTable(const ProfileTable& table) {
     py::list rows;
-    for (const ProfileRow& row : profile.result.table) {
+    for (const ProfileRow& row : table) {
         py::dict values;
         for (std::size_t c = 0; c < kRowKeys.size(); ++c)
             values[kRowKeys[c]] = CellValue(row.cells[c], c == 0);
@@ -95,6 +97,12 @@ py::list RowsOf(const Profile& profile) {
         rows.append(values);
     }
     return rows;
+}
+
+namespace {
+
+py::list RowsOf(const Profile& profile) {
+    return RowsOfTable(profile.result.table);
 }
 
 py::dict TextsOf(const Profile& profile) {
@@ -157,7 +165,8 @@ Profile ComputeProfile(const std::string& shape, const std::string& units, py::o
                         "shape");
     if (!cli::IsUnitsName(o.units))
         RaiseInputError("Input Error", "the units are english or si, not \"" + units + "\".", "units");
-    const std::array<py::handle, kProfileOptionOrder.size()> given = {start, end, flow, width, n, slope, side, control};
+    const std::array<py::handle, kProfileOptionOrder.size()> given = {start, end,   flow, width,
+                                                                      n,     slope, side, control};
     for (std::size_t i = 0; i < given.size(); ++i) {
         const ProfileField& field = FieldOf(kProfileOptionOrder[i]);
         o.texts.*field.text = ArgumentText(given[i], field.column);

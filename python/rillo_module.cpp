@@ -3,6 +3,7 @@
 #include "engine/product_version.h"
 #include "python/calculator_binding.h"
 #include "python/errors.h"
+#include "python/mixed_binding.h"
 #include "python/profile_binding.h"
 
 PYBIND11_MODULE(rillo, m) {
@@ -14,4 +15,5 @@ PYBIND11_MODULE(rillo, m) {
     rillo::python::AddErrorClasses(m);
     rillo::python::AddProfileBindings(m);
     rillo::python::AddCalculatorBindings(m);
+    rillo::python::AddMixedBindings(m);
 }

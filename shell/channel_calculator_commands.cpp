@@ -4,6 +4,7 @@
 #include "calculators/frm_jump.h"
 #include "calculators/frm_mannings.h"
 #include "calculators/frm_rating.h"
+#include "documents/frm_mixed_profile.h"
 #include "engine/profile_fields.h"
 #include "shell/mdi_main.h"
 
@@ -22,7 +23,8 @@ CalculatorOpening CurrentCalculatorOpening(MDIMain& main) {
     opening.units = main.State().unitSystem;
     opening.channelType = main.State().channelType;
     const FrmMainInputs& in = main.Inputs();
-    for (const ProfileField& field : FormFieldsOf(InputField{})) opening.inputs.*field.text = Text(in.Field(field.id));
+    for (const ProfileField& field : FormFieldsOf(InputField{}))
+        opening.inputs.*field.text = Text(in.Field(field.id));
     return opening;
 }
 
@@ -45,6 +47,16 @@ void ShowJumpCalculator(MDIMain& main) {
 void ShowRatingTable(MDIMain& main) {
     main.ShowStatusHint("Compute a rating table and curve of uniform flow by depth or by flowrate.");
     FrmRating window(main.Services(), CurrentCalculatorOpening(main), &main);
+    window.exec();
+}
+
+void ShowMixedProfile(MDIMain& main) {
+    main.ShowStatusHint("Locate the hydraulic jump in a reach controlled at both ends.");
+    MixedProfileOpening opening{CurrentCalculatorOpening(main), {}, main.State().channelName.toStdString()};
+    for (const ProfileField& field : FormFieldsOf(InputField{}))
+        opening.captions[static_cast<std::size_t>(field.id)] =
+            main.Inputs().Label(field.id)->text().toStdString();
+    FrmMixedProfile window(main.Services(), opening, main.State().longSection, &main);
     window.exec();
 }
 

@@ -25,4 +25,9 @@ void ShowJumpCalculator(MDIMain& main);
 // new Rating Table window, modal until it is closed, then unloaded.
 void ShowRatingTable(MDIMain& main);
 
+// "&Mixed Flow Profile" under Water Surface Profile: its status hint, then a
+// new mixed flow profile window on a copy of the profile's inputs, modal
+// until it is closed; the main window's inputs and results stay as they are.
+void ShowMixedProfile(MDIMain& main);
+
 }  // namespace rillo

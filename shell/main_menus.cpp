@@ -131,6 +131,8 @@ constexpr Command kCommands[] = {
     {Menu::Profile, &MainMenus::mnuLongSection, "mnuLongSection", "&Long Section", "", "long-section",
      [](MDIMain& w) { ShowLongSection(w); }, false, 7, Group::Profile, "LongSection", ":/icons/long_section.svg",
      "Long section of water surface profile"},
+    {Menu::Profile, &MainMenus::mnuMixedProfile, "mnuMixedProfile", "&Mixed Flow Profile", "", "mixed-flow-profile",
+     [](MDIMain& w) { ShowMixedProfile(w); }},
     {Menu::Tools, &MainMenus::mnuWeirs, "mnuWeirs", "&Weirs", "", "weir-calculator",
      [](MDIMain& w) { ShowWeirCalculator(w); }, false, 14, Group::Calculators, "Weirs", ":/icons/weirs.svg",
      "Weirs"},

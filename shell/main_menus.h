@@ -51,6 +51,7 @@ struct MainMenus {
     QAction* mnuCompute = nullptr;
     QAction* mnuPlot = nullptr;
     QAction* mnuLongSection = nullptr;
+    QAction* mnuMixedProfile = nullptr;
     QAction* mnuWeirs = nullptr;
 
     QMenu* mnuWindow = nullptr;

@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "calculators/formulas/calculator_captions.h"
+#include "sections/channel_shapes.h"
 #include "calculators/formulas/hydraulic_jump.h"
 #include "engine/float_guard.h"
 #include "engine/input_checks.h"
@@ -21,6 +23,35 @@ namespace rillo {
 
 const char* const kJumpSweptOutNote = "swept out past the downstream end";
 const char* const kJumpDrownedNote = "drowned: the tailwater reaches the upstream end";
+
+std::span<const FormField<MixedDepthField>> FormFieldsOf(MixedDepthField) {
+    static constexpr FormField<MixedDepthField> kFields[] = {
+        {MixedDepthField::Upstream, "--upstream-depth", FieldKeys::PositiveNumber, true},
+        {MixedDepthField::Downstream, "--downstream-depth", FieldKeys::PositiveNumber, true},
+    };
+    return kFields;
+}
+
+MixedCaptions MixedProfileCaptions(UnitSystem units) {
+    MixedCaptions c;
+    c.upstreamDepth = LengthCaption("Upstream depth", units);
+    c.downstreamDepth = LengthCaption("Downstream depth", units);
+    c.normalDepth = LengthCaption("Normal depth", units);
+    c.criticalDepth = LengthCaption("Critical depth", units);
+    c.jumpStation = "Jump station:";
+    c.jumpUpstreamDepth = LengthCaption("Depth before the jump", units);
+    c.jumpDownstreamDepth = LengthCaption("Depth after the jump", units);
+    c.energyLoss = LengthCaption("Energy loss", units);
+    c.jumpLength = LengthCaption("Jump length (estimate)", units);
+    return c;
+}
+
+std::string JumpRowMark(const MixedProfileResult& result, std::size_t row) {
+    if (!result.jumpRow) return "";
+    if (row == *result.jumpRow) return "before the jump";
+    if (row == *result.jumpRow + 1) return "after the jump";
+    return "";
+}
 
 namespace {
 
@@ -73,9 +104,10 @@ std::optional<MixedDepthRefusal> CheckEndDepths(float y1, float y2, float yc, st
 
 // One computed profile as depths along the reach, in station order.
 class DepthLine {
-public:
+   public:
     explicit DepthLine(const ProfileTable& table) {
-        for (const ProfileRow& row : table) points_.push_back({StationValue(row.cells[kStationColumn]), row.depth});
+        for (const ProfileRow& row : table)
+            points_.push_back({StationValue(row.cells[kStationColumn]), row.depth});
         std::sort(points_.begin(), points_.end(), [](const Point& a, const Point& b) { return a.x < b.x; });
     }
 
@@ -97,7 +129,7 @@ public:
         for (const Point& p : points_) xs.push_back(p.x);
     }
 
-private:
+   private:
     struct Point {
         double x;
         float y;
@@ -106,15 +138,24 @@ private:
 };
 
 class MixedRun {
-public:
+   public:
     MixedRun(const ChannelSection& section, const ProfileInputs& in, float yc, const FloatGuard& guard,
              const ProfileResult& super, const ProfileResult& sub, MixedProfileResult& out)
-        : section_(section), in_(in), q_(in.flowrate), g_(ProfileConstants(in.unitSystem).g), yc_(yc),
-          guard_(guard), super_(super), sub_(sub), superLine_(super.table), subLine_(sub.table), out_(out) {}
+        : section_(section),
+          in_(in),
+          q_(in.flowrate),
+          g_(ProfileConstants(in.unitSystem).g),
+          yc_(yc),
+          guard_(guard),
+          super_(super),
+          sub_(sub),
+          superLine_(super.table),
+          subLine_(sub.table),
+          out_(out) {}
 
     void Run();
 
-private:
+   private:
     // The depth after a jump from the supercritical depth y; none when no
     // depth up to the top of the section balances its specific force.
     std::optional<float> SequentDepth(float y) const {
@@ -186,7 +227,8 @@ void MixedRun::Run() {
     subLine_.AddStations(xs);
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-    xs.erase(std::remove_if(xs.begin(), xs.end(), [&](double x) { return x < xStart || x > xEnd; }), xs.end());
+    xs.erase(std::remove_if(xs.begin(), xs.end(), [&](double x) { return x < xStart || x > xEnd; }),
+             xs.end());
 
     if (!SupercriticalHolds(xStart)) {
         out_.jumpNote = kJumpDrownedNote;
@@ -243,7 +285,9 @@ MixedProfileResult ComputeMixedProfile(const ProfileInputs& in, const MixedDepth
             }
         }
         out.normalDepth = super.summary.normalDepth;
+        out.normalArea = super.summary.normalArea;
         out.criticalDepth = super.summary.criticalDepth;
+        out.criticalArea = super.summary.criticalArea;
         out.upstreamProfileType = super.summary.profileType;
         out.downstreamProfileType = sub.summary.profileType;
         // Both end depths sit on their side of critical depth, so each run

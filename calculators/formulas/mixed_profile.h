@@ -2,8 +2,10 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 
+#include "engine/form_field.h"
 #include "engine/profile_records.h"
 
 namespace rillo {
@@ -14,7 +16,23 @@ struct MixedDepthTexts {
     std::string downstreamDepth;  // the subcritical depth at its end (a tailwater)
 };
 
+// The two end-depth fields, in the window's tab order.
 enum class MixedDepthField { Upstream, Downstream };
+std::span<const FormField<MixedDepthField>> FormFieldsOf(MixedDepthField);
+
+// The labels of the end-depth fields and of the jump's results.
+struct MixedCaptions {
+    std::string upstreamDepth;        // "Upstream depth, ft:"
+    std::string downstreamDepth;      // "Downstream depth, ft:"
+    std::string normalDepth;          // "Normal depth, ft:"
+    std::string criticalDepth;        // "Critical depth, ft:"
+    std::string jumpStation;          // "Jump station:"
+    std::string jumpUpstreamDepth;    // "Depth before the jump, ft:"
+    std::string jumpDownstreamDepth;  // "Depth after the jump, ft:"
+    std::string energyLoss;           // "Energy loss, ft:"
+    std::string jumpLength;           // "Jump length (estimate), ft:"
+};
+MixedCaptions MixedProfileCaptions(UnitSystem units);
 
 // An end depth refused before anything is computed.
 struct MixedDepthRefusal {
@@ -31,8 +49,10 @@ extern const char* const kJumpDrownedNote;
 // subcritical after it. Texts as the views show them ("0.000", stations in
 // stationing notation).
 struct MixedProfileResult {
-    std::string normalDepth;    // "----" on a slope that is not positive
+    std::string normalDepth;  // "----" on a slope that is not positive
+    std::string normalArea;
     std::string criticalDepth;
+    std::string criticalArea;
     std::string upstreamProfileType;    // of the supercritical profile, "mild, M-3"
     std::string downstreamProfileType;  // of the subcritical profile, "mild, M-2"
 
@@ -57,6 +77,10 @@ struct MixedProfileResult {
     bool ok() const { return !refusal && !failure; }
     bool jumpInReach() const { return jumpRow.has_value(); }
 };
+
+// The mark of a table row: "before the jump" and "after the jump" on the
+// jump's two rows, empty on the others.
+std::string JumpRowMark(const MixedProfileResult& result, std::size_t row);
 
 // The profile of a reach between a supercritical upstream depth and a
 // subcritical downstream one, from the checked inputs of the profile (its

@@ -59,14 +59,23 @@ struct SectionEarlyEnd {
     std::string label;  // "profile ends at 4+30.000"
 };
 
+// A hydraulic jump in a mixed-regime profile: the water surface rises at one
+// station from the depth before it to the depth after it.
+struct SectionJump {
+    double station = 0.0;
+    double lowSurface = 0.0;   // elevation of the water before the jump
+    double highSurface = 0.0;  // and after it
+    std::string label;         // "Jump at 3+45.678"
+};
+
 // Everything the long section draws, in stations and elevations. Stations
 // increase downstream, so the water always flows towards the end station.
 struct LongSection {
-    std::string title;             // the channel name
-    std::string stationTitle;      // "Station, ft"
-    std::string elevationTitle;    // "Elevation, ft"
-    std::string profileClass;      // "mild, M-2"
-    std::string flowType;          // "subcritical"
+    std::string title;           // the channel name
+    std::string stationTitle;    // "Station, ft"
+    std::string elevationTitle;  // "Elevation, ft"
+    std::string profileClass;    // "mild, M-2"
+    std::string flowType;        // "subcritical"
     double startStation = 0.0;
     double endStation = 0.0;
     std::vector<SectionLine> lines;  // the shown lines, in legend order
@@ -74,7 +83,8 @@ struct LongSection {
     // The flow arrow sits beside the control section and points downstream.
     double flowArrowStation = 0.0;
     std::optional<SectionEarlyEnd> earlyEnd;
-    double lowestElevation = 0.0;   // of the bed and every shown line
+    std::optional<SectionJump> jump;
+    double lowestElevation = 0.0;  // of the bed and every shown line
     double highestElevation = 0.0;
 };
 
@@ -88,13 +98,22 @@ struct LongSection {
 // ComputationError.
 LongSection BuildLongSection(const ProfileDocument& document, const LongSectionSetup& setup);
 
+// The long section of a mixed-regime profile, whose rows run from the start
+// station to the end station with the jump's two rows at one station, the
+// first of them `jumpRow` (none: no jump in the reach). The control mark
+// names the upstream depth, or the downstream one when the tailwater
+// `drowned` the jump; the water surface and energy line rise and fall at the
+// jump, which is marked.
+LongSection BuildMixedLongSection(const ProfileDocument& document, const LongSectionSetup& setup,
+                                  std::optional<std::size_t> jumpRow, bool drowned);
+
 // The scale of a long section drawn into a plot area of a given size.
 struct LongSectionFrame {
-    double elevationLow = 0.0;  // the elevation axis runs from here ...
+    double elevationLow = 0.0;   // the elevation axis runs from here ...
     double elevationHigh = 1.0;  // ... to here
     std::vector<AxisTick> stationTicks;
     std::vector<AxisTick> elevationTicks;
-    double exaggeration = 1.0;  // vertical scale over horizontal scale
+    double exaggeration = 1.0;      // vertical scale over horizontal scale
     std::string exaggerationLabel;  // "Vertical exaggeration 50:1"
 };
 

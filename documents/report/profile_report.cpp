@@ -1,5 +1,7 @@
 #include "documents/report/profile_report.h"
 
+#include <algorithm>
+
 #include "documents/format/profile_file_writer.h"
 #include "sections/channel_shapes.h"
 
@@ -89,6 +91,21 @@ std::vector<ReportLine> ProfileReportLines(const ProfileDocument& d, const Calen
         std::vector<std::string> printed(row.cells.begin(), row.cells.begin() + kFroudeColumn);
         lines.push_back(TableLine(printed, ReportLineRole::TableRow));
     }
+    return lines;
+}
+
+std::vector<ReportLine> MixedProfileReportLines(const ProfileDocument& d, const CalendarDate& today,
+                                                const std::vector<std::array<std::string, 3>>& jumpLines) {
+    std::vector<ReportLine> lines = ProfileReportLines(d, today);
+    lines[2] = Centred(kTitleFont, "MIXED-REGIME WATER-SURFACE PROFILE");
+    const auto heading = std::find_if(lines.begin(), lines.end(), [](const ReportLine& l) {
+        return l.role == ReportLineRole::TableHeading;
+    });
+    std::vector<ReportLine> jump;
+    for (const std::array<std::string, 3>& texts : jumpLines)
+        jump.push_back(SummaryLine(texts[0], texts[1], texts[2], !texts[2].empty()));
+    jump.push_back(Empty(kBodyFont));
+    lines.insert(heading, jump.begin(), jump.end());
     return lines;
 }
 

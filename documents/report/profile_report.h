@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <string>
 #include <vector>
 
 #include "documents/format/profile_document.h"
@@ -16,5 +18,11 @@ namespace rillo {
 // text the views show. A station that has its "+" but is no number is a
 // ComputationError, as in the file.
 std::vector<ReportLine> ProfileReportLines(const ProfileDocument& document, const CalendarDate& today);
+
+// The report of a mixed-regime profile: the profile's report under the title
+// "MIXED-REGIME WATER-SURFACE PROFILE", with `jumpLines` (up to three texts
+// each, laid out as the summary's) after the summary and before the table.
+std::vector<ReportLine> MixedProfileReportLines(const ProfileDocument& document, const CalendarDate& today,
+                                                const std::vector<std::array<std::string, 3>>& jumpLines);
 
 }  // namespace rillo

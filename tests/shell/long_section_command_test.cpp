@@ -17,6 +17,7 @@
 #include "shell/main_menus.h"
 #include "shell/mdi_main.h"
 #include "tests/support/main_window_harness.h"
+#include "tests/support/modal_window.h"
 #include "tests/support/sample_profiles.h"
 
 namespace rillo {
@@ -24,28 +25,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Runs `act` on the modal window of type T that `open` shows; a window that
-// does not appear or is left open fails the test and is closed.
-template <typename T>
-void WhileModal(const std::function<void()>& open, const std::function<void(T&)>& act) {
-    bool ran = false;
-    QTimer::singleShot(0, [&] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!window) {
-            ADD_FAILURE() << "the window is not shown modally";
-            if (QWidget* other = QApplication::activeModalWidget()) other->close();
-            return;
-        }
-        ran = true;
-        act(*window);
-        if (window->isVisible()) {
-            ADD_FAILURE() << "the window was left open";
-            window->reject();
-        }
-    });
-    open();
-    EXPECT_TRUE(ran);
-}
+using testing::WhileModal;
 
 class LongSectionCommandTest : public testing::MainWindowTest {
    protected:

@@ -60,7 +60,7 @@ TEST_F(MainMenusTest, EveryCommandHasAPageOfTheGuideAndShortcutsAreUnique) {
     ASSERT_TRUE(guide.setupData());
     QSet<QString> shortcuts;
     const QList<QAction*> commands = AllCommands(Main());
-    EXPECT_EQ(commands.size(), 28);
+    EXPECT_EQ(commands.size(), 29);
     for (QAction* command : commands) {
         const QString page = HelpPageOfCommand(*command);
         EXPECT_FALSE(guide.fileData(HelpPageUrl(page)).isEmpty()) << command->objectName().toStdString();
