@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -139,9 +140,10 @@ void FrmMixedProfile::BuildControls(const MixedProfileOpening& opening) {
     grdMixed->setHorizontalHeaderLabels(headings);
     grdMixed->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grdMixed->setMinimumSize(880, 240);
-    grdMixed->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    // The stations of the jump's rows, in bold, are never cut short.
-    grdMixed->horizontalHeader()->setSectionResizeMode(kStationColumn, QHeaderView::ResizeToContents);
+    // Every heading and every bold text of the jump's rows whole; the last
+    // column takes what width is left.
+    grdMixed->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    grdMixed->horizontalHeader()->setStretchLastSection(true);
 
     auto button = [this](const char* name, const char* caption) {
         auto* b = new QPushButton(caption, this);
@@ -286,9 +288,14 @@ void FrmMixedProfile::ShowResult() {
             grdMixed->setItem(y, c, item);
         }
     }
-    if (r.jumpRow)
-        grdMixed->scrollToItem(grdMixed->item(static_cast<int>(*r.jumpRow), 0),
-                               QAbstractItemView::PositionAtCenter);
+    // Once the rows are laid out, so that a window not yet shown scrolls too.
+    if (r.jumpRow) {
+        QTimer::singleShot(0, grdMixed, [grid = grdMixed, row = static_cast<int>(*r.jumpRow)] {
+            if (QTableWidgetItem* item = grid->item(row, 0)) {
+                grid->scrollToItem(item, QAbstractItemView::PositionAtCenter);
+            }
+        });
+    }
     for (QPushButton* b : {cmdLongSection, cmdCopy, cmdPrint, cmdPrintPreview}) b->setEnabled(true);
 }
 
