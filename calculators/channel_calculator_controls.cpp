@@ -49,6 +49,16 @@ void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* capt
     grid.addWidget(result, row, 1);
 }
 
+int AddResultRows(QGridLayout& grid, int firstRow, std::initializer_list<CaptionedResult> rows,
+                  QWidget* parent) {
+    int row = firstRow;
+    for (const CaptionedResult& r : rows) {
+        AddResultRow(grid, row++, r.caption, r.captionName, r.result, r.resultName, parent);
+        r.caption->setText(QString::fromStdString(r.text));
+    }
+    return row;
+}
+
 void ReserveCaptionWidth(QGridLayout& grid, const QWidget& captionOwner,
                          const std::vector<std::string>& captions) {
     const QFontMetrics metrics(captionOwner.font());
@@ -78,8 +88,9 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
     return row;
 }
 
-void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
-                              QGroupBox& results, QHBoxLayout* buttons, QGroupBox* moreResults) {
+void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType,
+                              QGroupBox& inputs, QGroupBox& results, QHBoxLayout* buttons,
+                              QGroupBox* moreResults) {
     auto* right = new QVBoxLayout;
     right->addWidget(&inputs);
     right->addWidget(&results);

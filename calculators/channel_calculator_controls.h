@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <array>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,20 @@ void AddFieldRow(QGridLayout& grid, int row, QLabel*& label, const char* labelNa
 void AddResultRow(QGridLayout& grid, int row, QLabel*& caption, const char* captionName, ResultLabel*& result,
                   const char* resultName, QWidget* parent);
 
+// One captioned result of a column of them (AddResultRows).
+struct CaptionedResult {
+    QLabel*& caption;
+    const char* captionName;
+    const std::string& text;
+    ResultLabel*& result;
+    const char* resultName;
+};
+
+// The results on rows `firstRow` on, each captioned with its text; returns
+// the row after the last.
+int AddResultRows(QGridLayout& grid, int firstRow, std::initializer_list<CaptionedResult> rows,
+                  QWidget* parent);
+
 // Keeps the caption column of a grid as wide as the widest of `captions`,
 // so that relabelling never resizes the window.
 void ReserveCaptionWidth(QGridLayout& grid, const QWidget& captionOwner,
@@ -53,8 +68,9 @@ QHBoxLayout* BuildComputeCloseRow(QWidget* parent, QPushButton*& compute, QPushB
 // across the top, the channel-type frame at the left, the inputs above the
 // results at the right and the buttons below; the window keeps the size its
 // contents ask for.
-void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType, QGroupBox& inputs,
-                              QGroupBox& results, QHBoxLayout* buttons, QGroupBox* moreResults = nullptr);
+void ArrangeChannelCalculator(QWidget& window, QLabel& introduction, QGroupBox& channelType,
+                              QGroupBox& inputs, QGroupBox& results, QHBoxLayout* buttons,
+                              QGroupBox* moreResults = nullptr);
 
 // The channel type of the checked option button; Trapezoidal when none is.
 ChannelType CheckedChannelType(const PerShape<QRadioButton*>& options);

@@ -13,8 +13,8 @@ FrmJump::FrmJump(PlatformServices& services, const CalculatorOpening& opening, Q
     txtQ->setText(QString::fromStdString(opening.inputs.flowrate));
     txtB->setText(QString::fromStdString(opening.inputs.widthOrDiameter));
     txtSides->setText(QString::fromStdString(opening.inputs.sideSlopeOrHeight));
-    RegisterResults({lblY2Output, lblFr1Output, lblFr2Output, lblV1Output, lblV2Output, lblELOutput, lblLOutput,
-                     lblTypeOutput});
+    RegisterResults({lblY2Output, lblFr1Output, lblFr2Output, lblV1Output, lblV2Output, lblELOutput,
+                     lblLOutput, lblTypeOutput});
     FinishLoading();
 }
 
@@ -52,28 +52,18 @@ void FrmJump::BuildControls() {
     Frame3 = new QGroupBox(this);
     Frame3->setObjectName("Frame3");
     auto* results = new QGridLayout(Frame3);
-    struct ResultRow {
-        QLabel*& caption;
-        const char* captionName;
-        const std::string& text;
-        ResultLabel*& result;
-        const char* resultName;
-    };
-    const ResultRow rows[] = {
-        {lblY2, "lblY2", captions.sequentDepth, lblY2Output, "lblY2Output"},
-        {lblFr1, "lblFr1", captions.upstreamFroude, lblFr1Output, "lblFr1Output"},
-        {lblFr2, "lblFr2", captions.downstreamFroude, lblFr2Output, "lblFr2Output"},
-        {lblV1, "lblV1", captions.upstreamVelocity, lblV1Output, "lblV1Output"},
-        {lblV2, "lblV2", captions.downstreamVelocity, lblV2Output, "lblV2Output"},
-        {lblEL, "lblEL", captions.energyLoss, lblELOutput, "lblELOutput"},
-        {lblL, "lblL", captions.jumpLength, lblLOutput, "lblLOutput"},
-        {lblType, "lblType", captions.jumpType, lblTypeOutput, "lblTypeOutput"},
-    };
-    int row = 0;
-    for (const ResultRow& r : rows) {
-        AddResultRow(*results, row++, r.caption, r.captionName, r.result, r.resultName, Frame3);
-        r.caption->setText(QString::fromStdString(r.text));
-    }
+    AddResultRows(*results, 0,
+                  {
+                      {lblY2, "lblY2", captions.sequentDepth, lblY2Output, "lblY2Output"},
+                      {lblFr1, "lblFr1", captions.upstreamFroude, lblFr1Output, "lblFr1Output"},
+                      {lblFr2, "lblFr2", captions.downstreamFroude, lblFr2Output, "lblFr2Output"},
+                      {lblV1, "lblV1", captions.upstreamVelocity, lblV1Output, "lblV1Output"},
+                      {lblV2, "lblV2", captions.downstreamVelocity, lblV2Output, "lblV2Output"},
+                      {lblEL, "lblEL", captions.energyLoss, lblELOutput, "lblELOutput"},
+                      {lblL, "lblL", captions.jumpLength, lblLOutput, "lblLOutput"},
+                      {lblType, "lblType", captions.jumpType, lblTypeOutput, "lblTypeOutput"},
+                  },
+                  Frame3);
 
     std::vector<std::string> fieldCaptions = {captions.flowrate, captions.upstreamDepth};
     for (const ChannelShape& row : kChannelShapes) {

@@ -14,11 +14,11 @@
 #include "documents/profile_input_messages.h"
 #include "documents/report/profile_report.h"
 #include "documents/report/table_text.h"
-#include "sections/channel_shapes.h"
 #include "engine/numeric_text.h"
 #include "engine/profile_fields.h"
 #include "engine/table_headings.h"
 #include "platform/error_messages.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -72,8 +72,8 @@ void FrmMixedProfile::BuildControls(const MixedProfileOpening& opening) {
     Label1->setObjectName("Label1");
     Label1->setWordWrap(true);
 
-    frmInputs =
-        new QGroupBox(QString::fromUtf8(ShapeOf(shape_).displayName.data(), int(ShapeOf(shape_).displayName.size())), this);
+    frmInputs = new QGroupBox(
+        QString::fromUtf8(ShapeOf(shape_).displayName.data(), int(ShapeOf(shape_).displayName.size())), this);
     frmInputs->setObjectName("frmInputs");
     auto* inputs = new QGridLayout(frmInputs);
     int row = 0;
@@ -102,27 +102,18 @@ void FrmMixedProfile::BuildControls(const MixedProfileOpening& opening) {
     frmResults = new QGroupBox(this);
     frmResults->setObjectName("frmResults");
     auto* results = new QGridLayout(frmResults);
-    struct ResultRow {
-        QLabel*& caption;
-        const char* captionName;
-        const std::string& text;
-        ResultLabel*& result;
-        const char* resultName;
-    };
-    const ResultRow rows[] = {
-        {lblNormal, "lblNormal", captions.normalDepth, lblNormalOutput, "lblNormalOutput"},
-        {lblCritical, "lblCritical", captions.criticalDepth, lblCriticalOutput, "lblCriticalOutput"},
-        {lblStation, "lblStation", captions.jumpStation, lblStationOutput, "lblStationOutput"},
-        {lblBefore, "lblBefore", captions.jumpUpstreamDepth, lblBeforeOutput, "lblBeforeOutput"},
-        {lblAfter, "lblAfter", captions.jumpDownstreamDepth, lblAfterOutput, "lblAfterOutput"},
-        {lblLoss, "lblLoss", captions.energyLoss, lblLossOutput, "lblLossOutput"},
-        {lblLength, "lblLength", captions.jumpLength, lblLengthOutput, "lblLengthOutput"},
-    };
-    int resultRow = 0;
-    for (const ResultRow& r : rows) {
-        AddResultRow(*results, resultRow++, r.caption, r.captionName, r.result, r.resultName, frmResults);
-        r.caption->setText(Q(r.text));
-    }
+    int resultRow = AddResultRows(
+        *results, 0,
+        {
+            {lblNormal, "lblNormal", captions.normalDepth, lblNormalOutput, "lblNormalOutput"},
+            {lblCritical, "lblCritical", captions.criticalDepth, lblCriticalOutput, "lblCriticalOutput"},
+            {lblStation, "lblStation", captions.jumpStation, lblStationOutput, "lblStationOutput"},
+            {lblBefore, "lblBefore", captions.jumpUpstreamDepth, lblBeforeOutput, "lblBeforeOutput"},
+            {lblAfter, "lblAfter", captions.jumpDownstreamDepth, lblAfterOutput, "lblAfterOutput"},
+            {lblLoss, "lblLoss", captions.energyLoss, lblLossOutput, "lblLossOutput"},
+            {lblLength, "lblLength", captions.jumpLength, lblLengthOutput, "lblLengthOutput"},
+        },
+        frmResults);
     lblNote = new QLabel(frmResults);
     lblNote->setObjectName("lblNote");
     lblNote->setWordWrap(true);
