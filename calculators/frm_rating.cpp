@@ -1,12 +1,11 @@
 #include "calculators/frm_rating.h"
 
-#include "sections/channel_shapes.h"
-
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
+#include "calculators/calculator_controls.h"
 #include "calculators/channel_calculator_controls.h"
 #include "calculators/formulas/calculator_captions.h"
 #include "calculators/frm_rating_curve.h"
@@ -16,6 +15,7 @@
 #include "documents/report/table_text.h"
 #include "engine/numeric_text.h"
 #include "platform/error_messages.h"
+#include "sections/channel_shapes.h"
 
 namespace rillo {
 
@@ -130,10 +130,7 @@ void FrmRating::BuildControls() {
     grdRating->setMinimumSize(1200, 360);
 
     auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
+        return AddCalculatorButton(*this, name, caption);
     };
     cmdCompute = button("cmdCompute", "Compute");
     cmdCopy = button("cmdCopy", "&Copy");
@@ -316,8 +313,8 @@ void FrmRating::Plot() {
         points.depth.push_back(ReadLeadingNumber(row[0]));
         points.velocity.push_back(ReadLeadingNumber(row[3]));
     }
-    FrmRatingCurve window(services_, points, units_, "Rating Curve, " + std::string(ShapeOf(rowsShape_).displayName),
-                          this);
+    FrmRatingCurve window(services_, points, units_,
+                          "Rating Curve, " + std::string(ShapeOf(rowsShape_).displayName), this);
     window.exec();
 }
 

@@ -3,6 +3,7 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "calculators/calculator_controls.h"
 #include "documents/chart_commands.h"
 #include "documents/plot_chart.h"
 #include "platform/center_on_screen.h"
@@ -33,10 +34,7 @@ FrmRatingCurve::FrmRatingCurve(PlatformServices& services, RatingCurvePoints poi
     connect(chkVelocity, &QCheckBox::toggled, this, [this] { Redraw(); });
 
     auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
+        return AddCalculatorButton(*this, name, caption);
     };
     cmdCopy = button("cmdCopy", "&Copy");
     cmdPrint = button("cmdPrint", "&Print");

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "calculators/calculator_controls.h"
 #include "documents/frm_long_section_setup.h"
 #include "documents/long_section_drawing.h"
 #include "documents/plot_printing.h"
@@ -58,10 +59,7 @@ FrmLongSection::FrmLongSection(PlatformServices& services, std::function<Profile
     picLongSection->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 
     auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
+        return AddCalculatorButton(*this, name, caption);
     };
     cmdCopy = button("cmdCopy", "&Copy");
     cmdPrint = button("cmdPrint", "&Print");

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <exception>
 
+#include "calculators/calculator_controls.h"
 #include "calculators/channel_calculator_controls.h"
 #include "documents/frm_long_section.h"
 #include "documents/print_profile_report.h"
@@ -137,10 +138,7 @@ void FrmMixedProfile::BuildControls(const MixedProfileOpening& opening) {
     grdMixed->horizontalHeader()->setStretchLastSection(true);
 
     auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
+        return AddCalculatorButton(*this, name, caption);
     };
     cmdCompute = button("cmdCompute", "C&ompute");
     cmdLongSection = button("cmdLongSection", "&Long Section");

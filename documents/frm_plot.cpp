@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "calculators/calculator_controls.h"
 #include "documents/chart_commands.h"
 #include "documents/frm_plot_setup.h"
 #include "documents/plot_chart.h"
@@ -47,10 +48,7 @@ void FrmPlot::BuildControls() {
     grfPlot->viewport()->installEventFilter(this);
 
     auto button = [this](const char* name, const char* caption) {
-        auto* b = new QPushButton(caption, this);
-        b->setObjectName(name);
-        b->setAutoDefault(false);
-        return b;
+        return AddCalculatorButton(*this, name, caption);
     };
     cmdCopy = button("cmdCopy", "&Copy");
     cmdPrint = button("cmdPrint", "&Print");
@@ -66,7 +64,8 @@ void FrmPlot::BuildControls() {
     connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* b : {cmdCopy, cmdPrint, cmdPrintPreview, cmdCustomize, cmdExport}) buttons->addWidget(b);
+    for (QPushButton* b : {cmdCopy, cmdPrint, cmdPrintPreview, cmdCustomize, cmdExport})
+        buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(cmdClose);
     auto* layout = new QVBoxLayout(this);
