@@ -55,7 +55,7 @@ struct Profile {
 
     // The summary lines alone, without copying the table to print it.
     std::string PrintedSummary() const {
-        const ProfileResult summaryOnly{result.summary, result.controlDepthText, {}, {}};
+        const ProfileResult summaryOnly{result.summary, result.controlDepthText, {}, {}, result.earlyEndNote};
         std::ostringstream out;
         cli::PrintReport(cli::ReportOf(options, summaryOnly), cli::OutputFormat::Tsv, out);
         return out.str();
