@@ -21,6 +21,7 @@
 #include "shell/unit_commands.h"
 #include "tests/support/key_input.h"
 #include "tests/support/main_window_harness.h"
+#include "tests/support/modal_window.h"
 #include "tests/support/sample_profiles.h"
 
 namespace rillo {
@@ -29,32 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using testing::RecordingPicturePrinter;
 
-// Runs `act` on the modal window of type T that `open` shows; `act` must
-// close it. A window that does not appear, or is left open, fails the test
-// and is closed so that the run goes on.
-template <typename T>
-void WhileModal(const std::function<void()>& open, const std::function<void(T&)>& act) {
-    bool ran = false;
-    QTimer timer;
-    timer.setSingleShot(true);
-    QObject::connect(&timer, &QTimer::timeout, [&] {
-        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-        if (!window) {
-            ADD_FAILURE() << "the window is not shown modally";
-            if (QWidget* other = QApplication::activeModalWidget()) other->close();
-            return;
-        }
-        ran = true;
-        act(*window);
-        if (window->isVisible()) {
-            ADD_FAILURE() << "the window was left open";
-            window->reject();
-        }
-    });
-    timer.start(0);
-    open();
-    EXPECT_TRUE(ran);
-}
+using testing::WhileModal;
 
 // Fails the test when a modal window opens while it lives, and closes it.
 class NoWindowMayOpen {

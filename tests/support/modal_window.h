@@ -9,11 +9,14 @@
 namespace rillo::testing {
 
 // Runs `act` on the modal window of type T that `open` shows; a window that
-// does not appear or is left open fails the test and is closed.
+// does not appear or is left open fails the test and is closed. The timer
+// dies with the call, so a window that never opens leaves no late callback.
 template <typename T>
 void WhileModal(const std::function<void()>& open, const std::function<void(T&)>& act) {
     bool ran = false;
-    QTimer::singleShot(0, [&] {
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [&] {
         auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
         if (!window) {
             ADD_FAILURE() << "the window is not shown modally";
@@ -27,6 +30,7 @@ void WhileModal(const std::function<void()>& open, const std::function<void(T&)>
             window->reject();
         }
     });
+    timer.start(0);
     open();
     EXPECT_TRUE(ran);
 }
