@@ -8,16 +8,14 @@ set -eu
 bench=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
-for pair in BM_TrapezoidProfile:trapzoid BM_CircularProfile:circular BM_ElongatedProfile:elngated; do
-    name=${pair%%:*}
-    ns=${pair#*:}
+for name in BM_TrapezoidProfile BM_CircularProfile BM_ElongatedProfile; do
     valgrind --tool=callgrind --callgrind-out-file="$dir/out" "$bench" --benchmark_filter="^$name\$" \
         --benchmark_min_time=0.05 > "$dir/log" 2>&1
     callgrind_annotate --inclusive=yes --tree=caller "$dir/out" > "$dir/tree" 2> /dev/null
-    # "N  *  ...BM_Name(...)": the loop's inclusive count; "< ...BM_Name(...) (Kx)" above the
-    # profile function's own line: how many profiles it ran.
+    # "N  *  ...BM_Name(...)": the loop's inclusive count; "< ...ComputeProfileFor(...) (Kx)"
+    # above the profile function's own line: how many profiles it ran.
     total=$(grep "\*  .*::$name(" "$dir/tree" | head -1 | awk '{gsub(",", "", $1); print $1}')
-    calls=$(grep -A1 "< .*::$name(.*x)" "$dir/tree" | grep -B1 "\*  .*rillo::$ns::ComputeProfile(" |
+    calls=$(grep -A1 "< .*rillo::ComputeProfileFor(.*x)" "$dir/tree" | grep -B1 "\*  .*rillo::ComputeProfile(" |
         sed -n 's/.*(\([0-9,]*\)x).*/\1/p' | head -1 | tr -d ,)
     echo "$name $((total / calls)) instructions per profile ($calls profiles)"
 done

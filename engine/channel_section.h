@@ -7,6 +7,25 @@
 
 namespace rillo {
 
+// ln(K Q^2), where it is a finite number: K positive and finite, Q finite and
+// not zero. Nothing elsewhere.
+std::optional<double> LnFlowTerm(float q, float uniformFlowFactor);
+
+// The flow of a profile computation, as every step of its integration uses it.
+struct ProfileFlow {
+    float q = 0.0f;
+    float g = 0.0f;
+    // K = (n / k)^2 / S0.
+    float uniformFlowFactor = 0.0f;
+    float s0 = 0.0f;
+    // LnFlowTerm(q, uniformFlowFactor), worked out once.
+    std::optional<double> lnFlowTerm;
+
+    ProfileFlow() = default;
+    ProfileFlow(float q, float g, float uniformFlowFactor, float s0)
+        : q(q), g(g), uniformFlowFactor(uniformFlowFactor), s0(s0), lnFlowTerm(LnFlowTerm(q, uniformFlowFactor)) {}
+};
+
 // The operations every channel shape offers. y is the flow depth from the
 // invert; the shape's own dimensions are held by the object. Each shape
 // supplies its geometry; the hydraulic quantities built on it are the common
@@ -28,23 +47,26 @@ public:
     // the water surface.
     virtual double Momentum(float y, float q, float g) const = 0;
 
+    // The hydraulic operations, the same formulas for every shape: written
+    // once in SectionFormulas (engine/section_formulas.h), from which each
+    // shape derives.
     // y + Q^2 / (2 g A^2)
-    float SpecificEnergy(float y, float q, float g) const;
+    virtual float SpecificEnergy(float y, float q, float g) const = 0;
     // Q^2 T / (g A^3): the square of the Froude number; critical flow is 1.
-    double FroudeNumber(float y, float q, float g) const;
+    virtual double FroudeNumber(float y, float q, float g) const = 0;
     // 1 - Q^2 T / (g A^3)
-    float CriticalFlowResidual(float y, float q, float g) const;
+    virtual float CriticalFlowResidual(float y, float q, float g) const = 0;
     // 1 - K Q^2 P^1.333 / A^3.333, that is 1 - Sf/S0 with K = (n/k)^2 / S0.
-    float NormalFlowResidual(float y, float q, float uniformFlowFactor) const;
+    virtual float NormalFlowResidual(float y, float q, float uniformFlowFactor) const = 0;
     // dx/dy of gradually varied flow: CriticalFlowResidual / (S0 NormalFlowResidual).
-    float ProfileIntegrand(float y, float q, float g, float uniformFlowFactor, float s0) const;
+    virtual float ProfileIntegrand(float y, const ProfileFlow& flow) const = 0;
 
     // Bisection on CriticalFlowResidual over [0, SearchCeiling()]: at most 50
     // halvings, stopping early on an exact zero.
-    float CriticalDepth(float q, float g) const;
+    virtual float CriticalDepth(float q, float g) const = 0;
     // Bisection on NormalFlowResidual over [0, SearchCeiling()]: 50 halvings
     // at most, stopping by the shape's NormalDepthStop().
-    float NormalDepth(float q, float uniformFlowFactor) const;
+    virtual float NormalDepth(float q, float uniformFlowFactor) const = 0;
 
     // Top of the depth searches' bracket.
     virtual float SearchCeiling() const = 0;

@@ -42,30 +42,30 @@ class ProfileRun {
 public:
     ProfileRun(const ChannelSection& section, const ProfileRunInputs& in, const FloatGuard& guard,
                ProfileResult& out)
-        : section_(section), in_(in), guard_(guard), out_(out) {}
+        : section_(section), crown_(section.CrownDepth()), in_(in), guard_(guard), out_(out) {}
 
     void Run();
 
 private:
     // The depth limited to the crown of a closed conduit.
-    float LimitToCrown(float y) const {
-        std::optional<float> crown = section_.CrownDepth();
-        return crown && y > *crown ? *crown : y;
-    }
+    float LimitToCrown(float y) const { return crown_ && y > *crown_ ? *crown_ : y; }
 
     float Integrand(float y) const {
-        return ToSingle(section_.ProfileIntegrand(y, q_, g_, k_, s0_));
+        return ToSingle(section_.ProfileIntegrand(y, flow_));
     }
 
     // AppendProfileRow with this run's flow.
     void WriteRow(const std::string& stationText, float y);
 
     const ChannelSection& section_;
+    // The section's crown, asked once: every step limits its depths to it.
+    const std::optional<float> crown_;
     const ProfileRunInputs& in_;
     // Checked after every step, for faults that a finite value hides.
     const FloatGuard& guard_;
     ProfileResult& out_;
     float q_ = 0.0f, g_ = 0.0f, k_ = 0.0f, s0_ = 0.0f;
+    ProfileFlow flow_;
 };
 
 }  // namespace
@@ -169,6 +169,7 @@ void ProfileRun::Run() {
     g_ = units.g;
     s0_ = in_.bottomSlope;
     k_ = UniformFlowFactor(in_.manningN, units.k, s0_);
+    flow_ = ProfileFlow(q_, g_, k_, s0_);
 
     const float yc = section_.CriticalDepth(q_, g_);
     guard_.Check();

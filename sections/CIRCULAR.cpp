@@ -1,7 +1,6 @@
 #include "sections/CIRCULAR.h"
 
 #include <bit>
-#include <cfenv>
 #include <cmath>
 #include <cstdint>
 
@@ -17,14 +16,30 @@ constexpr double kPi = 3.141593;
 
 }  // namespace
 
-float CentralHalfAngle(float y, float r) {
-    if (y == 2.0f * r) return 3.1416f;
-    if (y == 0.0f) return 1.5708f;
+namespace {
+
+struct HalfAngle {
+    float theta;
+    // Whether working it out divided by zero: at a depth so near the invert
+    // or the crown that 1 - x^2 rounds to zero. That is the one fault it can
+    // raise and still give an angle; any other (a square root of a negative
+    // number) ends in a ComputationError.
+    bool dividedByZero;
+};
+
+HalfAngle WorkOutHalfAngle(float y, float r) {
+    if (y == 2.0f * r) return {3.1416f, false};
+    if (y == 0.0f) return {1.5708f, false};
     // x in double so that a depth a hair off the invert or the crown keeps
     // 1 - x^2 positive instead of rounding it to zero.
     const double x = 1.0 - double(y) / r;
-    return ToSingle(std::atan(-x / std::sqrt(1.0 - x * x)) + kQuarterTurn);
+    const double root = std::sqrt(1.0 - x * x);
+    return {ToSingle(std::atan(-x / root) + kQuarterTurn), root == 0.0};
 }
+
+}  // namespace
+
+float CentralHalfAngle(float y, float r) { return WorkOutHalfAngle(y, r).theta; }
 
 double CircularSegmentMoment(float r, float theta, float a) {
     return CircularSegmentMoment(r, std::sin(double(theta)), std::cos(double(theta)), a);
@@ -40,12 +55,13 @@ const CircularSection::Angle& CircularSection::AngleAt(float y) const {
     // By bit pattern, so that -0 and 0 stay apart.
     if (!angleKnown_ || std::bit_cast<std::uint32_t>(y) != std::bit_cast<std::uint32_t>(angleDepth_)) {
         angleKnown_ = false;
-        const float theta = CentralHalfAngle(y, r_);
-        angle_ = {theta, std::sin(double(theta)), std::cos(double(theta))};
+        const HalfAngle half = WorkOutHalfAngle(y, r_);
+        angle_ = {half.theta, std::sin(double(half.theta)), std::cos(double(half.theta))};
         angleDepth_ = y;
-        // An angle is kept only while no fault is flagged, so that asking
-        // again raises the same flags as working it out again would: none.
-        angleKnown_ = std::fetestexcept(FE_DIVBYZERO | FE_OVERFLOW | FE_INVALID) == 0;
+        // An angle is kept only when working it out raised no fault, so that
+        // asking again raises the same flags as working it out again would:
+        // none. Testing the flags themselves would cost more than the rest.
+        angleKnown_ = !half.dividedByZero;
     }
     return angle_;
 }
@@ -76,5 +92,7 @@ double CircularSection::Momentum(float y, float q, float g) const {
     const float a = FlowArea(y);
     return CircularSegmentMoment(r_, angle.sin, angle.cos, a) + double(q) * q / (double(g) * a);
 }
+
+template class SectionFormulas<CircularSection>;
 
 }  // namespace rillo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/channel_section.h"
+#include "engine/section_formulas.h"
 
 namespace rillo {
 
@@ -14,7 +14,7 @@ float CentralHalfAngle(float y, float r);
 
 // A closed circular conduit of radius r flowing partly full. Depth searches
 // run on [0, D], D = 2r; the profile's depths are limited to the crown D.
-class CircularSection final : public ChannelSection {
+class CircularSection final : public SectionFormulas<CircularSection> {
    public:
     explicit CircularSection(float radius) : r_(radius) {}
 
@@ -63,5 +63,8 @@ class CircularSection final : public ChannelSection {
 double CircularSegmentMoment(float r, float theta, float a);
 // The same, given sin(theta) and cos(theta).
 double CircularSegmentMoment(float r, double sinTheta, double cosTheta, float a);
+
+// Instantiated beside the geometry, in the shape's own file.
+extern template class SectionFormulas<CircularSection>;
 
 }  // namespace rillo

@@ -71,4 +71,6 @@ double ElongatedSection::Momentum(float y, float q, float g) const {
     return straight + lowerHalf + upperHalf + double(q) * q / (double(g) * a);
 }
 
+template class SectionFormulas<ElongatedSection>;
+
 }  // namespace rillo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/channel_section.h"
+#include "engine/section_formulas.h"
 #include "sections/CIRCULAR.h"
 #include "sections/USHAPED.h"
 
@@ -13,7 +13,7 @@ namespace rillo {
 // crown at 2r + h. With h = 0 it is the circular section. Depth searches run
 // on [0, D + h]; the profile's depths are limited to the crown D + h.
 // A negative side height is invalid geometry.
-class ElongatedSection final : public ChannelSection {
+class ElongatedSection final : public SectionFormulas<ElongatedSection> {
    public:
     ElongatedSection(float radius, float sideHeight)
         : r_(radius), h_(sideHeight), circle_(radius), uShape_(radius) {}
@@ -53,5 +53,8 @@ class ElongatedSection final : public ChannelSection {
     CircularSection circle_;
     UShapedSection uShape_;
 };
+
+// Instantiated beside the geometry, in the shape's own file.
+extern template class SectionFormulas<ElongatedSection>;
 
 }  // namespace rillo

@@ -27,4 +27,6 @@ double TrapezoidalSection::Momentum(float y, float q, float g) const {
     return ToSingle(double(q) * q / (double(g) * FlowArea(y)) + moment);
 }
 
+template class SectionFormulas<TrapezoidalSection>;
+
 }  // namespace rillo

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "engine/channel_section.h"
+#include "engine/section_formulas.h"
 
 namespace rillo {
 
 // A trapezoidal channel: horizontal bottom of width b, both sides rising with
 // side slope z (z horizontal per 1 vertical). b = 0 is a triangle, z = 0 a
 // rectangle. Depth searches run on [0, 100] in the length unit.
-class TrapezoidalSection final : public ChannelSection {
+class TrapezoidalSection final : public SectionFormulas<TrapezoidalSection> {
 public:
     TrapezoidalSection(float bottomWidth, float sideSlope);
 
@@ -29,5 +29,8 @@ private:
     // The length of a side per unit of depth, sqrt(1 + z^2), worked out once.
     double sideLength_;
 };
+
+// Instantiated beside the geometry, in the shape's own file.
+extern template class SectionFormulas<TrapezoidalSection>;
 
 }  // namespace rillo

@@ -54,4 +54,6 @@ double UShapedSection::Momentum(float y, float q, float g) const {
     return moment + double(q) * q / (double(g) * a);
 }
 
+template class SectionFormulas<UShapedSection>;
+
 }  // namespace rillo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/channel_section.h"
+#include "engine/section_formulas.h"
 #include "sections/CIRCULAR.h"
 
 namespace rillo {
@@ -9,7 +9,7 @@ namespace rillo {
 // are vertical walls of unlimited height, 2r apart. Below the springline
 // (y = r) it is the lower half of a circular section. Depth searches run on
 // [0, 100] in the length unit whatever the width; depths are not limited.
-class UShapedSection final : public ChannelSection {
+class UShapedSection final : public SectionFormulas<UShapedSection> {
    public:
     explicit UShapedSection(float radius) : r_(radius), circle_(radius) {}
 
@@ -33,5 +33,8 @@ class UShapedSection final : public ChannelSection {
     float r_;
     CircularSection circle_;
 };
+
+// Instantiated beside the geometry, in the shape's own file.
+extern template class SectionFormulas<UShapedSection>;
 
 }  // namespace rillo

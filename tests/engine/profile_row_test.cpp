@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "engine/channel_section.h"
+#include "engine/section_formulas.h"
 #include "engine/profile_computation.h"
 
 namespace rillo {
 namespace {
 
 // A section of fixed values, so that a row can be made to fail where wanted.
-class FixedSection final : public ChannelSection {
+class FixedSection final : public SectionFormulas<FixedSection> {
    public:
     FixedSection(float area, double topWidth) : area_(area), topWidth_(topWidth) {}
     float FlowArea(float) const override { return area_; }

@@ -90,7 +90,7 @@ TEST_P(CurvedSectionAtDepth, OperationsAtTheInvertTheCrownAndBeyond) {
     ExpectOperation("froude", c.froude, y, [&] { return s->FroudeNumber(y, q, kG); });
     ExpectOperation("critical residual", c.critical, y, [&] { return s->CriticalFlowResidual(y, q, kG); });
     ExpectOperation("normal residual", c.normal, y, [&] { return s->NormalFlowResidual(y, q, k); });
-    ExpectOperation("integrand", c.integrand, y, [&] { return s->ProfileIntegrand(y, q, kG, k, 0.001f); });
+    ExpectOperation("integrand", c.integrand, y, [&] { return s->ProfileIntegrand(y, ProfileFlow(q, kG, k, 0.001f)); });
 }
 
 constexpr ChannelType kPipe = ChannelType::Circular;
