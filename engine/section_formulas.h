@@ -11,34 +11,10 @@
 
 namespace rillo {
 
-// The hydraulic operations of ChannelSection, written once over a shape's own
-// geometry. Shape is the final class deriving from this one: its geometry is
-// called directly, and inlined where the shape instantiates this template
-// beside its geometry, so that each operation costs one virtual call instead
-// of one per geometric quantity (a depth search makes some thirty).
-template <class Shape>
-class SectionFormulas : public ChannelSection {
-public:
-    float SpecificEnergy(float y, float q, float g) const final;
-    double FroudeNumber(float y, float q, float g) const final;
-    float CriticalFlowResidual(float y, float q, float g) const final;
-    float NormalFlowResidual(float y, float q, float uniformFlowFactor) const final;
-    float ProfileIntegrand(float y, const ProfileFlow& flow) const final;
-    float CriticalDepth(float q, float g) const final;
-    float NormalDepth(float q, float uniformFlowFactor) const final;
-
-private:
-    const Shape& Self() const { return static_cast<const Shape&>(*this); }
-    // Q^2 / (g A^3) times the top width, in double precision.
-    double CriticalRatio(float y, float q, float g) const;
-    // The sign of NormalFlowResidual, as +1 or -1, where the logarithm of its
-    // term settles it; the residual itself where it does not.
-    float NormalResidualSign(float y, float q, float uniformFlowFactor, std::optional<double> lnFlowTerm) const;
-    // NormalFlowResidual from the exponential of that logarithm where the
-    // rounding to single precision is certain; from the powers elsewhere.
-    float NormalResidualFromLogarithm(float y, float q, float uniformFlowFactor,
-                                      std::optional<double> lnFlowTerm) const;
-};
+// Q^2 / (g A^3) times the top width, in double precision.
+inline double CriticalRatioOf(double a, double t, float q, float g) {
+    return double(q) * q * t / (double(g) * a * a * a);
+}
 
 // 1 - K Q^2 P^1.333 / A^3.333 from the area and the perimeter; a fractional
 // power of a negative number is invalid.
@@ -47,54 +23,8 @@ inline float NormalResidualOf(double a, double p, float q, float uniformFlowFact
     return ToSingle(1.0 - double(uniformFlowFactor) * q * q * shape);
 }
 
-template <class Shape>
-double SectionFormulas<Shape>::CriticalRatio(float y, float q, float g) const {
-    double a = Self().FlowArea(y);
-    double t = Self().TopWidth(y);
-    return double(q) * q * t / (double(g) * a * a * a);
-}
-
-template <class Shape>
-float SectionFormulas<Shape>::SpecificEnergy(float y, float q, float g) const {
-    double a = Self().FlowArea(y);
-    return ToSingle(double(y) + double(q) * q / (2.0 * g * a * a));
-}
-
-template <class Shape>
-double SectionFormulas<Shape>::FroudeNumber(float y, float q, float g) const {
-    return CriticalRatio(y, q, g);
-}
-
-template <class Shape>
-float SectionFormulas<Shape>::CriticalFlowResidual(float y, float q, float g) const {
-    return ToSingle(1.0 - CriticalRatio(y, q, g));
-}
-
-template <class Shape>
-float SectionFormulas<Shape>::NormalFlowResidual(float y, float q, float uniformFlowFactor) const {
-    const double a = Self().FlowArea(y);
-    return NormalResidualOf(a, Self().WettedPerimeter(y), q, uniformFlowFactor);
-}
-
-template <class Shape>
-float SectionFormulas<Shape>::ProfileIntegrand(float y, const ProfileFlow& flow) const {
-    float critical = CriticalFlowResidual(y, flow.q, flow.g);
-    float normal = NormalResidualFromLogarithm(y, flow.q, flow.uniformFlowFactor, flow.lnFlowTerm);
-    return ToSingle(double(critical) / (double(flow.s0) * normal));
-}
-
-template <class Shape>
-float SectionFormulas<Shape>::CriticalDepth(float q, float g) const {
-    // Stops on an exact zero, as the calculators' searches do.
-    return BisectDepth(0.0f, Self().SearchCeiling(), 50, BisectionStop::OnExactZero,
-                       [&](float y) { return CriticalFlowResidual(y, q, g); })
-        .depth;
-}
-
-// ln(K Q^2 P^1.333 / A^3.333) with a bound on its error, where the area and
-// the perimeter are positive single-precision numbers and ln(K Q^2) is known:
-// there the powers raise no fault. Two logarithms cost well under the two
-// powers.
+// ln(K Q^2 P^1.333 / A^3.333) with a bound on its error. Two logarithms cost
+// well under the two powers.
 struct NormalTermLogarithm {
     double value;
     // Bounds the rounding errors of the logarithms and of the sums, 1e-16 of
@@ -104,6 +34,9 @@ struct NormalTermLogarithm {
     double error;
 };
 
+// The logarithm where the area and the perimeter are positive
+// single-precision numbers and ln(K Q^2) is known (there the powers raise no
+// fault); nothing elsewhere.
 inline std::optional<NormalTermLogarithm> NormalTermLogarithmOf(double a, double p,
                                                                 std::optional<double> lnFlowTerm) {
     constexpr double kLargest = std::numeric_limits<float>::max();
@@ -118,6 +51,10 @@ inline std::optional<NormalTermLogarithm> NormalTermLogarithmOf(double a, double
     return NormalTermLogarithm{*lnFlowTerm + perimeterTerm - areaTerm, 2e-15 * magnitude + 1e-14};
 }
 
+// Below this logarithm of the term (ln of the largest float is 88.72) the
+// residual stays within the single range, and its exponential is finite.
+inline constexpr double kNormalTermLogCeiling = 88.0;
+
 // The float that every double within `off` of `value` rounds to, or nothing
 // where two floats share them (-0 and 0 count as two). Rounding is
 // monotonic, so the two ends of the interval decide it.
@@ -128,28 +65,10 @@ inline std::optional<float> CertainRounding(double value, double off) {
     return std::nullopt;
 }
 
-// Below this logarithm of the term (ln of the largest float is 88.72) the
-// residual stays within the single range, and its exponential is finite.
-inline constexpr double kNormalTermLogCeiling = 88.0;
-
-template <class Shape>
-float SectionFormulas<Shape>::NormalResidualSign(float y, float q, float uniformFlowFactor,
-                                                 std::optional<double> lnFlowTerm) const {
-    const double a = Self().FlowArea(y);
-    const double p = Self().WettedPerimeter(y);
-    // The term is below 1 (a positive residual) or above it.
-    if (const auto ln = NormalTermLogarithmOf(a, p, lnFlowTerm)) {
-        if (ln->value < -ln->error) return 1.0f;
-        if (ln->value > ln->error && ln->value < kNormalTermLogCeiling) return -1.0f;
-    }
-    return NormalResidualOf(a, p, q, uniformFlowFactor);
-}
-
-template <class Shape>
-float SectionFormulas<Shape>::NormalResidualFromLogarithm(float y, float q, float uniformFlowFactor,
-                                                          std::optional<double> lnFlowTerm) const {
-    const double a = Self().FlowArea(y);
-    const double p = Self().WettedPerimeter(y);
+// NormalResidualOf by the exponential of the logarithm of its term where the
+// rounding to single precision is certain, by the powers elsewhere.
+inline float NormalResidualFromLogarithm(double a, double p, float q, float uniformFlowFactor,
+                                         std::optional<double> lnFlowTerm) {
     if (const auto ln = NormalTermLogarithmOf(a, p, lnFlowTerm); ln && ln->value < kNormalTermLogCeiling) {
         const double term = std::exp(ln->value);
         const double residual = 1.0 - term;
@@ -161,13 +80,70 @@ float SectionFormulas<Shape>::NormalResidualFromLogarithm(float y, float q, floa
     return NormalResidualOf(a, p, q, uniformFlowFactor);
 }
 
-template <class Shape>
-float SectionFormulas<Shape>::NormalDepth(float q, float uniformFlowFactor) const {
-    // The search needs only the residual's sign.
-    const std::optional<double> lnFlowTerm = LnFlowTerm(q, uniformFlowFactor);
-    return BisectDepth(0.0f, Self().SearchCeiling(), 50, Self().NormalDepthStop(),
-                       [&](float y) { return NormalResidualSign(y, q, uniformFlowFactor, lnFlowTerm); })
-        .depth;
+// The sign of NormalResidualOf, as +1 or -1, where the logarithm of its term
+// settles it; the residual itself where it does not.
+inline float NormalResidualSign(double a, double p, float q, float uniformFlowFactor,
+                                std::optional<double> lnFlowTerm) {
+    // The term is below 1 (a positive residual) or above it.
+    if (const auto ln = NormalTermLogarithmOf(a, p, lnFlowTerm)) {
+        if (ln->value < -ln->error) return 1.0f;
+        if (ln->value > ln->error && ln->value < kNormalTermLogCeiling) return -1.0f;
+    }
+    return NormalResidualOf(a, p, q, uniformFlowFactor);
 }
+
+// The hydraulic operations of ChannelSection, written once over a shape's own
+// geometry. Shape is the final class deriving from this one: its geometry is
+// called directly, and inlined where the shape instantiates this template
+// beside its geometry, so that each operation costs one virtual call instead
+// of one per geometric quantity (a depth search makes some thirty). The
+// area is worked out before the other quantities, as every operation needs
+// it.
+template <class Shape>
+class SectionFormulas : public ChannelSection {
+public:
+    float SpecificEnergy(float y, float q, float g) const final {
+        const double a = Self().FlowArea(y);
+        return ToSingle(double(y) + double(q) * q / (2.0 * g * a * a));
+    }
+    double FroudeNumber(float y, float q, float g) const final { return CriticalRatio(y, q, g); }
+    float CriticalFlowResidual(float y, float q, float g) const final {
+        return ToSingle(1.0 - CriticalRatio(y, q, g));
+    }
+    float NormalFlowResidual(float y, float q, float uniformFlowFactor) const final {
+        const double a = Self().FlowArea(y);
+        return NormalResidualOf(a, Self().WettedPerimeter(y), q, uniformFlowFactor);
+    }
+    float ProfileIntegrand(float y, const ProfileFlow& flow) const final {
+        // One area for both residuals: working it out again gives the same.
+        const double a = Self().FlowArea(y);
+        const float critical = ToSingle(1.0 - CriticalRatioOf(a, Self().TopWidth(y), flow.q, flow.g));
+        const float normal = NormalResidualFromLogarithm(a, Self().WettedPerimeter(y), flow.q,
+                                                         flow.uniformFlowFactor, flow.lnFlowTerm);
+        return ToSingle(double(critical) / (double(flow.s0) * normal));
+    }
+    float CriticalDepth(float q, float g) const final {
+        // Stops on an exact zero, as the calculators' searches do.
+        return BisectDepth(0.0f, Self().SearchCeiling(), 50, BisectionStop::OnExactZero,
+                           [&](float y) { return CriticalFlowResidual(y, q, g); })
+            .depth;
+    }
+    float NormalDepth(float q, float uniformFlowFactor) const final {
+        // The search needs only the residual's sign.
+        const std::optional<double> lnFlowTerm = LnFlowTerm(q, uniformFlowFactor);
+        return BisectDepth(0.0f, Self().SearchCeiling(), 50, Self().NormalDepthStop(), [&](float y) {
+                   const double a = Self().FlowArea(y);
+                   return NormalResidualSign(a, Self().WettedPerimeter(y), q, uniformFlowFactor, lnFlowTerm);
+               })
+            .depth;
+    }
+
+private:
+    const Shape& Self() const { return static_cast<const Shape&>(*this); }
+    double CriticalRatio(float y, float q, float g) const {
+        const double a = Self().FlowArea(y);
+        return CriticalRatioOf(a, Self().TopWidth(y), q, g);
+    }
+};
 
 }  // namespace rillo
