@@ -61,7 +61,8 @@ private:
     // The section's crown, asked once: every step limits its depths to it.
     const std::optional<float> crown_;
     const ProfileRunInputs& in_;
-    // Checked after every step, for faults that a finite value hides.
+    // Checked before each row is written and after each depth search, for
+    // faults that a finite value hides.
     const FloatGuard& guard_;
     ProfileResult& out_;
     float q_ = 0.0f, g_ = 0.0f, k_ = 0.0f, s0_ = 0.0f;
@@ -147,7 +148,9 @@ void AppendProfileRow(const ChannelSection& section, float q, float g, const Flo
             row.cells[static_cast<std::size_t>(column)] = texts.Cell(column);
         }
     }
-    guard.Check();
+    // No check after the cells: they work out again only the area and the
+    // top width of the row set, whose flags the check above has seen, and a
+    // flag-reading check stalls the pipeline.
 }
 
 namespace {
@@ -244,8 +247,9 @@ void ProfileRun::Run() {
         const double fm = Integrand(ym);
         const double f2 = Integrand(y2);
         carried = f2;
+        // A fault flagged in the step ends the run at the check of the row
+        // it leads to, before that row is written.
         const float dx = ToSingle(std::fabs((f1 + 4.0 * fm + f2) * dy / 3.0));
-        guard_.Check();
         x = ToSingle(double(x) + double(d) * dx);
 
         const bool passedEnd = (d > 0.0f && x > xEnd) || (d < 0.0f && x < xStart);

@@ -33,8 +33,9 @@ ProfileResult ComputeProfile(const ChannelSection& section, const ProfileRunInpu
 // Computes the row set of depth y (specific energy, area, velocity, top
 // width, momentum, Froude number, velocity head, hydraulic radius, wetted
 // perimeter) and appends its row to `table`, cell by cell: a fault in the row
-// set appends nothing, one while the cells are written leaves the row cut
-// short. Faults reach the caller through `guard` (ComputationError).
+// set, or one flagged before it, appends nothing (it throws the guard's
+// ComputationError); one thrown while the cells are written leaves the row
+// cut short.
 void AppendProfileRow(const ChannelSection& section, float q, float g, const FloatGuard& guard,
                       const std::string& stationText, float y, ProfileTable& table);
 

@@ -92,6 +92,38 @@ inline float NormalResidualSign(double a, double p, float q, float uniformFlowFa
     return NormalResidualOf(a, p, q, uniformFlowFactor);
 }
 
+// A shape's geometry at a depth, worked out the quick way, with bounds on
+// how far each value may lie from the exact operation's (relative errors,
+// each below 1e-2). The depth searches decide a sign from it where the
+// bounds leave no doubt; the exact operations at that depth would raise no
+// fault and throw nothing.
+struct GeometryEstimate {
+    double area, topWidth, perimeter;
+    double areaError, topWidthError, perimeterError;
+};
+
+// The sign of CriticalFlowResidual where the estimate settles it.
+inline std::optional<float> CriticalResidualSign(const GeometryEstimate& e, float q, float g) {
+    if (!std::isgreater(g, 0.0f) || !std::isfinite(q)) return std::nullopt;
+    const double ratio = CriticalRatioOf(e.area, e.topWidth, q, g);
+    const double error = e.topWidthError + 3.1 * e.areaError + 1e-12;
+    if (ratio * (1.0 + error) < 1.0) return 1.0f;
+    // Beyond 1e38 the residual could leave the single range.
+    if (ratio * (1.0 - error) > 1.0 && ratio * (1.0 + error) < 1e38) return -1.0f;
+    return std::nullopt;
+}
+
+// The sign of the normal residual where the estimate settles it.
+inline std::optional<float> NormalResidualSign(const GeometryEstimate& e, std::optional<double> lnFlowTerm) {
+    auto ln = NormalTermLogarithmOf(e.area, e.perimeter, lnFlowTerm);
+    if (!ln) return std::nullopt;
+    // ln(1 + d) lies within 1.01 d of 0 for |d| < 1e-2.
+    ln->error += 1.01 * (kPerimeterExponent * e.perimeterError + kAreaExponent * e.areaError);
+    if (ln->value < -ln->error) return 1.0f;
+    if (ln->value > ln->error && ln->value < kNormalTermLogCeiling) return -1.0f;
+    return std::nullopt;
+}
+
 // The hydraulic operations of ChannelSection, written once over a shape's own
 // geometry. Shape is the final class deriving from this one: its geometry is
 // called directly, and inlined where the shape instantiates this template
@@ -122,16 +154,25 @@ public:
                                                          flow.uniformFlowFactor, flow.lnFlowTerm);
         return ToSingle(double(critical) / (double(flow.s0) * normal));
     }
+    // The searches need only the residual's sign (and whether it is zero),
+    // which a shape's estimate of its geometry, where it has one, often
+    // settles for less than the exact geometry costs.
     float CriticalDepth(float q, float g) const final {
         // Stops on an exact zero, as the calculators' searches do.
-        return BisectDepth(0.0f, Self().SearchCeiling(), 50, BisectionStop::OnExactZero,
-                           [&](float y) { return CriticalFlowResidual(y, q, g); })
+        return BisectDepth(0.0f, Self().SearchCeiling(), 50, BisectionStop::OnExactZero, [&](float y) {
+                   if (const auto e = Estimate(y)) {
+                       if (const auto sign = CriticalResidualSign(*e, q, g)) return *sign;
+                   }
+                   return CriticalFlowResidual(y, q, g);
+               })
             .depth;
     }
     float NormalDepth(float q, float uniformFlowFactor) const final {
-        // The search needs only the residual's sign.
         const std::optional<double> lnFlowTerm = LnFlowTerm(q, uniformFlowFactor);
         return BisectDepth(0.0f, Self().SearchCeiling(), 50, Self().NormalDepthStop(), [&](float y) {
+                   if (const auto e = Estimate(y)) {
+                       if (const auto sign = NormalResidualSign(*e, lnFlowTerm)) return *sign;
+                   }
                    const double a = Self().FlowArea(y);
                    return NormalResidualSign(a, Self().WettedPerimeter(y), q, uniformFlowFactor, lnFlowTerm);
                })
@@ -140,6 +181,14 @@ public:
 
 private:
     const Shape& Self() const { return static_cast<const Shape&>(*this); }
+    // The shape's EstimateGeometry, for the shapes that have one.
+    std::optional<GeometryEstimate> Estimate(float y) const {
+        if constexpr (requires { Self().EstimateGeometry(y); }) {
+            return Self().EstimateGeometry(y);
+        } else {
+            return std::nullopt;
+        }
+    }
     double CriticalRatio(float y, float q, float g) const {
         const double a = Self().FlowArea(y);
         return CriticalRatioOf(a, Self().TopWidth(y), q, g);

@@ -66,6 +66,36 @@ const CircularSection::Angle& CircularSection::AngleAt(float y) const {
     return angle_;
 }
 
+std::optional<GeometryEstimate> CircularSection::EstimateGeometry(float y) const {
+    if (!(r_ > 0.0f && r_ <= 1e15f && y > 0.0f && y < Diameter())) return std::nullopt;
+    const double x = 1.0 - double(y) / r_;
+    const double s = std::sqrt(1.0 - x * x);
+    // Near the invert and the crown the bounds below grow past use.
+    if (!(s >= 0.01)) return std::nullopt;
+    // The exact angle is arccos(x) + (1.5708 - pi/2), rounded to single
+    // precision (within 1.2e-7). Here: the arccosine of x rounded to single
+    // precision (x moves by 6e-8, the angle by 6e-8 / s), worked out within
+    // two units in the last place (4.8e-7).
+    constexpr double kShift = kQuarterTurn - 1.5707963267948966;
+    const double theta = double(std::acos(static_cast<float>(x))) + kShift;
+    const double thetaError = 1e-6 + 1e-7 / s;
+    // sin and cos of the shifted angle, to first order in the shift (the
+    // second-order terms are below 1e-11); each is within thetaError of the
+    // exact angle's.
+    const double sine = s + x * kShift;
+    const double cosine = x - s * kShift;
+    const double d = Diameter();
+    // Each exact value is rounded to single precision once more (6e-8); the
+    // area's bracket moves by at most twice the angle's error.
+    constexpr double kRounding = 1.2e-7;
+    GeometryEstimate e{0.25 * d * d * (theta - sine * cosine), 2.0 * r_ * sine, 2.0 * r_ * theta, 0.0, 0.0, 0.0};
+    e.areaError = 1.2 * 0.5 * d * d * thetaError / e.area + kRounding;
+    e.topWidthError = 1.2 * thetaError / sine + kRounding;
+    e.perimeterError = 1.2 * thetaError / theta + kRounding;
+    if (!(e.areaError < 1e-2 && e.topWidthError < 1e-2 && e.perimeterError < 1e-2)) return std::nullopt;
+    return e;
+}
+
 float CircularSection::FlowArea(float y) const {
     if (y >= Diameter()) return ToSingle(kPi * r_ * r_);
     if (y <= 0.0f) return 0.0f;

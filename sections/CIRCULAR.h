@@ -34,6 +34,11 @@ class CircularSection final : public SectionFormulas<CircularSection> {
     BisectionStop NormalDepthStop() const override { return BisectionStop::OnZeroOrUnordered; }
     std::optional<float> CrownDepth() const override { return Diameter(); }
 
+    // The area, top width and perimeter by the single-precision arccosine,
+    // for the depth searches' signs: between the invert and the crown, away
+    // from both, for radii up to 1e15; nothing elsewhere.
+    std::optional<GeometryEstimate> EstimateGeometry(float y) const;
+
     float Radius() const { return r_; }
     float Diameter() const { return 2.0f * r_; }
 

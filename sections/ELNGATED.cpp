@@ -28,6 +28,24 @@ float ElongatedSection::FlowArea(float y) const {
     return ToSingle(double(circle_.FlowArea(y - h_)) + 2.0 * r_ * h_);
 }
 
+std::optional<GeometryEstimate> ElongatedSection::EstimateGeometry(float y) const {
+    RequireSideHeight();
+    if (y < r_) return circle_.EstimateGeometry(y);
+    if (y <= StraightTop()) return std::nullopt;
+    // The upper half circle: the circle's area and perimeter at y - h plus
+    // the straight part's, each rounded to single precision once more.
+    std::optional<GeometryEstimate> e = circle_.EstimateGeometry(y - h_);
+    if (!e) return std::nullopt;
+    constexpr double kRounding = 1.2e-7;
+    const double area = e->area + 2.0 * r_ * h_;
+    const double perimeter = e->perimeter + 2.0 * h_;
+    e->areaError = e->areaError * e->area / area + kRounding;
+    e->perimeterError = e->perimeterError * e->perimeter / perimeter + kRounding;
+    e->area = area;
+    e->perimeter = perimeter;
+    return e;
+}
+
 double ElongatedSection::TopWidth(float y) const {
     RequireSideHeight();
     if (y < r_) return circle_.TopWidth(y);

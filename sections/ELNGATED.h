@@ -35,6 +35,10 @@ class ElongatedSection final : public SectionFormulas<ElongatedSection> {
     BisectionStop NormalDepthStop() const override { return BisectionStop::OnZeroOrUnordered; }
     std::optional<float> CrownDepth() const override { return CrownHeight(); }
 
+    // The circle's estimate in the two half circles (for the depth searches'
+    // signs); nothing in the straight part, whose exact geometry costs less.
+    std::optional<GeometryEstimate> EstimateGeometry(float y) const;
+
     float CrownHeight() const { return 2.0f * r_ + h_; }
 
    private:

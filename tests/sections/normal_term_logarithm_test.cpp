@@ -14,10 +14,11 @@ namespace rillo {
 namespace {
 
 // The profile integrand and the normal-depth search take the logarithm of
-// K Q^2 P^1.333 / A^3.333 instead of its two powers, where the result is
-// certain to be the same. These checks hold them to the powers, bit for bit
-// and fault for fault, over random sections, depths and flows from well
-// inside to far outside the usual range.
+// K Q^2 P^1.333 / A^3.333 instead of its two powers, and the depth searches
+// of the circular shapes decide signs from a quick geometry, where the
+// result is certain to be the same. These checks hold them to the exact
+// operations, bit for bit and fault for fault, over random sections, depths
+// and flows from well inside to far outside the usual range.
 
 // A result as bits, or the text of the error it ended in.
 std::string Outcome(const auto& operation) {
@@ -72,6 +73,12 @@ float NormalDepthFromPowers(const Case& c) {
         .depth;
 }
 
+float CriticalDepthFromResiduals(const Case& c, float g) {
+    return BisectDepth(0.0f, c.section->SearchCeiling(), 50, BisectionStop::OnExactZero,
+                       [&](float y) { return c.section->CriticalFlowResidual(y, c.q, g); })
+        .depth;
+}
+
 TEST(NormalTermLogarithm, GivesWhatThePowersGiveForEveryShape) {
     constexpr float kG = 32.2f;
     Draw draw;
@@ -87,11 +94,16 @@ TEST(NormalTermLogarithm, GivesWhatThePowersGiveForEveryShape) {
         }
         // Most draws must reach a value, or the comparison proves little.
         EXPECT_GT(values, 20000) << shape.displayName;
+        // The searches decide signs from shortcuts: they must end where
+        // the exact residuals' searches end.
         for (int i = 0; i < 2000; ++i) {
             const Case c = DrawCase(draw, shape);
             ASSERT_EQ(Outcome([&] { return c.section->NormalDepth(c.q, c.k); }),
                       Outcome([&] { return NormalDepthFromPowers(c); }))
                 << shape.displayName << " q " << c.q << " K " << c.k;
+            ASSERT_EQ(Outcome([&] { return c.section->CriticalDepth(c.q, kG); }),
+                      Outcome([&] { return CriticalDepthFromResiduals(c, kG); }))
+                << shape.displayName << " q " << c.q;
         }
     }
 }
