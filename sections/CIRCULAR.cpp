@@ -89,6 +89,8 @@ std::optional<GeometryEstimate> CircularSection::EstimateGeometry(float y) const
     // area's bracket moves by at most twice the angle's error.
     constexpr double kRounding = 1.2e-7;
     GeometryEstimate e{0.25 * d * d * (theta - sine * cosine), 2.0 * r_ * sine, 2.0 * r_ * theta, 0.0, 0.0, 0.0};
+    // Near the invert the estimated area can fall to zero or below.
+    if (!(e.area > 0.0 && sine > 0.0)) return std::nullopt;
     e.areaError = 1.2 * 0.5 * d * d * thetaError / e.area + kRounding;
     e.topWidthError = 1.2 * thetaError / sine + kRounding;
     e.perimeterError = 1.2 * thetaError / theta + kRounding;

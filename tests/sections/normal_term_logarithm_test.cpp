@@ -5,9 +5,12 @@
 #include <cstdint>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "engine/float_guard.h"
 #include "engine/section_formulas.h"
+#include "sections/CIRCULAR.h"
+#include "sections/ELNGATED.h"
 #include "sections/channel_shapes.h"
 
 namespace rillo {
@@ -95,9 +98,17 @@ TEST(NormalTermLogarithm, GivesWhatThePowersGiveForEveryShape) {
         // Most draws must reach a value, or the comparison proves little.
         EXPECT_GT(values, 20000) << shape.displayName;
         // The searches decide signs from shortcuts: they must end where
-        // the exact residuals' searches end.
-        for (int i = 0; i < 2000; ++i) {
-            const Case c = DrawCase(draw, shape);
+        // the exact residuals' searches end. Random draws, then flows from a
+        // trickle (depths a hair above the invert) to a flood (at the crown)
+        // in small and large sections.
+        std::vector<Case> cases;
+        for (int i = 0; i < 2000; ++i) cases.push_back(DrawCase(draw, shape));
+        for (const float size : {0.05f, 1.0f, 3.0f, 17.9f, 500.0f}) {
+            for (float q = 1e-8f; q < 1e9f; q *= 1.2f) {
+                cases.push_back({shape.section(size, 1.0f), 0.0f, q, 1e-3f, 1e-3f});
+            }
+        }
+        for (const Case& c : cases) {
             ASSERT_EQ(Outcome([&] { return c.section->NormalDepth(c.q, c.k); }),
                       Outcome([&] { return NormalDepthFromPowers(c); }))
                 << shape.displayName << " q " << c.q << " K " << c.k;
@@ -106,6 +117,40 @@ TEST(NormalTermLogarithm, GivesWhatThePowersGiveForEveryShape) {
                 << shape.displayName << " q " << c.q;
         }
     }
+}
+
+// The quick geometry of the circular shapes keeps its promise: each estimate
+// lies within its stated bound of the exact operation, at depths from a hair
+// above the invert to a hair below the crown.
+TEST(NormalTermLogarithm, QuickGeometryLiesWithinItsBounds) {
+    std::vector<float> fractions;
+    for (float t = 1e-9f; t < 0.5f; t *= 1.01f) fractions.push_back(t), fractions.push_back(1.0f - t);
+    for (int i = 1; i < 2000; ++i) fractions.push_back(float(i) / 2000.0f);
+    int estimates = 0;
+    for (const float radius : {0.025f, 0.5f, 1.5f, 8.9587393f, 250.0f}) {
+        const CircularSection circle(radius);
+        const ElongatedSection elongated(radius, 0.7f * radius);
+        const auto check = [&](const auto& section, float y) {
+            const std::optional<GeometryEstimate> e = section.EstimateGeometry(y);
+            if (!e) return;
+            ++estimates;
+            FloatGuard guard;
+            const double area = section.FlowArea(y), top = section.TopWidth(y), perimeter = section.WettedPerimeter(y);
+            ASSERT_NO_THROW(guard.Check());
+            for (const double error : {e->areaError, e->topWidthError, e->perimeterError}) {
+                ASSERT_TRUE(error > 0.0 && error < 1e-2) << "r " << radius << " y " << y;
+            }
+            ASSERT_LE(std::fabs(e->area - area), e->areaError * e->area) << "r " << radius << " y " << y;
+            ASSERT_LE(std::fabs(e->topWidth - top), e->topWidthError * e->topWidth) << "r " << radius << " y " << y;
+            ASSERT_LE(std::fabs(e->perimeter - perimeter), e->perimeterError * e->perimeter)
+                << "r " << radius << " y " << y;
+        };
+        for (const float t : fractions) {
+            check(circle, t * circle.Diameter());
+            check(elongated, t * elongated.CrownHeight());
+        }
+    }
+    EXPECT_GT(estimates, 10000);
 }
 
 // The rounding the integrand relies on: random draws almost never land near
