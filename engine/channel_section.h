@@ -26,6 +26,14 @@ struct ProfileFlow {
         : q(q), g(g), uniformFlowFactor(uniformFlowFactor), s0(s0), lnFlowTerm(LnFlowTerm(q, uniformFlowFactor)) {}
 };
 
+// The values of a profile row at depth y besides its station: its row set.
+struct ProfileRowValues {
+    float y, specificEnergy, area, velocity, momentum, froude, velocityHead, hydraulicRadius, perimeter;
+    // Kept in double precision: its cell rounds it, and may find it past the
+    // single range.
+    double topWidth;
+};
+
 // The operations every channel shape offers. y is the flow depth from the
 // invert; the shape's own dimensions are held by the object. Each shape
 // supplies its geometry; the hydraulic quantities built on it are the common
@@ -60,6 +68,10 @@ public:
     virtual float NormalFlowResidual(float y, float q, float uniformFlowFactor) const = 0;
     // dx/dy of gradually varied flow: CriticalFlowResidual / (S0 NormalFlowResidual).
     virtual float ProfileIntegrand(float y, const ProfileFlow& flow) const = 0;
+
+    // The row set of a profile row, in the order of its columns but for the
+    // top width, worked out as the Froude number's.
+    virtual ProfileRowValues RowValues(float y, float q, float g) const = 0;
 
     // Bisection on CriticalFlowResidual over [0, SearchCeiling()]: at most 50
     // halvings, stopping early on an exact zero.

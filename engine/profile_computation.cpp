@@ -73,27 +73,25 @@ private:
 
 namespace {
 
-// The eleven cell texts of one row, from its row set. The area and the top
-// width are evaluated again as their cells are written.
+// The eleven cell texts of one row, from its row set.
 class RowTexts {
    public:
-    RowTexts(const ChannelSection& section, const std::string& stationText, float y, float e, float v,
-             float m, float froude, float velocityHead, float r, float p)
-        : section_(section), stationText_(stationText), values_{y, e, v, m, froude, velocityHead, r, p} {}
+    RowTexts(const std::string& stationText, const ProfileRowValues& values)
+        : stationText_(stationText), values_(values) {}
 
     std::string Cell(int column) const {
         switch (column) {
             case kStationColumn: return stationText_;
             case kDepthColumn: return FormatFixed3(values_.y);
-            case kSpecificEnergyColumn: return FormatFixed3(values_.e);
-            case kAreaColumn: return FormatFixed3(ToSingle(section_.FlowArea(values_.y)));
-            case kVelocityColumn: return FormatFixed3(values_.v);
-            case kTopWidthColumn: return FormatFixed3(ToSingle(section_.TopWidth(values_.y)));
-            case kMomentumColumn: return FormatFixed3(values_.m);
+            case kSpecificEnergyColumn: return FormatFixed3(values_.specificEnergy);
+            case kAreaColumn: return FormatFixed3(values_.area);
+            case kVelocityColumn: return FormatFixed3(values_.velocity);
+            case kTopWidthColumn: return FormatFixed3(ToSingle(values_.topWidth));
+            case kMomentumColumn: return FormatFixed3(values_.momentum);
             case kFroudeColumn: return FormatFixed3(values_.froude);
             case kVelocityHeadColumn: return FormatFixed3(values_.velocityHead);
-            case kHydraulicRadiusColumn: return FormatFixed3(values_.r);
-            default: return FormatFixed3(values_.p);
+            case kHydraulicRadiusColumn: return FormatFixed3(values_.hydraulicRadius);
+            default: return FormatFixed3(values_.perimeter);
         }
     }
 
@@ -108,11 +106,8 @@ class RowTexts {
     }
 
    private:
-    const ChannelSection& section_;
     const std::string& stationText_;
-    struct {
-        float y, e, v, m, froude, velocityHead, r, p;
-    } values_;
+    const ProfileRowValues& values_;
 };
 static_assert(kProfileColumnCount == 11);
 
@@ -121,21 +116,10 @@ static_assert(kProfileColumnCount == 11);
 void AppendProfileRow(const ChannelSection& section, float q, float g, const FloatGuard& guard,
                       const std::string& stationText, float y, ProfileTable& table) {
     // The row set comes first; a failure there writes no row at all.
-    const float e = section.SpecificEnergy(y, q, g);
-    const float a = section.FlowArea(y);
-    const float v = ToSingle(double(q) / a);
-    const float m = ToSingle(section.Momentum(y, q, g));
-    // The section gives Q^2 T / (g A^3), the square of the Froude number that
-    // the column shows. At a conduit's crown the top width closes to zero, or
-    // to a rounding error below it (the sine of 3.141593): that is a Froude
-    // number of 0, not the root of a negative number.
-    const float froude = ToSingle(std::sqrt(std::max(0.0, section.FroudeNumber(y, q, g))));
-    const float velocityHead = ToSingle(VelocityHead(v, g));
-    const float r = ToSingle(section.HydraulicRadius(y));
-    const float p = section.WettedPerimeter(y);
+    const ProfileRowValues values = section.RowValues(y, q, g);
     guard.Check();
 
-    const RowTexts texts(section, stationText, y, e, v, m, froude, velocityHead, r, p);
+    const RowTexts texts(stationText, values);
     try {
         table.emplace_back(texts);
     } catch (const ComputationError&) {
@@ -148,9 +132,9 @@ void AppendProfileRow(const ChannelSection& section, float q, float g, const Flo
             row.cells[static_cast<std::size_t>(column)] = texts.Cell(column);
         }
     }
-    // No check after the cells: they work out again only the area and the
-    // top width of the row set, whose flags the check above has seen, and a
-    // flag-reading check stalls the pipeline.
+    // No check after the cells: they only round and write the row set's
+    // values, which raises no flag, and reading the flags stalls the
+    // pipeline.
 }
 
 namespace {

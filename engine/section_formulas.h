@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -154,6 +155,25 @@ public:
                                                          flow.uniformFlowFactor, flow.lnFlowTerm);
         return ToSingle(double(critical) / (double(flow.s0) * normal));
     }
+    ProfileRowValues RowValues(float y, float q, float g) const final {
+        ProfileRowValues row{};
+        row.y = y;
+        row.specificEnergy = SpecificEnergy(y, q, g);
+        row.area = Self().FlowArea(y);
+        row.velocity = ToSingle(double(q) / row.area);
+        row.momentum = ToSingle(Self().Momentum(y, q, g));
+        // Q^2 T / (g A^3) is the square of the Froude number that the column
+        // shows. At a conduit's crown the top width closes to zero, or to a
+        // rounding error below it (the sine of 3.141593): that is a Froude
+        // number of 0, not the root of a negative number.
+        row.topWidth = Self().TopWidth(y);
+        row.froude = ToSingle(std::sqrt(std::max(0.0, CriticalRatioOf(row.area, row.topWidth, q, g))));
+        row.velocityHead = ToSingle(VelocityHead(row.velocity, g));
+        row.hydraulicRadius = ToSingle(Self().HydraulicRadius(y));
+        row.perimeter = Self().WettedPerimeter(y);
+        return row;
+    }
+
     // The searches need only the residual's sign (and whether it is zero),
     // which a shape's estimate of its geometry, where it has one, often
     // settles for less than the exact geometry costs.
