@@ -10,6 +10,14 @@
 #include "engine/channel_section.h"
 #include "engine/float_guard.h"
 
+// The operations a profile runs most inline their whole geometry, the
+// shape's zones included, rather than leave it to the inliner's size limits.
+#if defined(__GNUC__)
+#define RILLO_FLATTEN [[gnu::flatten]]
+#else
+#define RILLO_FLATTEN
+#endif
+
 namespace rillo {
 
 // Q^2 / (g A^3) times the top width, in double precision.
@@ -147,7 +155,7 @@ public:
         const double a = Self().FlowArea(y);
         return NormalResidualOf(a, Self().WettedPerimeter(y), q, uniformFlowFactor);
     }
-    float ProfileIntegrand(float y, const ProfileFlow& flow) const final {
+    RILLO_FLATTEN float ProfileIntegrand(float y, const ProfileFlow& flow) const final {
         // One area for both residuals: working it out again gives the same.
         const double a = Self().FlowArea(y);
         const float critical = ToSingle(1.0 - CriticalRatioOf(a, Self().TopWidth(y), flow.q, flow.g));
@@ -155,7 +163,7 @@ public:
                                                          flow.uniformFlowFactor, flow.lnFlowTerm);
         return ToSingle(double(critical) / (double(flow.s0) * normal));
     }
-    ProfileRowValues RowValues(float y, float q, float g) const final {
+    RILLO_FLATTEN ProfileRowValues RowValues(float y, float q, float g) const final {
         ProfileRowValues row{};
         row.y = y;
         row.specificEnergy = SpecificEnergy(y, q, g);
@@ -177,7 +185,7 @@ public:
     // The searches need only the residual's sign (and whether it is zero),
     // which a shape's estimate of its geometry, where it has one, often
     // settles for less than the exact geometry costs.
-    float CriticalDepth(float q, float g) const final {
+    RILLO_FLATTEN float CriticalDepth(float q, float g) const final {
         // Stops on an exact zero, as the calculators' searches do.
         return BisectDepth(0.0f, Self().SearchCeiling(), 50, BisectionStop::OnExactZero, [&](float y) {
                    if (const auto e = Estimate(y)) {
@@ -187,7 +195,7 @@ public:
                })
             .depth;
     }
-    float NormalDepth(float q, float uniformFlowFactor) const final {
+    RILLO_FLATTEN float NormalDepth(float q, float uniformFlowFactor) const final {
         const std::optional<double> lnFlowTerm = LnFlowTerm(q, uniformFlowFactor);
         return BisectDepth(0.0f, Self().SearchCeiling(), 50, Self().NormalDepthStop(), [&](float y) {
                    if (const auto e = Estimate(y)) {
