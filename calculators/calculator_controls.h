@@ -5,10 +5,14 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QString>
+#include <string>
 
 #include "calculators/result_label.h"
 
 namespace rillo {
+
+// The formula floor's texts (UTF-8) as the widgets take them.
+inline QString QtText(const std::string& text) { return QString::fromStdString(text); }
 
 // The rows that make up the calculator windows' input and result frames.
 

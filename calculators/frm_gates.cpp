@@ -9,23 +9,15 @@
 
 namespace rillo {
 
-namespace {
-
-QString Caption(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
 FrmGates::FrmGates(PlatformServices& services, UnitSystem units, QWidget* parent)
     : CalculatorDialog(services, parent), units_(units) {
     WaitCursor wait(services_);
     BuildControls();
-    lblY1->setText(Caption(LengthCaption("Upstream depth", units_)));
-    lblB->setText(Caption(LengthCaption("Gate width", units_)));
-    lblGO->setText(Caption(LengthCaption("Gate opening", units_)));
-    lblQ->setText(Caption(FlowrateCaption(units_)));
-    lblV->setText(Caption(VelocityCaption(units_)));
+    lblY1->setText(QtText(LengthCaption("Upstream depth", units_)));
+    lblB->setText(QtText(LengthCaption("Gate width", units_)));
+    lblGO->setText(QtText(LengthCaption("Gate opening", units_)));
+    lblQ->setText(QtText(FlowrateCaption(units_)));
+    lblV->setText(QtText(VelocityCaption(units_)));
     RegisterResults({lblQoutput, lblVOutput});
     FinishLoading();
     txtY1->setFocus();

@@ -3,28 +3,21 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
+#include "calculators/calculator_controls.h"
 #include "calculators/channel_calculator_controls.h"
 
 namespace rillo {
-
-namespace {
-
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
 
 FrmMannings::FrmMannings(PlatformServices& services, const CalculatorOpening& opening, QWidget* parent)
     : CalculatorDialog(services, parent), units_(opening.units) {
     WaitCursor wait(services_);
     BuildControls();
     optChanType[ShapeIndex(opening.channelType)]->setChecked(true);
-    txtQ->setText(Text(opening.inputs.flowrate));
-    txtn->setText(Text(opening.inputs.manningN));
-    txtB->setText(Text(opening.inputs.widthOrDiameter));
-    txtS->setText(Text(opening.inputs.bottomSlope));
-    txtM->setText(Text(opening.inputs.sideSlopeOrHeight));
+    txtQ->setText(QtText(opening.inputs.flowrate));
+    txtn->setText(QtText(opening.inputs.manningN));
+    txtB->setText(QtText(opening.inputs.widthOrDiameter));
+    txtS->setText(QtText(opening.inputs.bottomSlope));
+    txtM->setText(QtText(opening.inputs.sideSlopeOrHeight));
     std::vector<ResultLabel*> results = {lblYOutput, lblVOutput, lblAOutput, lblPOutput, lblRHOutput};
     results.insert(results.end(), frmDesign->Results().begin(), frmDesign->Results().end());
     RegisterResults(results);
@@ -141,16 +134,16 @@ ManningUnknown FrmMannings::SelectedUnknown() const {
 
 void FrmMannings::ApplyCaptions(ChannelType shape) {
     const ManningCaptions c = ManningCalculatorCaptions(SelectedUnknown(), shape, units_);
-    lblY->setText(Text(c.unknown));
-    lblQ->setText(Text(c.flowField));
-    lblB->setText(Text(c.widthField));
-    lbln->setText(Text(c.roughnessField));
-    if (UsesSideInput(shape)) lblM->setText(Text(c.sideField));
-    lblS->setText(Text(c.slopeField));
-    lblV->setText(Text(c.velocity));
-    lblA->setText(Text(c.area));
-    lblP->setText(Text(c.wettedPerimeter));
-    lblRH->setText(Text(c.hydraulicRadius));
+    lblY->setText(QtText(c.unknown));
+    lblQ->setText(QtText(c.flowField));
+    lblB->setText(QtText(c.widthField));
+    lbln->setText(QtText(c.roughnessField));
+    if (UsesSideInput(shape)) lblM->setText(QtText(c.sideField));
+    lblS->setText(QtText(c.slopeField));
+    lblV->setText(QtText(c.velocity));
+    lblA->setText(QtText(c.area));
+    lblP->setText(QtText(c.wettedPerimeter));
+    lblRH->setText(QtText(c.hydraulicRadius));
 }
 
 void FrmMannings::ChannelTypeSelected(int index) {
@@ -182,11 +175,11 @@ void FrmMannings::ComputeClicked() {
         return;
     }
     const ManningResultTexts& r = *outcome.results;
-    lblYOutput->SetResult(Text(r.unknown));
-    lblVOutput->SetResult(Text(r.velocity));
-    lblAOutput->SetResult(Text(r.area));
-    lblPOutput->SetResult(Text(r.wettedPerimeter));
-    lblRHOutput->SetResult(Text(r.hydraulicRadius));
+    lblYOutput->SetResult(QtText(r.unknown));
+    lblVOutput->SetResult(QtText(r.velocity));
+    lblAOutput->SetResult(QtText(r.area));
+    lblPOutput->SetResult(QtText(r.wettedPerimeter));
+    lblRHOutput->SetResult(QtText(r.hydraulicRadius));
     std::vector<std::string> design;
     for (const DesignRow& row : DesignRows()) design.push_back((*outcome.design).*row.text);
     frmDesign->SetResults(design);

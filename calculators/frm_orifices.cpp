@@ -9,21 +9,13 @@
 
 namespace rillo {
 
-namespace {
-
-QString Caption(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-}  // namespace
-
 FrmOrifices::FrmOrifices(PlatformServices& services, UnitSystem units, QWidget* parent)
     : CalculatorDialog(services, parent), units_(units) {
     WaitCursor wait(services_);
     BuildControls();
-    lblB->setText(Caption(LengthCaption("Diameter", units_)));
-    lblH->setText(Caption(LengthCaption("Head", units_)));
-    lblQ->setText(Caption(FlowrateCaption(units_)));
+    lblB->setText(QtText(LengthCaption("Diameter", units_)));
+    lblH->setText(QtText(LengthCaption("Head", units_)));
+    lblQ->setText(QtText(FlowrateCaption(units_)));
     RegisterResults({lblQoutput});
     FinishLoading();
     txtH->setFocus();
@@ -103,8 +95,8 @@ void FrmOrifices::BuildControls() {
 }
 
 void FrmOrifices::ShapeClicked(int index) {
-    if (index == 0) lblB->setText(Caption(LengthCaption("Diameter", units_)));
-    if (index == 1) lblB->setText(Caption(LengthCaption("Width", units_)));
+    if (index == 0) lblB->setText(QtText(LengthCaption("Diameter", units_)));
+    if (index == 1) lblB->setText(QtText(LengthCaption("Width", units_)));
 }
 
 void FrmOrifices::ComputeClicked() {

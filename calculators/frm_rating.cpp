@@ -21,9 +21,6 @@ namespace rillo {
 
 namespace {
 
-QString Text(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // "From, ft:" or "From, ft^3/s:".
 std::string RangeCaption(const char* quantity, RatingBy by, UnitSystem units) {
@@ -45,10 +42,10 @@ FrmRating::FrmRating(PlatformServices& services, const CalculatorOpening& openin
     BuildControls();
     optChanType[ShapeIndex(opening.channelType)]->setChecked(true);
     optRatingBy[0]->setChecked(true);
-    txtB->setText(Text(opening.inputs.widthOrDiameter));
-    txtM->setText(Text(opening.inputs.sideSlopeOrHeight));
-    txtn->setText(Text(opening.inputs.manningN));
-    txtS->setText(Text(opening.inputs.bottomSlope));
+    txtB->setText(QtText(opening.inputs.widthOrDiameter));
+    txtM->setText(QtText(opening.inputs.sideSlopeOrHeight));
+    txtn->setText(QtText(opening.inputs.manningN));
+    txtS->setText(QtText(opening.inputs.bottomSlope));
     FinishLoading();
 }
 
@@ -124,7 +121,7 @@ void FrmRating::BuildControls() {
     grdRating->verticalHeader()->setDefaultSectionSize(grdRating->fontMetrics().height() + 6);
     QStringList headings;
     // Quantity above its unit, so that the columns stay narrow.
-    for (const std::string& heading : RatingHeadings(units_)) headings << Text(heading).replace(", ", "\n");
+    for (const std::string& heading : RatingHeadings(units_)) headings << QtText(heading).replace(", ", "\n");
     grdRating->setHorizontalHeaderLabels(headings);
     grdRating->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grdRating->setMinimumSize(1200, 360);
@@ -184,9 +181,9 @@ void FrmRating::ChannelTypeSelected(int index) {
 
 void FrmRating::RatingBySelected() {
     const RatingBy by = SelectedBy();
-    lblFrom->setText(Text(RangeCaption("From", by, units_)));
-    lblTo->setText(Text(RangeCaption("To", by, units_)));
-    lblStep->setText(Text(RangeCaption("Step", by, units_)));
+    lblFrom->setText(QtText(RangeCaption("From", by, units_)));
+    lblTo->setText(QtText(RangeCaption("To", by, units_)));
+    lblStep->setText(QtText(RangeCaption("Step", by, units_)));
 }
 
 void FrmRating::ComputeClicked() {
@@ -220,7 +217,7 @@ void FrmRating::ShowRows() {
     grdRating->setRowCount(static_cast<int>(rows_.size()));
     for (std::size_t r = 0; r < rows_.size(); ++r) {
         for (std::size_t c = 0; c < kRatingColumnCount; ++c) {
-            auto* item = new QTableWidgetItem(Text(rows_[r][c]));
+            auto* item = new QTableWidgetItem(QtText(rows_[r][c]));
             item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
             grdRating->setItem(static_cast<int>(r), static_cast<int>(c), item);
         }
@@ -242,7 +239,7 @@ bool FrmRating::HasTable(const QString& title) {
 
 void FrmRating::Copy() {
     if (!HasTable(QStringLiteral("Copy"))) return;
-    services_.SetClipboardText(Text(TabSeparatedText(TableWithHeadings())));
+    services_.SetClipboardText(QtText(TabSeparatedText(TableWithHeadings())));
 }
 
 void FrmRating::ExportCsv() {
@@ -261,7 +258,7 @@ void FrmRating::ExportCsv() {
     }
     if (error) {
         ShowSystemError(services_, QStringLiteral("Save Error"),
-                        QStringLiteral("The following error occurred:"), Text(*error));
+                        QStringLiteral("The following error occurred:"), QtText(*error));
     }
 }
 
@@ -287,7 +284,7 @@ void FrmRating::PrintTo(LinePrinter& printer, int copies) {
                          [this] { services_.ProcessPendingEvents(); });
     if (failure) {
         ShowSystemError(services_, QStringLiteral("Print Error"),
-                        QStringLiteral("The following error occurred while printing:"), Text(*failure));
+                        QStringLiteral("The following error occurred while printing:"), QtText(*failure));
     }
 }
 

@@ -11,9 +11,6 @@ namespace rillo {
 
 namespace {
 
-QString Caption(const std::string& text) {
-    return QString::fromStdString(text);
-}
 
 // A control hidden by a shape or tab keeps its place, so the window does not
 // change size under the user's pointer.
@@ -30,8 +27,8 @@ FrmWeirs::FrmWeirs(PlatformServices& services, UnitSystem units, QWidget* parent
     WaitCursor wait(services_);
     BuildControls();
     lblWeirL->setText(LengthCaption());
-    lblH->setText(Caption(rillo::LengthCaption("Upstream head", units_)));
-    lblQ->setText(Caption(FlowrateCaption(units_)));
+    lblH->setText(QtText(rillo::LengthCaption("Upstream head", units_)));
+    lblQ->setText(QtText(FlowrateCaption(units_)));
     RegisterResults({lblWeirQ});
     FinishLoading();
     txtWeirL->setFocus();
@@ -148,7 +145,7 @@ WeirShape FrmWeirs::SelectedShape() const {
 }
 
 QString FrmWeirs::LengthCaption() const {
-    return Caption(rillo::LengthCaption("Weir length", units_));
+    return QtText(rillo::LengthCaption("Weir length", units_));
 }
 
 void FrmWeirs::ShapeClicked(int index) {
@@ -179,7 +176,7 @@ void FrmWeirs::TabClicked(int tab) {
         txtDSWeirH->hide();
         if (optWeirShape[0]->isChecked()) chkBroadcrested->show();
     } else if (tab == 1) {
-        lblDSWeirH->setText(Caption(rillo::LengthCaption("Downstream head", units_)));
+        lblDSWeirH->setText(QtText(rillo::LengthCaption("Downstream head", units_)));
         lblDSWeirH->show();
         txtDSWeirH->show();
         chkBroadcrested->hide();

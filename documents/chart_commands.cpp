@@ -15,19 +15,6 @@ namespace rillo {
 
 namespace {
 
-// How much finer than on the screen the printed picture is drawn, so that
-// text and lines stay sharp on paper; a very large window is drawn less
-// finely, so that the picture stays a reasonable size in memory.
-constexpr double kPrintScale = 4.0;
-constexpr double kLongestPrintedSide = 3200.0;
-
-double PrintScale(QSize chart) {
-    return std::min(kPrintScale, kLongestPrintedSide / std::max({chart.width(), chart.height(), 1}));
-}
-
-const QString kExportFilter =
-    QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
-
 void ShowPrintError(PlatformServices& services, const std::string& failure) {
     ShowSystemError(services, QStringLiteral("Print Error"),
                     QStringLiteral("The following error occurred while printing:"),
@@ -85,7 +72,7 @@ void PreviewChart(PlatformServices& services, const PlotChart& chart, const QWid
 
 void ExportChart(PlatformServices& services, const PlotChart& chart, const QWidget& view) {
     const std::optional<QString> path =
-        services.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
+        services.AskSavePath({QString(), PictureExportFilter(), QStringLiteral("png")});
     if (!path) return;
     std::optional<std::string> error;
     {

@@ -18,17 +18,6 @@
 
 namespace rillo {
 
-namespace {
-
-// Drawn finer for paper, as the plot is, within a reasonable picture size.
-constexpr double kPrintScale = 4.0;
-constexpr double kLongestPrintedSide = 3200.0;
-
-const QString kExportFilter =
-    QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
-
-}  // namespace
-
 LongSectionView::LongSectionView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -107,9 +96,7 @@ QImage FrmLongSection::DrawingImage(double scale) const {
 }
 
 QImage FrmLongSection::PrintedPicture() const {
-    const QSize size = picLongSection->size();
-    return DrawingImage(
-        std::min(kPrintScale, kLongestPrintedSide / std::max({size.width(), size.height(), 1})));
+    return DrawingImage(PrintScale(picLongSection->size()));
 }
 
 QSizeF FrmLongSection::DrawingTwips() const {
@@ -169,7 +156,7 @@ void FrmLongSection::SetUp() {
 
 void FrmLongSection::Export() {
     const std::optional<QString> path =
-        services_.AskSavePath({QString(), kExportFilter, QStringLiteral("png")});
+        services_.AskSavePath({QString(), PictureExportFilter(), QStringLiteral("png")});
     if (!path) return;
     std::optional<std::string> error;
     {

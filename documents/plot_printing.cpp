@@ -7,6 +7,16 @@
 
 namespace rillo {
 
+double PrintScale(QSize size) {
+    constexpr double kPrintScale = 4.0;
+    constexpr double kLongestPrintedSide = 3200.0;
+    return std::min(kPrintScale, kLongestPrintedSide / std::max({size.width(), size.height(), 1}));
+}
+
+QString PictureExportFilter() {
+    return QStringLiteral("PNG Image (*.png)|*.png|SVG Image (*.svg)|*.svg|PDF Document (*.pdf)|*.pdf");
+}
+
 std::optional<std::string> PrintPlotPicture(PicturePrinter& printer, const QImage& picture, QSizeF chartTwips,
                                             int copies, const std::function<void()>& letEventsRun) {
     const QSizeF page = printer.PageSize();

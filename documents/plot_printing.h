@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QImage>
+#include <QSize>
 #include <QSizeF>
+#include <QString>
 #include <functional>
 #include <optional>
 #include <string>
@@ -9,6 +11,14 @@
 namespace rillo {
 
 class PicturePrinter;
+
+// How much finer than on the screen a picture of a window of `size` is drawn
+// for paper, so that text and lines stay sharp; a very large window is drawn
+// less finely, so that the picture stays a reasonable size in memory.
+double PrintScale(QSize size);
+
+// The picture formats a plot or drawing exports to, as the save dialog lists them.
+QString PictureExportFilter();
 
 // Prints the plot `copies` times (once at least), each copy on its own page,
 // the picture placed by the page's orientation (PlotPicturePlacement) for a

@@ -1,5 +1,7 @@
 #include "python/argument_text.h"
 
+#include <algorithm>
+#include <cctype>
 #include <charconv>
 
 namespace py = pybind11;
@@ -37,6 +39,11 @@ std::string KeywordOfOption(const std::string& option) {
         if (c == '/') return "";  // "--start/--end": both stations
     }
     return keyword;
+}
+
+std::string LowerWord(std::string word) {
+    std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return std::tolower(c); });
+    return word;
 }
 
 }  // namespace rillo::python

@@ -16,4 +16,7 @@ std::string ArgumentText(pybind11::handle value, const char* keyword);
 // "upstream_depth" for "--upstream-depth"; "" for a text that names no option.
 std::string KeywordOfOption(const std::string& option);
 
+// A shape or unit keyword in lower case, as the options take it ("Circular" -> "circular").
+std::string LowerWord(std::string word);
+
 }  // namespace rillo::python

@@ -33,7 +33,7 @@ struct MixedProfile {
 };
 
 // The tsv lines before the empty line, as key and text.
-py::dict SummaryOf(const MixedProfile& profile) {
+py::dict MixedSummaryOf(const MixedProfile& profile) {
     py::dict summary;
     MixedProfile head = profile;
     head.result.table.clear();
@@ -43,11 +43,6 @@ py::dict SummaryOf(const MixedProfile& profile) {
         summary[py::str(line.substr(0, tab))] = line.substr(tab + 1);
     }
     return summary;
-}
-
-std::string LowerWord(std::string word) {
-    std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return std::tolower(c); });
-    return word;
 }
 
 MixedProfile ComputeMixed(const std::string& shape, const std::string& units, py::object start,
@@ -118,7 +113,7 @@ failed.)";
 void AddMixedBindings(py::module_& m) {
     py::class_<MixedProfile>(m, "MixedProfile",
                              "A mixed-regime profile: its jump and its rows in station order.")
-        .def_property_readonly("summary", &SummaryOf,
+        .def_property_readonly("summary", &MixedSummaryOf,
                                "The lines before the table as `rillo-cli mixed --format tsv` prints them: "
                                "normal_depth, critical_depth, jump_station, jump_upstream_depth, "
                                "jump_downstream_depth, energy_loss and jump_length, each the text shown; "

@@ -148,11 +148,6 @@ void WriteFlo(const Profile& profile, const py::object& pathObject) {
     }
 }
 
-std::string LowerWord(std::string word) {
-    std::transform(word.begin(), word.end(), word.begin(), [](unsigned char c) { return std::tolower(c); });
-    return word;
-}
-
 Profile ComputeProfile(const std::string& shape, const std::string& units, py::object start, py::object end,
                        py::object flow, py::object width, py::object n, py::object slope, py::object side,
                        py::object control, py::object name) {

@@ -54,14 +54,6 @@ fs::path NewFolder(const std::string& name) {
     return folder;
 }
 
-const std::vector<std::string> kWorkedExample = {
-    "profile", "--end", "10+00.000", "--flow", "100", "--width", "10", "--n", "0.013", "--slope", "0.001", "--side", "2"};
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 std::vector<std::vector<std::string>> OutputRows(const std::string& out) {
     const cli::CsvReadResult read = cli::ReadCsv(out);
     EXPECT_TRUE(read.ok());

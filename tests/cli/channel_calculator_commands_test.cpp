@@ -10,11 +10,6 @@ const std::vector<std::string> kCritical = {
     "critical", "--shape", "trapezoidal", "--units", "english", "--flow", "44.001",
     "--width",  "4",       "--n",         "0.055",   "--side",  "3"};
 
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 TEST(CriticalCommand, TextbookTrapezoid) {
     CliRun tsv = RunRilloCli(With(kCritical, {"--format", "tsv"}));
     EXPECT_EQ(tsv.status, 0) << tsv.err;
@@ -172,7 +167,7 @@ TEST(ManningCommand, ExitStatusesAndMessages) {
     }
 }
 
-TEST(CalculatorCommands, HelpDocumentsEveryOption) {
+TEST(ChannelCalculatorCommands, HelpDocumentsEveryOption) {
     CliRun critical = RunRilloCli({"critical", "--help"});
     EXPECT_EQ(critical.status, 0);
     for (const char* option : {"--shape", "--units", "--flow", "--width", "--n", "--side", "--format"}) {

@@ -15,6 +15,17 @@ struct CliRun {
     std::string err;
 };
 
+// The trapezoid of the worked example, every option written out.
+inline const std::vector<std::string> kWorkedExample = {
+    "profile", "--shape", "trapezoidal", "--units", "english", "--start", "0+00.000", "--end", "10+00.000",
+    "--flow", "100", "--width", "10", "--n", "0.013", "--slope", "0.001", "--side", "2"};
+
+// The arguments followed by more; a repeated option takes its last value.
+inline std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
+    args.insert(args.end(), more.begin(), more.end());
+    return args;
+}
+
 inline CliRun RunRilloCli(const std::vector<std::string>& args) {
     std::ostringstream out, err;
     CliRun run;

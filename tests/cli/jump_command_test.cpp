@@ -10,11 +10,6 @@ const std::vector<std::string> kJump = {"jump",    "--shape", "trapezoidal", "--
                                         "--width", "10",      "--side",      "0",       "--flow",
                                         "100",     "--depth", "0.5"};
 
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 TEST(JumpCommand, PrintsTheWindowsResultsAsTextOrTsv) {
     CliRun tsv = RunRilloCli(With(kJump, {"--format", "tsv"}));
     EXPECT_EQ(tsv.status, 0) << tsv.err;

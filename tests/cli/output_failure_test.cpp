@@ -16,28 +16,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kProfile = {"profile", "--end",  "10+00.000", "--flow", "100",
-                                           "--width", "10",     "--n",       "0.013",  "--slope",
-                                           "0.001",   "--side", "2"};
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 // Every subcommand, in each of its output forms, and the help.
 std::vector<std::vector<std::string>> EveryCommand() {
     // A file of each test's own: the tests may run at the same time.
     const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
     const fs::path file =
         fs::path(::testing::TempDir()) / ("output_failure_" + test.substr(test.rfind('/') + 1) + ".flo");
-    std::ofstream(file, std::ios::binary) << RunRilloCli(With(kProfile, {"--format", "flo"})).out;
+    std::ofstream(file, std::ios::binary) << RunRilloCli(With(kWorkedExample, {"--format", "flo"})).out;
     const fs::path cases = fs::path(file).replace_extension(".csv");
     std::ofstream(cases, std::ios::binary) << "flow,width,n,slope,side,end\n100,10,0.013,0.001,2,10+00.000\n";
-    return {kProfile,
+    return {kWorkedExample,
             {"batch", cases.string()},
-            With(kProfile, {"--format", "tsv"}),
-            With(kProfile, {"--format", "flo"}),
+            With(kWorkedExample, {"--format", "tsv"}),
+            With(kWorkedExample, {"--format", "flo"}),
             {"show", file.string()},
             {"show", file.string(), "--format", "tsv"},
             {"--help"}};
@@ -99,13 +90,13 @@ TEST(OutputCheck, OutputThatIsWrittenKeepsTheCommandsStatus) {
     std::ostringstream err;
     // A refused input: nothing on the output, the usage status.
     EXPECT_EQ(cli::RunCliWithOutputTo(ends[1], {"profile", "--end", "1+00.000"}, err), 2);
-    EXPECT_EQ(cli::RunCliWithOutputTo(ends[1], kProfile, err), 0);
+    EXPECT_EQ(cli::RunCliWithOutputTo(ends[1], kWorkedExample, err), 0);
     ::close(ends[1]);
     std::string written;
     char buffer[4096];
     for (ssize_t n; (n = ::read(ends[0], buffer, sizeof buffer)) > 0;) written.append(buffer, std::size_t(n));
     ::close(ends[0]);
-    EXPECT_EQ(written, RunRilloCli(kProfile).out);
+    EXPECT_EQ(written, RunRilloCli(kWorkedExample).out);
     EXPECT_EQ(err.str().find("cannot write"), std::string::npos);
 }
 

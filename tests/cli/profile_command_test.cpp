@@ -6,15 +6,6 @@
 namespace rillo::testing {
 namespace {
 
-const std::vector<std::string> kWorkedExample = {
-    "profile", "--shape", "trapezoidal", "--units", "english", "--start", "0+00.000", "--end", "10+00.000",
-    "--flow", "100", "--width", "10", "--n", "0.013", "--slope", "0.001", "--side", "2"};
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 TEST(ProfileCommand, WorkedExampleAsTsv) {
     CliRun run = RunRilloCli(With(kWorkedExample, {"--format", "tsv"}));
     ASSERT_EQ(run.status, 0) << run.err;

@@ -13,15 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::vector<std::string> kWorkedExample = {"profile", "--start", "0+00.000", "--end",  "10+00.000",
-                                                 "--flow",  "100",     "--width",  "10",     "--n",
-                                                 "0.013",   "--slope", "0.001",    "--side", "2"};
-
-std::vector<std::string> With(std::vector<std::string> args, const std::vector<std::string>& more) {
-    args.insert(args.end(), more.begin(), more.end());
-    return args;
-}
-
 std::vector<std::string> CrlfLines(const std::string& text) {
     std::vector<std::string> lines;
     std::size_t start = 0;

@@ -19,11 +19,6 @@
 namespace rillo {
 namespace {
 
-ProfileDocument WorkedExample() {
-    return testing::ComputeSampleDocument(testing::WorkedExampleTexts(), ChannelType::Trapezoidal,
-                                          UnitSystem::English);
-}
-
 // A printer that hands everything on to a real one and keeps how far left
 // and right of the printable area any text was drawn.
 class MeasuringPrinter : public LinePrinter {
@@ -57,7 +52,7 @@ class MeasuringPrinter : public LinePrinter {
 // papers either way up, and names up to 300 characters: nothing is drawn
 // outside the printable width and every table heading is printed whole.
 TEST(ReportPageFit, NothingIsDrawnPastTheMarginsWhateverTheMarginsAndTheName) {
-    const ProfileDocument worked = WorkedExample();
+    const ProfileDocument worked = testing::WorkedExampleDocument();
     const double margins[] = {5, 12.7, 25.4, 40, 63, 100};
     const QPageSize papers[] = {QPageSize(QPageSize::A4), QPageSize(QPageSize::Letter)};
     for (const QPageSize& paper : papers) {
@@ -92,7 +87,7 @@ TEST(ReportPageFit, NothingIsDrawnPastTheMarginsWhateverTheMarginsAndTheName) {
 // What pdftotext reads back at a 40 mm left margin: the last column and the
 // flow type whole, the name wrapped onto lines of its own with nothing lost.
 TEST(ReportPageFit, AWideLeftMarginShrinksTheReportButCutsNothing) {
-    ProfileDocument document = WorkedExample();
+    ProfileDocument document = testing::WorkedExampleDocument();
     document.channelName = std::string(70, 'N') + " " + std::string(79, 'M');
     QTemporaryDir folder;
     const QString path = folder.filePath("narrow.pdf");

@@ -79,18 +79,13 @@ PageWords FirstPageWords(const QString& pdf) {
     return page;
 }
 
-ProfileDocument WorkedExample() {
-    return testing::ComputeSampleDocument(testing::WorkedExampleTexts(), ChannelType::Trapezoidal,
-                                          UnitSystem::English);
-}
-
 TEST(ReportPdf, TheWorkedExampleReadsBackFromThePrinterInOrderWithItsColumnsInLine) {
     QTemporaryDir folder;
     const QString pdf = folder.filePath("report.pdf");
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    const ProfileDocument document = WorkedExample();
+    const ProfileDocument document = testing::WorkedExampleDocument();
     {
         QtLinePrinter lines(printer);
         ASSERT_EQ(PrintProfileReport(lines, document, {2024, 3, 4}, 1), std::nullopt);
@@ -155,7 +150,7 @@ TEST(ReportPdf, TheWorkedExampleReadsBackFromThePrinterInOrderWithItsColumnsInLi
 }
 
 TEST(ReportPdf, ALongTableAndTwoCopiesRunOnToFurtherPages) {
-    ProfileDocument document = WorkedExample();
+    ProfileDocument document = testing::WorkedExampleDocument();
     const ProfileTable computed = document.table;
     document.table.clear();
     for (int i = 0; i < 61; ++i)
@@ -187,7 +182,7 @@ TEST(ReportPdf, AFailedWriteLeavesNoFileAndTheOldFileAsItWas) {
     testing::DiskFullIo full;
     {
         PdfLinePrinter printer(pdf, DefaultReportPageLayout(), full);
-        EXPECT_NE(PrintProfileReport(printer, WorkedExample(), {2024, 3, 4}, 1), std::nullopt);
+        EXPECT_NE(PrintProfileReport(printer, testing::WorkedExampleDocument(), {2024, 3, 4}, 1), std::nullopt);
     }
     EXPECT_TRUE(QDir(folder.path()).isEmpty());
 
@@ -197,7 +192,7 @@ TEST(ReportPdf, AFailedWriteLeavesNoFileAndTheOldFileAsItWas) {
     old.close();
     {
         PdfLinePrinter printer(pdf, DefaultReportPageLayout(), full);
-        EXPECT_NE(PrintProfileReport(printer, WorkedExample(), {2024, 3, 4}, 1), std::nullopt);
+        EXPECT_NE(PrintProfileReport(printer, testing::WorkedExampleDocument(), {2024, 3, 4}, 1), std::nullopt);
     }
     ASSERT_TRUE(old.open(QIODevice::ReadOnly));
     EXPECT_EQ(old.readAll(), "the report of yesterday");
@@ -233,7 +228,7 @@ TEST(ReportPdf, TheHeadlessExportWritesAReadablePdfOrRefusesTheFile) {
     options.fileToOpen = flo;
     options.exportPdf = pdf;
 
-    const std::string text = ProfileFileText(WorkedExample());
+    const std::string text = ProfileFileText(testing::WorkedExampleDocument());
     write(text);
     EXPECT_EQ(RunHeadlessExport(options), kExportWritten);
     const QStringList pages = PdfPages(pdf);

@@ -50,4 +50,9 @@ inline ProfileDocument ComputeSampleDocument(const ProfileInputTexts& texts, Cha
     return ComputedDocument(texts, shape, units, std::string(ShapeOf(shape).displayName), result);
 }
 
+// The worked example's trapezoid, computed.
+inline ProfileDocument WorkedExampleDocument() {
+    return ComputeSampleDocument(WorkedExampleTexts(), ChannelType::Trapezoidal, UnitSystem::English);
+}
+
 }  // namespace rillo::testing
