@@ -65,7 +65,7 @@ private:
     // faults that a finite value hides.
     const FloatGuard& guard_;
     ProfileResult& out_;
-    float q_ = 0.0f, g_ = 0.0f, k_ = 0.0f, s0_ = 0.0f;
+    // The run's flow, set as the run starts.
     ProfileFlow flow_;
 };
 
@@ -140,7 +140,7 @@ void AppendProfileRow(const ChannelSection& section, float q, float g, const Flo
 namespace {
 
 void ProfileRun::WriteRow(const std::string& stationText, float y) {
-    AppendProfileRow(section_, q_, g_, guard_, stationText, y, out_.table);
+    AppendProfileRow(section_, flow_.q, flow_.g, guard_, stationText, y, out_.table);
 }
 
 void ProfileRun::Run() {
@@ -152,18 +152,15 @@ void ProfileRun::Run() {
     const float xEnd = ToSingle(endValue);
 
     const UnitConstants units = ProfileConstants(in_.unitSystem);
-    q_ = in_.flowrate;
-    g_ = units.g;
-    s0_ = in_.bottomSlope;
-    k_ = UniformFlowFactor(in_.manningN, units.k, s0_);
-    flow_ = ProfileFlow(q_, g_, k_, s0_);
+    flow_ = ProfileFlow(in_.flowrate, units.g, UniformFlowFactor(in_.manningN, units.k, in_.bottomSlope),
+                        in_.bottomSlope);
 
-    const float yc = section_.CriticalDepth(q_, g_);
+    const float yc = section_.CriticalDepth(flow_.q, flow_.g);
     guard_.Check();
     float y0 = in_.controlDepth == 0.0f ? yc : in_.controlDepth;
     std::optional<float> normal;
-    if (s0_ > 0.0f) {
-        normal = section_.NormalDepth(q_, k_);
+    if (flow_.s0 > 0.0f) {
+        normal = section_.NormalDepth(flow_.q, flow_.uniformFlowFactor);
         guard_.Check();
     }
     // A depth the searches did not find is no result: nothing is written.
@@ -218,7 +215,7 @@ void ProfileRun::Run() {
         x = ToSingle(station.roundedValue);
         WriteRow(station.text, y);
     }
-    summary.profileType = ClassifyProfile(y0, yn, yc, s0_);
+    summary.profileType = ClassifyProfile(y0, yn, yc, flow_.s0);
 
     // Each step starts at the depth where the one before ended: its integrand
     // is carried over instead of evaluated again.

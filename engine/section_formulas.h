@@ -89,14 +89,20 @@ inline float NormalResidualFromLogarithm(double a, double p, float q, float unif
     return NormalResidualOf(a, p, q, uniformFlowFactor);
 }
 
-// The sign of NormalResidualOf, as +1 or -1, where the logarithm of its term
-// settles it; the residual itself where it does not.
+// The sign of the normal residual, +1 or -1, where the logarithm of its term
+// leaves no doubt that the term is below 1 (a positive residual) or above it.
+inline std::optional<float> SignOfNormalTerm(const NormalTermLogarithm& ln) {
+    if (ln.value < -ln.error) return 1.0f;
+    if (ln.value > ln.error && ln.value < kNormalTermLogCeiling) return -1.0f;
+    return std::nullopt;
+}
+
+// The sign of NormalResidualOf where the logarithm of its term settles it;
+// the residual itself where it does not.
 inline float NormalResidualSign(double a, double p, float q, float uniformFlowFactor,
                                 std::optional<double> lnFlowTerm) {
-    // The term is below 1 (a positive residual) or above it.
     if (const auto ln = NormalTermLogarithmOf(a, p, lnFlowTerm)) {
-        if (ln->value < -ln->error) return 1.0f;
-        if (ln->value > ln->error && ln->value < kNormalTermLogCeiling) return -1.0f;
+        if (const auto sign = SignOfNormalTerm(*ln)) return *sign;
     }
     return NormalResidualOf(a, p, q, uniformFlowFactor);
 }
@@ -110,6 +116,11 @@ struct GeometryEstimate {
     double area, topWidth, perimeter;
     double areaError, topWidthError, perimeterError;
 };
+
+// The relative error of rounding an exact value to single precision once
+// (2^-24, about 6e-8), with a margin: the exact operations round their
+// results so.
+inline constexpr double kSingleRoundingError = 1.2e-7;
 
 // The sign of CriticalFlowResidual where the estimate settles it.
 inline std::optional<float> CriticalResidualSign(const GeometryEstimate& e, float q, float g) {
@@ -128,9 +139,7 @@ inline std::optional<float> NormalResidualSign(const GeometryEstimate& e, std::o
     if (!ln) return std::nullopt;
     // ln(1 + d) lies within 1.01 d of 0 for |d| < 1e-2.
     ln->error += 1.01 * (kPerimeterExponent * e.perimeterError + kAreaExponent * e.areaError);
-    if (ln->value < -ln->error) return 1.0f;
-    if (ln->value > ln->error && ln->value < kNormalTermLogCeiling) return -1.0f;
-    return std::nullopt;
+    return SignOfNormalTerm(*ln);
 }
 
 // The hydraulic operations of ChannelSection, written once over a shape's own

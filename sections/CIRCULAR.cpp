@@ -85,15 +85,14 @@ std::optional<GeometryEstimate> CircularSection::EstimateGeometry(float y) const
     const double sine = s + x * kShift;
     const double cosine = x - s * kShift;
     const double d = Diameter();
-    // Each exact value is rounded to single precision once more (6e-8); the
-    // area's bracket moves by at most twice the angle's error.
-    constexpr double kRounding = 1.2e-7;
+    // Each exact value is rounded to single precision once more; the area's
+    // bracket moves by at most twice the angle's error.
     GeometryEstimate e{0.25 * d * d * (theta - sine * cosine), 2.0 * r_ * sine, 2.0 * r_ * theta, 0.0, 0.0, 0.0};
     // Near the invert the estimated area can fall to zero or below.
     if (!(e.area > 0.0 && sine > 0.0)) return std::nullopt;
-    e.areaError = 1.2 * 0.5 * d * d * thetaError / e.area + kRounding;
-    e.topWidthError = 1.2 * thetaError / sine + kRounding;
-    e.perimeterError = 1.2 * thetaError / theta + kRounding;
+    e.areaError = 1.2 * 0.5 * d * d * thetaError / e.area + kSingleRoundingError;
+    e.topWidthError = 1.2 * thetaError / sine + kSingleRoundingError;
+    e.perimeterError = 1.2 * thetaError / theta + kSingleRoundingError;
     if (!(e.areaError < 1e-2 && e.topWidthError < 1e-2 && e.perimeterError < 1e-2)) return std::nullopt;
     return e;
 }

@@ -36,11 +36,10 @@ std::optional<GeometryEstimate> ElongatedSection::EstimateGeometry(float y) cons
     // the straight part's, each rounded to single precision once more.
     std::optional<GeometryEstimate> e = circle_.EstimateGeometry(y - h_);
     if (!e) return std::nullopt;
-    constexpr double kRounding = 1.2e-7;
     const double area = e->area + 2.0 * r_ * h_;
     const double perimeter = e->perimeter + 2.0 * h_;
-    e->areaError = e->areaError * e->area / area + kRounding;
-    e->perimeterError = e->perimeterError * e->perimeter / perimeter + kRounding;
+    e->areaError = e->areaError * e->area / area + kSingleRoundingError;
+    e->perimeterError = e->perimeterError * e->perimeter / perimeter + kSingleRoundingError;
     e->area = area;
     e->perimeter = perimeter;
     return e;
